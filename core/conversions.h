@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/color.h"
+#include "core/text.h"
+
+#include <cstdint>
+#include <string_view>
+
+// Reads the longest leading number of a text after removing every blank, tab and line feed.
+// "." is the decimal separator, "E"/"e" the exponent letter; no number gives 0. A number
+// beyond the double range is an overflow RuntimeError.
+double Val(const Text& text);
+
+// Rounds to the nearest int32, halves to the even neighbour; overflow RuntimeError outside
+// the int32 range (NaN included).
+std::int32_t CLng(double value);
+
+// Decimal digits with a leading "-" for negatives.
+Text CStr(std::int16_t value);
+
+// Replaces the character at the 1-based position; the length is unchanged.
+void MidAssign(Text& text, int position, char16_t character);
+
+// The sixteen classic console colours; 0 is black, 9 light blue.
+Color QBColor(int index);
+
+// Each component is clamped to 0..255.
+Color RGB(int red, int green, int blue);
+
+// Formats with "0.00E+00", "0.000E+00" (scientific) or "0.00" (fixed) style patterns: the
+// number's 15-significant-digit decimal form is rounded half away from zero, and the decimal
+// separator is the one given (the user's locale separator).
+Text Format(double value, std::string_view pattern, char16_t decimalSeparator);

@@ -1,0 +1,20 @@
+#include "core/floating_point_faults.h"
+
+#include "core/runtime_error.h"
+
+#include <cfenv>
+
+void ClearFloatingPointFaults() { std::feclearexcept(FE_ALL_EXCEPT); }
+
+void ThrowOnFloatingPointFault() {
+    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    if (raised & FE_DIVBYZERO) {
+        throw RuntimeError(RuntimeErrorKind::DivisionByZero);
+    }
+    if (raised & FE_INVALID) {
+        throw RuntimeError(RuntimeErrorKind::InvalidOperation);
+    }
+    if (raised & FE_OVERFLOW) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+}
