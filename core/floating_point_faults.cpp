@@ -4,7 +4,9 @@
 
 #include <cfenv>
 
-void ClearFloatingPointFaults() { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearFloatingPointFaults() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void ThrowOnFloatingPointFault() {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);

@@ -6,8 +6,21 @@
 
 // The text boxes of the main window: design data Text1..Text6, verification data Text7..Text15.
 enum class TextBox {
-    Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
-    Text9, Text10, Text11, Text12, Text13, Text14, Text15
+    Text1 = 1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    Text7,
+    Text8,
+    Text9,
+    Text10,
+    Text11,
+    Text12,
+    Text13,
+    Text14,
+    Text15
 };
 
 // The design result boxes of the main window.

@@ -4,7 +4,13 @@
 
 #include <stdexcept>
 
-enum class RuntimeErrorKind { DivisionByZero, Overflow, InvalidOperation, IndexOutOfRange, OutOfMemory };
+enum class RuntimeErrorKind {
+    DivisionByZero,
+    Overflow,
+    InvalidOperation,
+    IndexOutOfRange,
+    OutOfMemory
+};
 
 // A fault that ends the running handler: whatever it already wrote stays written, and the
 // application reports the fault in one message and carries on.

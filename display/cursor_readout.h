@@ -14,5 +14,5 @@ struct CursorReadout {
 
 // The readout of one mouse move at plot coordinates (x, y) with the current selection.
 // Runs the selected trace's extreme finder on m. A runtime error keeps the previous tool tip.
-CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection,
-                         Module1& m, char16_t decimalSeparator);
+CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
+                         char16_t decimalSeparator);

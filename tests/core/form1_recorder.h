@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/form1_operations.h"
+#include "utf8.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// A stand-in for the main window: keeps the field texts and logs every operation in order,
+// e.g. "setText Text7 1.500E+01", "setForeColor Text7 0,0,255", "setCaption Label24 7.99E+03",
+// "MsgBox La frequenza ...". Reading a text is not logged.
+class Form1Recorder : public Form1Operations {
+public:
+    std::map<TextBox, Text> texts;
+    std::vector<std::string> calls;
+
+    Text text(TextBox box) const override {
+        const auto found = texts.find(box);
+        return found == texts.end() ? Text() : found->second;
+    }
+    void setText(TextBox box, const Text& text) override {
+        texts[box] = text;
+        calls.push_back("setText " + Name(box) + " " + Utf8(text));
+    }
+    void setForeColor(TextBox box, Color color) override {
+        calls.push_back("setForeColor " + Name(box) + " " + std::to_string(color.red) + "," +
+                        std::to_string(color.green) + "," + std::to_string(color.blue));
+    }
+    void setCaption(ResultLabel label, const Text& caption) override {
+        static const char* const names[] = {"Label24", "Label25", "Label26", "Label27", "Label32"};
+        calls.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
+                        Utf8(caption));
+    }
+    void MsgBox(const Text& text) override { calls.push_back("MsgBox " + Utf8(text)); }
+
+    void type(TextBox box, const std::string& utf8) { texts[box] = Utf16(utf8); }
+
+    static std::string Name(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
+};
