@@ -31,3 +31,7 @@ Color RGB(int red, int green, int blue);
 // number's 15-significant-digit decimal form is rounded half away from zero, and the decimal
 // separator is the one given (the user's locale separator).
 Text Format(double value, std::string_view pattern, char16_t decimalSeparator);
+
+// True when Val would stop at a comma that a digit follows ("1,5", "12,5 V"): a decimal comma
+// that Val silently drops, so the design fields refuse it.
+bool ValStopsAtDecimalComma(const Text& text);

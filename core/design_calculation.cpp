@@ -1,0 +1,152 @@
+#include "core/design_calculation.h"
+
+#include "core/conversions.h"
+#include "core/floating_point_faults.h"
+
+namespace {
+
+// A design datum's field and the two messages that refuse it.
+struct DesignField {
+    TextBox box;
+    const char16_t* notPositive;
+    const char16_t* decimalComma;
+};
+
+constexpr DesignField InputVoltage{
+    TextBox::Text1, u"La tensione in ingresso non può essere zero o negativa!",
+    u"Errore di inserimento dati per la tensione di ingresso Vi. Usa il punto come separatore "
+    u"decimale, ad es: 1.5"};
+constexpr DesignField OutputVoltage{
+    TextBox::Text2,
+    u"La tensione in uscita è negativa ma il suo valore assoluto non può essere zero o negativo!",
+    u"Errore di inserimento dati per il valore assoluto della tensione in uscita. Usa il punto "
+    u"come separatore decimale, ad es: 1.5"};
+constexpr DesignField Frequency{
+    TextBox::Text3, u"La frequenza non può essere zero o negativa!",
+    u"Errore di inserimento dati per la frequenza di commutazione f in kHz. Usa il punto come "
+    u"separatore decimale, ad es: 1.5"};
+constexpr DesignField OutputRipple{
+    TextBox::Text5, u"DeltaVo non può essere zero o negativo!",
+    u"Errore di inserimento dati per DeltaVo in mV. Usa il punto come separatore decimale, ad "
+    u"es: 1.5"};
+constexpr DesignField OutputCurrent{
+    TextBox::Text6, u"Io è negativo ma il suo valore assoluto non può essere zero o negativo!",
+    u"Errore di inserimento dati per il valore assoluto di Io. Usa il punto come separatore "
+    u"decimale, ad es: 1.5"};
+constexpr DesignField InductorRipple{
+    TextBox::Text4, u"DeltaiL non può essere zero o negativo!",
+    u"Errore di inserimento dati per la variazione della corrente nell'induttore in %. Usa il "
+    u"punto come separatore decimale, ad es: 1.5"};
+
+bool Refuse(Module1& m, Form1Operations& form1, const char16_t* message) {
+    m.Msg = message;
+    form1.MsgBox(m.Msg);
+    return false;
+}
+
+// The value read from the field has been stored: an arithmetic fault ends the calculation,
+// a decimal comma or a value not above zero refuses the field with its message.
+bool Accepted(Module1& m, Form1Operations& form1, const DesignField& field, const Text& text,
+              double value) {
+    ThrowOnFloatingPointFault();
+    if (ValStopsAtDecimalComma(text)) {
+        return Refuse(m, form1, field.decimalComma);
+    }
+    if (!(value > 0)) {
+        return Refuse(m, form1, field.notPositive);
+    }
+    return true;
+}
+
+// Reads the five data that need no derived quantity; false once one is refused.
+bool ReadDirectInputs(Module1& m, Form1Operations& form1) {
+    Text text = form1.text(InputVoltage.box);
+    m.Vi = Val(text);
+    if (!Accepted(m, form1, InputVoltage, text, m.Vi)) {
+        return false;
+    }
+    text = form1.text(OutputVoltage.box);
+    m.Vo = Val(text);
+    if (!Accepted(m, form1, OutputVoltage, text, m.Vo)) {
+        return false;
+    }
+    text = form1.text(Frequency.box);
+    m.f = Val(text) * 1000;
+    if (!Accepted(m, form1, Frequency, text, m.f)) {
+        return false;
+    }
+    text = form1.text(OutputRipple.box);
+    m.DeltaVo = Val(text) * 0.001;
+    if (!Accepted(m, form1, OutputRipple, text, m.DeltaVo)) {
+        return false;
+    }
+    text = form1.text(OutputCurrent.box);
+    m.Io = Val(text);
+    return Accepted(m, form1, OutputCurrent, text, m.Io);
+}
+
+// Duty cycle and mean currents of continuous conduction; the inductor ripple is typed as a
+// percentage of the mean inductor current, so it can only be read once that is known.
+bool ComputeCurrents(Module1& m, Form1Operations& form1) {
+    m.D = m.Vo / (m.Vo + m.Vi);
+    ThrowOnFloatingPointFault();
+    m.Iim = m.D * m.Io / (1 - m.D);
+    ThrowOnFloatingPointFault();
+    m.ILm = m.Io / (1 - m.D);
+    ThrowOnFloatingPointFault();
+    const Text text = form1.text(InductorRipple.box);
+    m.DeltaiL = Val(text) * m.ILm / 100;
+    return Accepted(m, form1, InductorRipple, text, m.DeltaiL);
+}
+
+// L and C scaled by 10^6, so that they hold microhenries and microfarads.
+void ShowComponents(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
+    m.L = m.Vo * m.Vi * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaiL);
+    ThrowOnFloatingPointFault();
+    form1.setCaption(ResultLabel::Label24, Format(m.L, "0.00E+00", decimalSeparator));
+    m.C = m.Io * m.Vo * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaVo);
+    ThrowOnFloatingPointFault();
+    form1.setCaption(ResultLabel::Label25, Format(m.C, "0.00E+00", decimalSeparator));
+    m.IDP = m.DeltaiL / 2 + m.ILm;
+    ThrowOnFloatingPointFault();
+    form1.setCaption(ResultLabel::Label26, Format(m.IDP, "0.00E+00", decimalSeparator));
+    m.IDm = m.Io;
+    form1.setCaption(ResultLabel::Label27, Format(m.IDm, "0.00E+00", decimalSeparator));
+    form1.setCaption(ResultLabel::Label32, Format(m.Iim, "0.00E+00", decimalSeparator));
+    m.RL = m.Vo / m.Io;
+    ThrowOnFloatingPointFault();
+}
+
+// A verification field always carries a point, whatever the locale, so that the verification's
+// field check (which accepts only the point) can read it back.
+void WriteVerificationField(Module1& m, Form1Operations& form1, TextBox box, double value,
+                            char16_t decimalSeparator) {
+    m.FmtText = Format(value, "0.000E+00", decimalSeparator);
+    MidAssign(m.FmtText, 2, u'.');
+    form1.setText(box, m.FmtText);
+    form1.setForeColor(box, QBColor(9));
+}
+
+void WriteVerificationFields(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
+    WriteVerificationField(m, form1, TextBox::Text7, m.Vi, decimalSeparator);
+    const double kilohertz = m.f / 1000;
+    ThrowOnFloatingPointFault();
+    WriteVerificationField(m, form1, TextBox::Text12, kilohertz, decimalSeparator);
+    const double percent = m.D * 100;
+    ThrowOnFloatingPointFault();
+    WriteVerificationField(m, form1, TextBox::Text8, percent, decimalSeparator);
+    WriteVerificationField(m, form1, TextBox::Text9, m.L, decimalSeparator);
+    WriteVerificationField(m, form1, TextBox::Text10, m.C, decimalSeparator);
+    WriteVerificationField(m, form1, TextBox::Text11, m.RL, decimalSeparator);
+}
+
+} // namespace
+
+void CalculateDesign(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
+    ClearFloatingPointFaults();
+    if (!ReadDirectInputs(m, form1) || !ComputeCurrents(m, form1)) {
+        return;
+    }
+    ShowComponents(m, form1, decimalSeparator);
+    WriteVerificationFields(m, form1, decimalSeparator);
+}
