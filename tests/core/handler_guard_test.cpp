@@ -1,0 +1,50 @@
+#include "core/handler_guard.h"
+#include "core/runtime_error.h"
+#include "utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+class MessageRecorder : public MessageBox {
+public:
+    std::vector<std::string> shown;
+    void MsgBox(const Text& text) override { shown.push_back(Utf8(text)); }
+};
+
+TEST(HandlerGuardTest, ReportsEachRuntimeErrorInOneItalianMessage) {
+    const std::pair<RuntimeErrorKind, std::string> cases[] = {
+        {RuntimeErrorKind::DivisionByZero, "Errore di calcolo: divisione per zero."},
+        {RuntimeErrorKind::Overflow, "Errore di calcolo: un valore supera l'intervallo dei "
+                                     "numeri rappresentabili (overflow)."},
+        {RuntimeErrorKind::InvalidOperation,
+         "Errore di calcolo: operazione non valida (risultato indeterminato)."},
+        {RuntimeErrorKind::IndexOutOfRange, "Errore interno: indice fuori dai limiti dell'array."},
+        {RuntimeErrorKind::OutOfMemory, "Memoria insufficiente: riduci il numero dei campioni N."}};
+    for (const auto& [kind, message] : cases) {
+        MessageRecorder messages;
+        RunGuarded(messages, [kind] { throw RuntimeError(kind); });
+        EXPECT_EQ(messages.shown, std::vector<std::string>{message});
+    }
+}
+
+TEST(HandlerGuardTest, ExhaustedMemoryIsReportedAsSuch) {
+    MessageRecorder messages;
+    RunGuarded(messages, [] { throw std::bad_alloc(); });
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"Memoria insufficiente: riduci il numero dei campioni N."});
+}
+
+TEST(HandlerGuardTest, CompletedHandlerShowsNothing) {
+    MessageRecorder messages;
+    bool ran = false;
+    RunGuarded(messages, [&ran] { ran = true; });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+} // namespace
