@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -43,17 +42,6 @@ TEST(ValTest, NumberBeyondTheDoubleRangeIsAnOverflow) {
             EXPECT_EQ(error.kind(), RuntimeErrorKind::Overflow) << text;
         }
     }
-}
-
-TEST(ValTest, IgnoresTheProcessLocale) {
-    // Qt applications adopt the user's locale, whose decimal separator may be a comma.
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::setlocale(LC_NUMERIC, "it_IT.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no Italian locale on this machine";
-    }
-    const double value = Val(u"1.5");
-    std::setlocale(LC_NUMERIC, previous.c_str());
-    EXPECT_EQ(value, 1.5);
 }
 
 TEST(CLngTest, RoundsHalvesToEven) {

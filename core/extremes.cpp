@@ -1,0 +1,65 @@
+#include "core/extremes.h"
+
+#include "core/runtime_error.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace {
+
+// A finder reads the arrays with the current N, which a refused verification may have changed
+// since the arrays were made: a sample beyond them is an index fault, never a stray read.
+double MagnitudeAt(const std::vector<double>& samples, std::int32_t index) {
+    const auto position = static_cast<std::size_t>(index);
+    if (index < 0 || position >= samples.size()) {
+        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+    }
+    return std::abs(samples[position]);
+}
+
+bool AtLeast(double magnitude, double result) {
+    return magnitude >= result;
+}
+
+bool AtMost(double magnitude, double result) {
+    return magnitude <= result;
+}
+
+// Starts from sample 1 and visits it again; a magnitude that `replaces` the result becomes it.
+void FindExtreme(Module1& m, const std::vector<double>& samples, double& result,
+                 bool (*replaces)(double, double)) {
+    result = MagnitudeAt(samples, 1);
+    const std::int32_t last = m.N;
+    for (m.Idx = 1; m.Idx <= last; ++m.Idx) {
+        const double magnitude = MagnitudeAt(samples, m.Idx);
+        if (replaces(magnitude, result)) {
+            result = magnitude;
+        }
+    }
+}
+
+} // namespace
+
+void FindILMax(Module1& m) {
+    FindExtreme(m, m.iL_t, m.iLMax, AtLeast);
+}
+
+void FindILMin(Module1& m) {
+    FindExtreme(m, m.iL_t, m.iLMin, AtMost);
+}
+
+void FindICMax(Module1& m) {
+    FindExtreme(m, m.iC_t, m.iCMax, AtLeast);
+}
+
+void FindVoMax(Module1& m) {
+    FindExtreme(m, m.Vo_t, m.VoMax, AtLeast);
+}
+
+void FindVoMin(Module1& m) {
+    FindExtreme(m, m.Vo_t, m.VoMin, AtMost);
+}
+
+void FindIdMax(Module1& m) {
+    FindExtreme(m, m.id_t, m.idMax, AtLeast);
+}

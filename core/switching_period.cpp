@@ -1,0 +1,80 @@
+#include "core/switching_period.h"
+
+#include "core/conversions.h"
+#include "core/runtime_error.h"
+
+namespace {
+
+// The on and off intervals carry the state of the step in locals, so that the recurrence does
+// not wait for each sample to travel through memory; every sample is still stored as written.
+
+// Switch on: Vi across the inductor, the capacitor discharging into the load.
+void RunOnInterval(const SwitchingPeriod& p, const SampleArrays& s) {
+    double iL = s.iL[1];
+    double Vo = s.Vo[1];
+    for (std::int32_t k = 1; k <= p.onSteps; ++k) {
+        const double iLNext = p.onIncrement + iL;
+        const double VoNext = Vo - (p.dt * Vo) / p.CRL;
+        s.iL[k + 1] = iLNext;
+        s.Vo[k + 1] = VoNext;
+        s.iC[k] = ((VoNext - Vo) * p.C) / p.dt;
+        s.id[k] = 0;
+        iL = iLNext;
+        Vo = VoNext;
+    }
+}
+
+// The sample after the last on sample repeats it (index 0, all zero, when there is no on step).
+void HoldAtSwitchOff(const SwitchingPeriod& p, const SampleArrays& s) {
+    s.iL[p.offStart] = s.iL[p.onSteps];
+    s.iC[p.offStart] = s.iC[p.onSteps];
+    s.Vo[p.offStart] = s.Vo[p.onSteps];
+}
+
+// Switch off: the output voltage across the inductor, its current flowing through the diode
+// into the output node. Sample k's inductor current is then rewritten from the node equation
+// of the output, and the diode carries it.
+void RunOffInterval(const SwitchingPeriod& p, const SampleArrays& s) {
+    double iL = s.iL[p.offStart];
+    double Vo = s.Vo[p.offStart];
+    for (std::int32_t k = p.offStart; k <= p.N; ++k) {
+        const double iLNext = (p.dt * Vo) / p.L + iL;
+        const double VoNext = (Vo - (p.dt * Vo) / p.CRL) - (p.dt * iL) / p.C;
+        const double iC = ((VoNext - Vo) * p.C) / p.dt;
+        const double iLNode = (-iC) - Vo / p.RL;
+        s.iL[k + 1] = iLNext;
+        s.Vo[k + 1] = VoNext;
+        s.iC[k] = iC;
+        s.iL[k] = iLNode;
+        s.id[k] = iLNode;
+        iL = iLNext;
+        Vo = VoNext;
+    }
+}
+
+// The next period starts from sample N of this one; index N + 1 is not carried.
+void CarryToNextPeriod(const SwitchingPeriod& p, const SampleArrays& s) {
+    s.iL[1] = s.iL[p.N];
+    s.iC[1] = s.iC[p.N];
+    s.Vo[1] = s.Vo[p.N];
+    s.id[1] = s.id[p.N];
+}
+
+} // namespace
+
+SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
+    const double samples = static_cast<double>(m.N);
+    const std::int32_t onSteps = CLng(samples * m.D);
+    const std::int32_t offStart = CLng(samples * m.D + 1);
+    if (onSteps < 0 || onSteps > m.N || offStart < 0 || offStart > m.N + 1) {
+        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+    }
+    return {m.N, onSteps, offStart, m.dt, m.L, m.C, m.RL, (m.Vi * m.dt) / m.L, m.C * m.RL};
+}
+
+void RunSwitchingPeriod(const SwitchingPeriod& period, const SampleArrays& samples) {
+    RunOnInterval(period, samples);
+    HoldAtSwitchOff(period, samples);
+    RunOffInterval(period, samples);
+    CarryToNextPeriod(period, samples);
+}

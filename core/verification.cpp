@@ -1,0 +1,131 @@
+#include "core/verification.h"
+
+#include "core/conversions.h"
+#include "core/field_check.h"
+#include "core/runtime_error.h"
+#include "core/simulation.h"
+#include "core/verification_fields.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr std::int32_t MostSamples = 10000000;
+
+// Each field in turn: its text and its two messages go to the shared variables the check reads.
+bool CheckFields(Module1& m, Form1Operations& form1) {
+    for (const VerificationField& field : VerificationFields()) {
+        m.FieldText = form1.text(field.box);
+        m.Msg = EmptyFieldText(field);
+        m.ErrMsg = MalformedFieldText(field);
+        CheckNumberField(m, m.FieldText, form1);
+        if (m.ErrFlag == 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A field's number times its unit factor. Val's number is finite, so a product outside the
+// finite doubles can only be an overflow.
+double ReadScaled(const Form1Operations& form1, TextBox box, double factor) {
+    const double value = Val(form1.text(box)) * factor;
+    if (!std::isfinite(value)) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+    return value;
+}
+
+std::int32_t ReadCount(const Form1Operations& form1, TextBox box) {
+    return CLng(Val(form1.text(box)));
+}
+
+// A field goes back to black once its value has been read, whatever its rule says next.
+void SetBlack(Form1Operations& form1, TextBox box) {
+    form1.setForeColor(box, QBColor(0));
+}
+
+// Shows why a value cannot be used; the handler then ends.
+bool Refuse(Module1& m, MessageBox& messages, const char16_t* message) {
+    m.Msg = message;
+    messages.MsgBox(m.Msg);
+    return false;
+}
+
+bool ReadSupplyAndSwitching(Module1& m, Form1Operations& form1) {
+    m.Vi = Val(form1.text(TextBox::Text7));
+    SetBlack(form1, TextBox::Text7);
+    if (!(m.Vi > 0)) {
+        return Refuse(m, form1, u"La tensione in ingresso non può essere zero o negativa!");
+    }
+    m.D = ReadScaled(form1, TextBox::Text8, 0.01);
+    SetBlack(form1, TextBox::Text8);
+    if (!(m.D > 0 && m.D < 1)) {
+        return Refuse(m, form1,
+                      u"Il Duty Cycle non può essere zero o negativo o maggiore o uguale al 100%!");
+    }
+    m.f = ReadScaled(form1, TextBox::Text12, 1000);
+    SetBlack(form1, TextBox::Text12);
+    if (!(m.f > 0)) {
+        return Refuse(m, form1, u"La frequenza non può essere zero o negativa!");
+    }
+    return true;
+}
+
+// The simulation divides by L, C and RL at every step.
+bool ReadComponents(Module1& m, Form1Operations& form1) {
+    m.L = ReadScaled(form1, TextBox::Text9, 0.000001);
+    SetBlack(form1, TextBox::Text9);
+    if (!(m.L > 0)) {
+        return Refuse(m, form1, u"L'induttanza non può essere zero o negativa!");
+    }
+    m.C = ReadScaled(form1, TextBox::Text10, 0.000001);
+    SetBlack(form1, TextBox::Text10);
+    if (!(m.C > 0)) {
+        return Refuse(m, form1, u"La capacità non può essere zero o negativa!");
+    }
+    m.RL = Val(form1.text(TextBox::Text11));
+    SetBlack(form1, TextBox::Text11);
+    if (!(m.RL > 0)) {
+        return Refuse(m, form1, u"La resistenza di carico RL non può essere zero o negativa!");
+    }
+    return true;
+}
+
+// The counts keep their colour. N sizes the four sample arrays.
+bool ReadCounts(Module1& m, Form1Operations& form1) {
+    m.N = ReadCount(form1, TextBox::Text13);
+    if (m.N < 1 || m.N > MostSamples) {
+        return Refuse(m, form1, u"Il numero dei campioni N deve essere compreso tra 1 e 10000000!");
+    }
+    m.NP = ReadCount(form1, TextBox::Text14);
+    m.NI = ReadCount(form1, TextBox::Text15);
+    return true;
+}
+
+Text Scientific(double value, char16_t decimalSeparator) {
+    return Format(value, "0.00E+00", decimalSeparator);
+}
+
+void WriteSummaryCaptions(const Module1& m, const VerificationContext& context) {
+    const char16_t separator = context.decimalSeparator;
+    context.form2.setCaption(SummaryLabel::Label2, Scientific(m.DeltaiLSim, separator));
+    context.form2.setCaption(SummaryLabel::Label5, Scientific(m.DeltaVoSim, separator));
+    context.form2.setCaption(SummaryLabel::Label8, Scientific(m.IDPSim, separator));
+    context.form2.setCaption(SummaryLabel::Label9, Scientific(m.IdmSim, separator));
+    context.form2.setCaption(SummaryLabel::Label16, Scientific(m.IimSim, separator));
+}
+
+} // namespace
+
+void RunVerification(Module1& m, const VerificationContext& context) {
+    Form1Operations& form1 = context.form1;
+    if (!CheckFields(m, form1) || !ReadSupplyAndSwitching(m, form1) || !ReadComponents(m, form1) ||
+        !ReadCounts(m, form1)) {
+        return;
+    }
+    context.form2.obtainForm2();
+    context.form2.resetPlot();
+    SimulateAndPlot(m, context.drawing, form1, context.observer);
+    WriteSummaryCaptions(m, context);
+}

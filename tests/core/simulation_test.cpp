@@ -1,0 +1,298 @@
+#include "core/period_simulation.h"
+#include "core/simulation.h"
+#include "example_converter.h"
+#include "form1_recorder.h"
+#include "thrown_kind.h"
+#include "waveform_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cfenv>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const std::string ConductionMessage =
+    "MsgBox Il Duty Cycle non può essere così basso, la corrente nell'induttore non può "
+    "annullarsi, prova ad aumentare L ( anche di molto )!";
+
+Module1 Converter(std::int32_t N, double D, std::int32_t NI, double L = 0.0004) {
+    Module1 m = ExampleConverter();
+    m.N = N;
+    m.D = D;
+    m.NI = NI;
+    m.L = L;
+    return m;
+}
+
+// Samples 1..N: '0' where exactly zero, 'x' elsewhere.
+std::string ZeroPattern(const Module1& m, const std::vector<double>& samples) {
+    std::string pattern;
+    for (std::int32_t k = 1; k <= m.N; ++k) {
+        pattern += samples[k] == 0 ? '0' : 'x';
+    }
+    return pattern;
+}
+
+bool BitIdentical(const std::vector<double>& a, const std::vector<double>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+}
+
+class RecordingObserver : public SimulationObserver {
+public:
+    std::vector<double> fractions;
+    bool answer = true;
+    bool keepGoing(double fraction) override {
+        fractions.push_back(fraction);
+        std::feraiseexcept(FE_INVALID); // a listener's own arithmetic is not a simulation fault
+        return answer;
+    }
+};
+
+TEST(SimulationTest, ExampleLastPeriod) {
+    Module1 m = ExampleConverter();
+    ASSERT_TRUE(SimulatePeriods(m, nullptr, CycleShortcut::On));
+    EXPECT_EQ(m.Iter, 5001);
+    EXPECT_EQ(m.iL_t[1], m.iL_t[1000]);
+    EXPECT_NEAR(m.iL_t[1], 1.5912, 0.00005);
+    EXPECT_NEAR(m.iL_t[625], 3.7185, 0.00005);
+    const auto first = m.iL_t.begin() + 1;
+    const auto end = m.iL_t.begin() + 1001;
+    EXPECT_EQ(*std::min_element(first, end), m.iL_t[1000]);
+    EXPECT_NEAR(*std::max_element(first, end), m.iL_t[625], 1e-12);
+    EXPECT_NEAR(*std::max_element(first, end), m.iL_t[626], 1e-12);
+    const auto [low, high] = std::minmax_element(m.Vo_t.begin() + 1, m.Vo_t.begin() + 1001);
+    EXPECT_NEAR(*low, -25.397, 0.0005);
+    EXPECT_NEAR(*high, -24.454, 0.0005);
+}
+
+struct SampleCase {
+    std::int32_t N;
+    double D;
+    std::int32_t k;
+    std::array<double, 4> iLVoiCid;
+};
+
+class ExactSampleTest : public testing::TestWithParam<SampleCase> {};
+
+// Bit-exact samples after 50 periods (the example: 5000), computed literally as the formulas
+// are written, one rounding per operation in their order.
+TEST_P(ExactSampleTest, MatchesTheWrittenArithmetic) {
+    const SampleCase& c = GetParam();
+    Module1 m = Converter(c.N, c.D, c.N == 1000 ? 5000 : 50);
+    SimulatePeriods(m, nullptr, CycleShortcut::On);
+    const std::array<double, 4> sample = {m.iL_t[c.k], m.Vo_t[c.k], m.iC_t[c.k], m.id_t[c.k]};
+    EXPECT_EQ(sample, c.iLVoiCid);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, ExactSampleTest,
+    testing::Values(SampleCase{1000,
+                               0.625,
+                               1,
+                               {1.5912406650955022, -25.396963237474882, -0.57536213559650673,
+                                1.5912406650955022}},
+                    SampleCase{1000,
+                               0.625,
+                               625,
+                               {3.7185133923682345, -24.454402998031327, 0.97817611992084619, 0}},
+                    SampleCase{1000,
+                               0.625,
+                               626,
+                               {3.7185133923679619, -24.454402998031327, -2.740337272446709,
+                                3.7185133923679619}},
+                    SampleCase{1000, 0.625, 1001, {1.5854686279960142, -25.397834998286392, 0, 0}},
+                    SampleCase{10, 0.25, 3, {0.031989067905233259, -2.2792088644531239, 0, 0}},
+                    SampleCase{10, 0.25, 11, {-0.63898569395911109, -1.7198272749466337, 0, 0}},
+                    SampleCase{10,
+                               0.15,
+                               2,
+                               {-0.11239656394109501, -2.1655432444494527, 0.19901829371907312,
+                                -0.11239656394109501}}));
+
+struct LayoutCase {
+    std::int32_t N;
+    double D;
+    const char* iL;
+    const char* Vo;
+    const char* iC;
+    const char* id;
+};
+
+class SampleLayoutTest : public testing::TestWithParam<LayoutCase> {};
+
+// Which samples a period writes depends on how N x D and N x D + 1 round.
+TEST_P(SampleLayoutTest, SamplesLeftZero) {
+    const LayoutCase& c = GetParam();
+    Module1 m = Converter(c.N, c.D, 50);
+    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    EXPECT_EQ(ZeroPattern(m, m.iL_t), c.iL);
+    EXPECT_EQ(ZeroPattern(m, m.Vo_t), c.Vo);
+    EXPECT_EQ(ZeroPattern(m, m.iC_t), c.iC);
+    EXPECT_EQ(ZeroPattern(m, m.id_t), c.id);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rounding, SampleLayoutTest,
+    testing::Values(
+        LayoutCase{8, 0.625, "xxxxxxxx", "xxxxxxxx", "xxxxxxxx", "x0000xxx"}, // 5 on, off at 6
+        LayoutCase{10, 0.25, "xxxxxxxxxx", "xxxxxxxxxx", "xx0xxxxxxx", "x00xxxxxxx"},   // 2, 4
+        LayoutCase{10, 0.15, "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx"},   // 2, 2
+        LayoutCase{10, 0.04, "0000000000", "0000000000", "0000000000", "0000000000"},   // 0, 1
+        LayoutCase{10, 0.97, "xxxxxxxxxx", "0000000000", "0000000000", "0000000000"})); // 10
+
+// 2.5 samples on: sample 4 repeats sample 2, sample 3 keeps the last on step's rise. 1.5 on:
+// the off interval takes sample 2 over. 9.7 on: the inductor current only rises.
+TEST(SimulationTest, RoundingOfTheSwitchOffSample) {
+    Module1 m = Converter(10, 0.25, 50);
+    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    EXPECT_EQ(m.Vo_t[4], m.Vo_t[2]);
+    EXPECT_GT(m.iL_t[3], m.iL_t[2]);
+    m = Converter(10, 0.15, 50);
+    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    EXPECT_EQ(m.id_t[2], m.iL_t[2]);
+    EXPECT_LT(m.iL_t[3], m.iL_t[2]);
+    m = Converter(10, 0.97, 3);
+    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    const auto end = m.iL_t.begin() + 11;
+    EXPECT_EQ(std::adjacent_find(m.iL_t.begin() + 2, end, std::greater_equal<>()), end);
+    EXPECT_EQ(m.iL_t[1], m.iL_t[10]);
+}
+
+struct RunCase {
+    const char* name;
+    Module1 m;
+    std::vector<std::string> calls;
+    std::int32_t idx;
+};
+
+class SimulateAndPlotTest : public testing::TestWithParam<RunCase> {};
+
+TEST_P(SimulateAndPlotTest, StepsAndSharedCounter) {
+    Module1 m = GetParam().m;
+    m.DeltaiLSim = m.DeltaVoSim = m.IDPSim = m.IdmSim = m.IimSim = 42;
+    Form1Recorder form1;
+    WaveformRecorder form2(form1.calls);
+    SimulateAndPlot(m, form2, form1, nullptr);
+    EXPECT_EQ(form1.calls, GetParam().calls);
+    EXPECT_EQ(m.Idx, GetParam().idx);
+    const bool completed = GetParam().calls.back() == "drawTraces";
+    EXPECT_EQ(m.DeltaiLSim == 42 && m.DeltaVoSim == 42 && m.IDPSim == 42 && m.IdmSim == 42 &&
+                  m.IimSim == 42,
+              !completed);
+}
+
+const std::vector<std::string> Drawn = {"showAndDrawFrame", "drawTraces"};
+const std::vector<std::string> Refused = {"showAndDrawFrame", ConductionMessage};
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, SimulateAndPlotTest,
+                         testing::Values(RunCase{"Example", ExampleConverter(), Drawn, 1001},
+                                         RunCase{"NoPeriod", Converter(1000, 0.625, 0), Refused, 1},
+                                         RunCase{"NegativePeriods", Converter(1000, 0.625, -3),
+                                                 Refused, 1},
+                                         RunCase{"NoOnStep", Converter(10, 0.04, 20), Refused, 1},
+                                         RunCase{"CurrentVanishesAtSample9",
+                                                 Converter(20, 0.1, 1, 0.000004), Refused, 9}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimulationTest, StoppedRunEndsAfterTheFrameWithoutMessage) {
+    Module1 m = ExampleConverter();
+    Form1Recorder form1;
+    WaveformRecorder form2(form1.calls);
+    RecordingObserver observer;
+    observer.answer = false;
+    SimulateAndPlot(m, form2, form1, &observer);
+    EXPECT_EQ(form1.calls, std::vector<std::string>{"showAndDrawFrame"});
+    EXPECT_EQ(observer.fractions.size(), 1u);
+    EXPECT_EQ(m.DeltaiLSim, 0);
+}
+
+struct RateCase {
+    std::int32_t N;
+    std::int32_t NI;
+    std::vector<double> fractions;
+};
+
+class ObserverRateTest : public testing::TestWithParam<RateCase> {};
+
+// At most once per period, and no more often than about every 65536 samples.
+TEST_P(ObserverRateTest, FractionsReported) {
+    Module1 m = Converter(GetParam().N, 0.625, GetParam().NI);
+    RecordingObserver observer;
+    SimulatePeriods(m, &observer, CycleShortcut::On);
+    EXPECT_EQ(observer.fractions, GetParam().fractions);
+}
+
+INSTANTIATE_TEST_SUITE_P(Periods, ObserverRateTest,
+                         testing::Values(RateCase{100000, 3, {1.0 / 3, 2.0 / 3, 1}},
+                                         RateCase{1000, 200, {0.325, 0.65, 0.975}},
+                                         RateCase{1000, 64, {}}));
+
+TEST(SimulationTest, FloatingPointFaultsAreRuntimeErrors) {
+    Module1 m = Converter(1000, 0.625, 50, 1E-300);
+    Form1Recorder form1;
+    WaveformRecorder form2(form1.calls);
+    EXPECT_TRUE(ThrownKind([&] { SimulateAndPlot(m, form2, form1, nullptr); }));
+    EXPECT_EQ(form1.calls, std::vector<std::string>{"showAndDrawFrame"});
+    m = Converter(1000, 0.625, 50);
+    m.f = 0;
+    m.iL_t = {7};
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
+              RuntimeErrorKind::DivisionByZero);
+    EXPECT_EQ(m.iL_t, std::vector<double>{7});
+}
+
+TEST(SimulationTest, PeriodCounterCannotStepPastInt32) {
+    Module1 m = Converter(1000, 0.625, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
+              RuntimeErrorKind::Overflow);
+}
+
+struct ShortcutCase {
+    const char* name;
+    Module1 m;
+};
+
+class CycleShortcutTest : public testing::TestWithParam<ShortcutCase> {};
+
+TEST_P(CycleShortcutTest, ArraysBitIdenticalToEveryPeriodRun) {
+    Module1 full = GetParam().m;
+    Module1 shortcut = GetParam().m;
+    SimulatePeriods(full, nullptr, CycleShortcut::Off);
+    SimulatePeriods(shortcut, nullptr, CycleShortcut::On);
+    EXPECT_EQ(shortcut.Iter, full.Iter);
+    EXPECT_TRUE(BitIdentical(shortcut.iL_t, full.iL_t));
+    EXPECT_TRUE(BitIdentical(shortcut.Vo_t, full.Vo_t));
+    EXPECT_TRUE(BitIdentical(shortcut.iC_t, full.iC_t));
+    EXPECT_TRUE(BitIdentical(shortcut.id_t, full.id_t));
+}
+
+// The example's state entering period 1055 repeats the one entering 1054: a fixed point. N 10
+// at 50 % settles into a cycle of 17 periods from period 1941 (found entering 2064), N 200 at
+// 45 % into one of 41 from 1106 (found entering 2088).
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CycleShortcutTest,
+    testing::Values(ShortcutCase{"NoRepeatWithinNI", Converter(1000, 0.625, 1054)},
+                    ShortcutCase{"FixedPointAtLastPeriod", Converter(1000, 0.625, 1055)},
+                    ShortcutCase{"FixedPoint", Converter(1000, 0.625, 5000)},
+                    ShortcutCase{"Cycle17", Converter(10, 0.5, 3000)},
+                    ShortcutCase{"Cycle17AtLastPeriod", Converter(10, 0.5, 2064)},
+                    ShortcutCase{"Cycle17WholeCycles", Converter(10, 0.5, 2064 + 17 * 50)},
+                    ShortcutCase{"Cycle41", Converter(200, 0.45, 2500)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimulationTest, ShortcutRunsFewerPeriods) {
+    for (Module1 m : {Converter(1000, 0.625, 5000), Converter(10, 0.5, 20000)}) {
+        RecordingObserver full;
+        RecordingObserver shortcut;
+        Module1 copy = m;
+        SimulatePeriods(m, &full, CycleShortcut::Off);
+        SimulatePeriods(copy, &shortcut, CycleShortcut::On);
+        EXPECT_LT(shortcut.fractions.size(), full.fractions.size());
+    }
+}
+
+} // namespace

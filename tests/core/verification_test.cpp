@@ -1,0 +1,229 @@
+#include "core/verification.h"
+#include "form1_recorder.h"
+#include "thrown_kind.h"
+#include "waveform_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+using Calls = std::vector<std::string>;
+using Fields = std::vector<std::pair<TextBox, std::string>>;
+
+// The verification fields of the worked example, in reading order, then the other changes.
+Fields ExampleFields(const Fields& changes) {
+    Fields fields = {
+        {TextBox::Text7, "15"},    {TextBox::Text8, "62.5"}, {TextBox::Text12, "11"},
+        {TextBox::Text9, "400"},   {TextBox::Text10, "60"},  {TextBox::Text11, "25"},
+        {TextBox::Text13, "1000"}, {TextBox::Text14, "10"},  {TextBox::Text15, "5000"}};
+    fields.insert(fields.end(), changes.begin(), changes.end());
+    return fields;
+}
+
+// Vi, D, f, L, C, RL, N, NP, NI: the values a run stores, in the order it stores them.
+std::array<double, 9> StoredValues(const Module1& m) {
+    return {m.Vi,
+            m.D,
+            m.f,
+            m.L,
+            m.C,
+            m.RL,
+            static_cast<double>(m.N),
+            static_cast<double>(m.NP),
+            static_cast<double>(m.NI)};
+}
+
+// A "Grafici" press on typed fields, over a previous run's values (777) and arrays ({7}).
+struct VerificationRun {
+    Module1 m;
+    Form1Recorder form1;
+    WaveformRecorder form2{form1.calls};
+
+    explicit VerificationRun(const Fields& fields) {
+        m.Vi = m.D = m.f = m.L = m.C = m.RL = m.N = m.NP = m.NI = 777;
+        m.iL_t = {7};
+        for (const auto& [box, text] : fields) {
+            form1.type(box, text);
+        }
+    }
+    VerificationRun(const VerificationRun&) = delete;
+    void press(char16_t decimalSeparator = u'.') {
+        RunVerification(m, {form1, form2, form2, decimalSeparator, nullptr});
+    }
+};
+
+const char* const Blacks[] = {"setForeColor Text7 0,0,0",  "setForeColor Text8 0,0,0",
+                              "setForeColor Text12 0,0,0", "setForeColor Text9 0,0,0",
+                              "setForeColor Text10 0,0,0", "setForeColor Text11 0,0,0"};
+
+struct StopCase {
+    const char* name;
+    Fields changes;
+    int stored; // how many of the nine values were stored before the stop
+    Calls last; // the calls after the fields turned black
+};
+
+class VerificationStopTest : public testing::TestWithParam<StopCase> {};
+
+TEST_P(VerificationStopTest, FieldsVariablesAndWindow) {
+    const StopCase& c = GetParam();
+    VerificationRun run(ExampleFields(c.changes));
+    run.press();
+    Calls expected(Blacks, Blacks + std::min(c.stored, 6));
+    expected.insert(expected.end(), c.last.begin(), c.last.end());
+    EXPECT_EQ(run.form1.calls, expected);
+    const std::array<double, 9> values = StoredValues(run.m);
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(values[k] == 777, k >= c.stored) << "value " << k;
+    }
+    EXPECT_EQ(run.m.ErrFlag, c.stored == 0 ? 1 : 0);
+    EXPECT_EQ(run.m.iL_t == std::vector<double>{7}, c.last[0] != "obtainForm2");
+}
+
+const std::string Form = ". Puoi scrivere soltanto numeri razionali con il punto come separatore "
+                         "decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
+const Calls Drawn = {"obtainForm2",
+                     "resetPlot",
+                     "showAndDrawFrame",
+                     "drawTraces",
+                     "setCaption Label2 2.13E+00",
+                     "setCaption Label5 9.43E+02",
+                     "setCaption Label8 3.72E+00",
+                     "setCaption Label9 1.00E+00",
+                     "setCaption Label16 1.66E+00"};
+const Calls NotConducting = {"obtainForm2",
+                             "resetPlot",
+                             "showAndDrawFrame",
+                             "MsgBox Il Duty Cycle non può essere così basso, la corrente "
+                             "nell'induttore non può annullarsi, prova ad aumentare L ( anche di "
+                             "molto )!",
+                             "setCaption Label2 0.00E+00",
+                             "setCaption Label5 0.00E+00",
+                             "setCaption Label8 0.00E+00",
+                             "setCaption Label9 0.00E+00",
+                             "setCaption Label16 0.00E+00"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, VerificationStopTest,
+    testing::Values(
+        StopCase{"Example", {}, 9, Drawn},
+        StopCase{"EveryFieldEmpty",
+                 {{TextBox::Text7, ""},
+                  {TextBox::Text8, ""},
+                  {TextBox::Text12, ""},
+                  {TextBox::Text9, ""},
+                  {TextBox::Text10, ""},
+                  {TextBox::Text11, ""},
+                  {TextBox::Text13, ""},
+                  {TextBox::Text14, ""},
+                  {TextBox::Text15, ""}},
+                 0,
+                 {"MsgBox Hai dimenticato di scrivere la tensione di ingresso Vi"}},
+        StopCase{"VoltageLoneMinus",
+                 {{TextBox::Text7, "-"}},
+                 1,
+                 {"MsgBox La tensione in ingresso non può essere zero o negativa!"}},
+        StopCase{"DutyCycle100",
+                 {{TextBox::Text8, "100"}},
+                 2,
+                 {"MsgBox Il Duty Cycle non può essere zero o negativo o maggiore o uguale al "
+                  "100%!"}},
+        StopCase{"FrequencyZero",
+                 {{TextBox::Text12, "0"}},
+                 3,
+                 {"MsgBox La frequenza non può essere zero o negativa!"}},
+        StopCase{"InductanceNegative",
+                 {{TextBox::Text9, "-400"}},
+                 4,
+                 {"MsgBox L'induttanza non può essere zero o negativa!"}},
+        StopCase{"CapacitanceZero",
+                 {{TextBox::Text10, "0"}},
+                 5,
+                 {"MsgBox La capacità non può essere zero o negativa!"}},
+        StopCase{"LoadZero",
+                 {{TextBox::Text11, "0"}},
+                 6,
+                 {"MsgBox La resistenza di carico RL non può essere zero o negativa!"}},
+        StopCase{"SamplesRoundToZero",
+                 {{TextBox::Text13, "0.5"}},
+                 7,
+                 {"MsgBox Il numero dei campioni N deve essere compreso tra 1 e 10000000!"}},
+        StopCase{"SamplesAboveLimit",
+                 {{TextBox::Text13, "10000001"}},
+                 7,
+                 {"MsgBox Il numero dei campioni N deve essere compreso tra 1 e 10000000!"}},
+        StopCase{"NotConducting", {{TextBox::Text8, "30"}}, 9, NotConducting}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VerificationTest, RuleBrokenLeavesTheLastCheckedFieldAndTheRuleMessage) {
+    VerificationRun run(ExampleFields({{TextBox::Text8, "0"}}));
+    run.press();
+    EXPECT_EQ(run.m.FieldText, u"5000");
+    EXPECT_EQ(Utf8(run.m.ErrMsg),
+              "Errore di inserimento dati per il numero delle iterazioni NI" + Form);
+    EXPECT_EQ(run.m.Msg.substr(0, 13), u"Il Duty Cycle");
+}
+
+// Scale factors are multiplications (17.5 / 100 would be 0.175, 33 / 1000000 3.3E-05);
+// counts round halves to even.
+TEST(VerificationTest, Conversions) {
+    VerificationRun run(ExampleFields({{TextBox::Text8, "17.5"},
+                                       {TextBox::Text12, "0.7"},
+                                       {TextBox::Text9, "150"},
+                                       {TextBox::Text10, "33"},
+                                       {TextBox::Text13, "1000.5"},
+                                       {TextBox::Text14, "2.5"},
+                                       {TextBox::Text15, "5E3"}}));
+    run.press();
+    EXPECT_EQ(run.m.D, 0.17500000000000002);
+    EXPECT_EQ(run.m.f, 700);
+    EXPECT_EQ(run.m.L, 0.00015);
+    EXPECT_EQ(run.m.C, 3.2999999999999996e-05);
+    EXPECT_EQ(run.m.N, 1000);
+    EXPECT_EQ(run.m.NP, 2);
+    EXPECT_EQ(run.m.NI, 5000);
+}
+
+TEST(VerificationTest, ValuesOutOfRangeAreRuntimeErrors) {
+    for (const auto& [box, text, blacks] :
+         {std::tuple{TextBox::Text12, "1E306", 2}, std::tuple{TextBox::Text13, "3E9", 6}}) {
+        VerificationRun run(ExampleFields({{box, text}}));
+        EXPECT_EQ(ThrownKind([&] { run.press(); }), RuntimeErrorKind::Overflow);
+        EXPECT_EQ(run.form1.calls, Calls(Blacks, Blacks + blacks));
+        EXPECT_EQ(run.m.f == 777, blacks == 2);
+        EXPECT_EQ(run.m.N, 777);
+    }
+}
+
+// Each field alone empty, then malformed: its own message, in its words.
+TEST(VerificationTest, EachFieldShowsItsOwnMessages) {
+    const std::pair<TextBox, std::string> subjects[] = {
+        {TextBox::Text7, "la tensione di ingresso Vi"},
+        {TextBox::Text8, "il valore del Duty Cycle in %"},
+        {TextBox::Text12, "il valore della frequenza di commutazione f in kHz"},
+        {TextBox::Text9, "il valore dell'induttanza in uH"},
+        {TextBox::Text10, "il valore della capacità in uF"},
+        {TextBox::Text11, "il valore della resistenza di carico RL in ohm"},
+        {TextBox::Text13, "il numero dei campioni N"},
+        {TextBox::Text14, "il numero dei periodi visualizzati NP"},
+        {TextBox::Text15, "il numero delle iterazioni NI"}};
+    for (const auto& [box, subject] : subjects) {
+        VerificationRun empty(ExampleFields({{box, ""}}));
+        empty.press();
+        EXPECT_EQ(empty.form1.calls, Calls{"MsgBox Hai dimenticato di scrivere " + subject});
+        VerificationRun malformed(ExampleFields({{box, "1,5"}}));
+        malformed.press();
+        EXPECT_EQ(malformed.form1.calls,
+                  Calls{"MsgBox Errore di inserimento dati per " + subject + Form});
+    }
+}
+
+TEST(VerificationTest, CaptionsUseTheLocaleSeparator) {
+    VerificationRun run(ExampleFields({}));
+    run.press(u',');
+    EXPECT_EQ(run.form1.calls.back(), "setCaption Label16 1,66E+00");
+}
+
+} // namespace
