@@ -1,3 +1,4 @@
+#include "bench/example_converter.h"
 #include "core/module1.h"
 #include "core/period_simulation.h"
 #include "core/simulation.h"
@@ -6,36 +7,16 @@
 
 namespace {
 
-// The worked example: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm, 1000 samples per period.
-Module1 Example(std::int32_t periods) {
-    Module1 m;
-    m.Vi = 15;
-    m.D = 0.625;
-    m.f = 11000;
-    m.L = 0.0004;
-    m.C = 0.00006;
-    m.RL = 25;
-    m.N = 1000;
-    m.NP = 10;
-    m.NI = periods;
-    return m;
-}
-
 class NoDrawing : public WaveformDrawing {
 public:
     void showAndDrawFrame(Module1&) override {}
     void drawTraces(Module1&) override {}
 };
 
-class NoMessages : public MessageBox {
-public:
-    void MsgBox(const Text&) override {}
-};
-
 // The whole computing half of a run: simulation with its early finish, conduction check,
 // finders and summary values.
 void SimulateEndToEnd(benchmark::State& state, std::int32_t periods) {
-    Module1 m = Example(periods);
+    Module1 m = ExampleConverter(periods);
     NoDrawing drawing;
     NoMessages messages;
     for (auto _ : state) {
@@ -54,7 +35,7 @@ void BM_SimulateLongRun(benchmark::State& state) {
 
 // Every period computed, no early finish: the speed of the recurrence itself, per step.
 void BM_SimulateStraightLine(benchmark::State& state) {
-    Module1 m = Example(5000);
+    Module1 m = ExampleConverter(5000);
     for (auto _ : state) {
         SimulatePeriods(m, nullptr, CycleShortcut::Off);
         benchmark::DoNotOptimize(m.iL_t.data());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/module1.h"
+#include "core/text.h"
 
 #include <optional>
 
@@ -12,7 +13,11 @@ struct CursorReadout {
     std::optional<Text> toolTip;          // the new tool tip; none keeps the previous one
 };
 
-// The readout of one mouse move at plot coordinates (x, y) with the current selection.
-// Runs the selected trace's extreme finder on m. A runtime error keeps the previous tool tip.
+// The readout of one pointer move at plot coordinates (x, y), used as delivered (no
+// clamping). The band under the pointer selects its button; below the diode band the current
+// selection stays. For the selected trace, the tool tip gives the time from the plot's left
+// edge in microseconds and the trace's value at the pointer's height, after refreshing the
+// trace's extreme with its finder on m. A runtime error (an overflow, a zero frequency, arrays
+// not yet simulated) keeps the previous tool tip; the selection still changes.
 CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
                          char16_t decimalSeparator);

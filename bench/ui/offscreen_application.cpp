@@ -1,0 +1,17 @@
+#include "offscreen_application.h"
+
+#include <QApplication>
+
+void EnsureOffscreenApplication() {
+    if (QApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "converter_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+}

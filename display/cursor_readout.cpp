@@ -1,0 +1,93 @@
+#include "display/cursor_readout.h"
+
+#include "core/conversions.h"
+#include "core/extremes.h"
+#include "core/floating_point_faults.h"
+#include "core/runtime_error.h"
+#include "display/trace_band.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace {
+
+// One trace as the readout sees it. The pointer bands are wider than the plot bands: each
+// reaches up to the next trace's zero line (iC up to 80, Vo up to 55, id up to 25).
+struct ReadoutRow {
+    TraceOption option;
+    float bandBottom; // lowest pointer y of the band, compared in single precision
+    std::size_t band; // the plot band whose mapping the value inverts
+    void (*finder)(Module1&);
+    double Module1::*extreme;
+    std::u16string_view timePrefix;
+    std::u16string_view label;
+    std::u16string_view unit;
+};
+
+// Top band first. The diode current is read against its own largest magnitude idMax, while
+// the plot draws it against iLMax: the two scales are equal when the diode carries the
+// inductor's peak current.
+constexpr std::array<ReadoutRow, 4> kRows{{
+    {TraceOption::Option1, 80.0f, 0, FindILMax, &Module1::iLMax, u"t= ", u"iL(t) = ", u"A"},
+    {TraceOption::Option2, 55.0f, 1, FindICMax, &Module1::iCMax, u"t= ", u"iC(t) = ", u"A"},
+    {TraceOption::Option3, 25.0f, 2, FindVoMax, &Module1::VoMax, u"t= ", u"Vo(t) = ", u"V"},
+    {TraceOption::Option5, 0.1f, 3, FindIdMax, &Module1::idMax, u"t = ", u"id(t) = ", u"A"},
+}};
+
+std::optional<TraceOption> SelectedOption(float y, std::optional<TraceOption> current) {
+    for (const ReadoutRow& row : kRows) {
+        if (y >= row.bandBottom) {
+            return row.option;
+        }
+    }
+    return current; // the strip below the diode band selects nothing new
+}
+
+const ReadoutRow& RowOf(TraceOption option) {
+    return *std::find_if(kRows.begin(), kRows.end(),
+                         [&](const ReadoutRow& row) { return row.option == option; });
+}
+
+// The plot spans NP switching periods of 1 / f seconds: the time in microseconds from its left
+// edge.
+double Microseconds(float x, const Module1& m) {
+    ClearFloatingPointFaults();
+    const double t = static_cast<double>(x) / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
+    ThrowOnFloatingPointFault();
+    return t;
+}
+
+// The band's mapping y = (sample × factor) / scale + zero line, inverted, with the extreme the
+// row's finder has just stored.
+double TraceValue(float y, const ReadoutRow& row, const Module1& m) {
+    const TraceBand& band = TraceBands()[row.band];
+    ClearFloatingPointFaults();
+    const double v = (static_cast<double>(y) - band.zeroLine) * (m.*row.extreme) / band.factor;
+    ThrowOnFloatingPointFault();
+    return v;
+}
+
+Text ToolTip(float x, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator) {
+    const double t = Microseconds(x, m);
+    row.finder(m);
+    const double v = TraceValue(y, row, m);
+    return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec" + u" ; " +
+           Text(row.label) + Format(v, "0.00E+00", decimalSeparator) + Text(row.unit);
+}
+
+} // namespace
+
+CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
+                         char16_t decimalSeparator) {
+    const std::optional<TraceOption> selection = SelectedOption(y, currentSelection);
+    if (!selection) {
+        return {selection, std::nullopt};
+    }
+    try {
+        return {selection, ToolTip(x, y, RowOf(*selection), m, decimalSeparator)};
+    } catch (const RuntimeError&) {
+        return {selection, std::nullopt};
+    }
+}

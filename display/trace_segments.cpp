@@ -1,0 +1,46 @@
+#include "display/trace_segments.h"
+
+#include "display/next_count.h"
+#include "display/period_positions.h"
+#include "display/segment_x.h"
+#include "display/trace_band.h"
+
+#include <array>
+#include <cstddef>
+
+namespace {
+
+void DrawPeriod(Module1& m, const PeriodPositions& positions, LineSink& sink) {
+    // The sample loop's end, N - 1, is taken at the start of each period.
+    const std::int32_t n = m.N;
+    const double start = PeriodStartX(100 / static_cast<double>(m.NP), m.Iter);
+    const std::array<TraceBand, 4>& bands = TraceBands();
+    for (m.Idx = 1; m.Idx < n; ++m.Idx) {
+        const auto xa = static_cast<float>(start + positions.offset(m.Idx));
+        const auto xb = static_cast<float>(positions.offset(m.Idx + 1) + start);
+        for (std::size_t trace = 0; trace < bands.size(); ++trace) {
+            sink.drawLine({xa, positions.y(trace, m.Idx), xb, positions.y(trace, m.Idx + 1),
+                           bands[trace].colour});
+        }
+    }
+}
+
+} // namespace
+
+void DrawTraceSegments(Module1& m, LineSink& sink) {
+    const std::int32_t np = m.NP;
+    m.Iter = 1;
+    if (np < 1) {
+        return; // no displayed period: 100 / NP is never evaluated
+    }
+    const PeriodPositions positions(m);
+    for (; m.Iter <= np; m.Iter = NextCount(m.Iter)) {
+        DrawPeriod(m, positions, sink);
+    }
+}
+
+void EndTraceLoops(Module1& m) {
+    m.Iter = m.NP;
+    m.Idx = m.N < 2 ? 1 : m.N;
+    m.Iter = NextCount(m.Iter);
+}

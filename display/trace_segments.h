@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/module1.h"
+#include "display/plot_line.h"
+
+// The four traces of the last simulated period, repeated over NP displayed periods, every
+// segment in drawing order: for Iter = 1..NP and Idx = 1..N-1, the segments from sample Idx
+// to Idx + 1 of iL, iC, Vo and id, each streamed to the sink as soon as it is computed.
+// Leaves Iter at NP + 1 and Idx at N (NP >= 1, N >= 2). A mapping fault is a RuntimeError
+// raised at the segment that meets it; the segments drawn before it stay drawn.
+void DrawTraceSegments(Module1& m, LineSink& sink);
+
+// Leaves Iter and Idx where the trace loops of NP >= 1 displayed periods end, for a drawing
+// that does not run them: Iter at NP + 1 (stepping past the largest int32 is an overflow), Idx
+// at N, or at 1 when N < 2.
+void EndTraceLoops(Module1& m);
