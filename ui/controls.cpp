@@ -1,0 +1,111 @@
+#include "ui/controls.h"
+
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace {
+
+// The longest text a one-line field holds, as in the classic text box.
+constexpr int maxTextLength = 32766;
+
+void SetBackground(QWidget& control, QPalette::ColorRole role, std::optional<QRgb> color) {
+    if (!color) {
+        return;
+    }
+    QPalette palette = control.palette();
+    palette.setColor(role, QColor(*color));
+    control.setPalette(palette);
+    control.setAutoFillBackground(true);
+}
+
+void SetTextColor(QWidget& control, QPalette::ColorRole role, QRgb color) {
+    QPalette palette = control.palette();
+    palette.setColor(role, QColor(color));
+    control.setPalette(palette);
+}
+
+QLabel* NewLabel(QWidget& parent, const ControlSpec& spec) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), &parent);
+    label->setTextFormat(Qt::PlainText);
+    PlaceControl(*label, spec);
+    SetBackground(*label, QPalette::Window, spec.background);
+    return label;
+}
+
+// The layout's boxes were measured for another typeface: a label on the window's background
+// whose text needs more room grows to the right and down from its place rather than cut the
+// text. Words still wrap at the box's width.
+void GrowToText(QLabel& label) {
+    const QRect needed = label.fontMetrics().boundingRect(
+        QRect(0, 0, label.width(), QWIDGETSIZE_MAX),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.text());
+    label.resize(std::max(label.width(), needed.width()),
+                 std::max(label.height(), needed.height()));
+}
+
+} // namespace
+
+QFont WindowFont(double points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void PlaceControl(QWidget& control, const ControlSpec& spec) {
+    control.setObjectName(QString::fromUtf8(spec.name));
+    if (spec.accessibleName != nullptr) {
+        control.setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    }
+    control.setFont(WindowFont(spec.points, spec.bold));
+    control.setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height, *control.window()));
+}
+
+QLabel* AddLabel(QWidget& parent, const ControlSpec& spec) {
+    QLabel* label = NewLabel(parent, spec);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    if (!spec.background) {
+        GrowToText(*label);
+    }
+    return label;
+}
+
+QLabel* AddBorderedBox(QWidget& parent, const ControlSpec& spec) {
+    QLabel* box = NewLabel(parent, spec);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    return box;
+}
+
+QLineEdit* AddTextBox(QWidget& parent, const ControlSpec& spec) {
+    auto* field = new QLineEdit(QString::fromUtf8(spec.text), &parent);
+    field->setMaxLength(maxTextLength);
+    PlaceControl(*field, spec);
+    SetBackground(*field, QPalette::Base, spec.background);
+    SetTextColor(*field, QPalette::Text, qRgb(0, 0, 0));
+    return field;
+}
+
+QPushButton* AddButton(QWidget& parent, const ControlSpec& spec) {
+    auto* button = new QPushButton(QString::fromUtf8(spec.text), &parent);
+    PlaceControl(*button, spec);
+    SetBackground(*button, QPalette::Button, spec.background);
+    return button;
+}
+
+QRadioButton* AddOptionButton(QWidget& parent, const ControlSpec& spec, QRgb textColor) {
+    auto* option = new QRadioButton(QString::fromUtf8(spec.text), &parent);
+    PlaceControl(*option, spec);
+    SetTextColor(*option, QPalette::WindowText, textColor);
+    SetTextColor(*option, QPalette::ButtonText, textColor);
+    // Like a label, the button grows rather than cut its text.
+    option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
+    return option;
+}

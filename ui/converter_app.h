@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/module1.h"
+#include "display/screen_waveform_drawing.h"
+#include "ui/main_window.h"
+#include "ui/waveform_window_host.h"
+
+// The whole tool: the shared converter variables, the main window and, when a verification
+// has opened it, the waveform window. The three buttons of the main window run their
+// handlers; a runtime error stops the handler with one message and the tool goes on.
+class ConverterApp {
+public:
+    // `messages` shows every message box; `decimalSeparator` is the user's, used in the
+    // numbers the tool shows (not in the texts it writes into the verification fields).
+    ConverterApp(MessageBox& messages, char16_t decimalSeparator);
+
+    MainWindow& form1() { return form1_; }
+    WaveformWindowHost& form2() { return form2_; }
+    const Module1& variables() const { return m_; }
+
+private:
+    void calculateDesign();
+    void runVerification();
+    void fillSampleData();
+
+    MessageBox& messages_;
+    char16_t decimalSeparator_;
+    Module1 m_;
+    MainWindow form1_;
+    WaveformWindowHost form2_;
+    ScreenWaveformDrawing drawing_;
+};

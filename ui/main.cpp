@@ -1,0 +1,16 @@
+#include "ui/converter_app.h"
+#include "ui/dialog_message_box.h"
+#include "ui/user_locale.h"
+
+#include <QApplication>
+
+// Starts the tool with its main window; the process ends when the last window is closed.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Fusion paints push buttons in their palette colour on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    DialogMessageBox messages;
+    ConverterApp app(messages, UserDecimalSeparator());
+    app.form1().show();
+    return QApplication::exec();
+}

@@ -1,0 +1,71 @@
+#include "ui/plot_box.h"
+
+#include "ui/plot_mapping.h"
+#include "ui/window_colors.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PlotBox::PlotBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    // The bare background, also before anything is drawn.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(LightYellow));
+    setPalette(background);
+    setAutoFillBackground(true);
+}
+
+PlotBox::~PlotBox() = default;
+
+void PlotBox::clear() {
+    finishDrawing();
+    const qreal ratio = devicePixelRatioF();
+    image_ = QPixmap(contentsRect().size() * ratio);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(QColor(LightYellow));
+    update();
+}
+
+void PlotBox::drawLine(const PlotLine& line) {
+    const QColor color =
+        line.colour ? QColor(line.colour->red, line.colour->green, line.colour->blue) : Qt::black;
+    QPainter& target = painter();
+    target.setPen(QPen(color, 1));
+    const QSizeF area = contentsRect().size();
+    target.drawLine(PlotToPixel(line.x1, line.y1, area), PlotToPixel(line.x2, line.y2, area));
+    update();
+}
+
+int PlotBox::widthInPixels() const {
+    return qRound(contentsRect().width() * devicePixelRatioF());
+}
+
+QPainter& PlotBox::painter() {
+    if (!painter_) {
+        if (image_.size() != contentsRect().size() * devicePixelRatioF()) {
+            clear();
+        }
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing);
+    }
+    return *painter_;
+}
+
+void PlotBox::finishDrawing() {
+    painter_.reset();
+}
+
+void PlotBox::paintEvent(QPaintEvent* event) {
+    finishDrawing();
+    QFrame::paintEvent(event);
+    QPainter(this).drawPixmap(contentsRect().topLeft(), image_);
+}
+
+void PlotBox::mouseMoveEvent(QMouseEvent* event) {
+    const PlotPoint point =
+        PixelToPlot(event->position() - contentsRect().topLeft(), contentsRect().size());
+    emit pointerMoved(point.x, point.y, event->globalPosition().toPoint());
+}

@@ -1,0 +1,85 @@
+#include "ui/converter_app.h"
+#include "ui/dialog_message_box.h"
+#include "ui/plot_box.h"
+#include "ui/user_locale.h"
+#include "ui/waveform_window.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QImage>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+// Drives the tool like a user for the documentation pictures: sample data, design,
+// verification, then the pointer on the inductor-current trace. Saves form1.png and form2.png
+// (the waveform window with the tool tip over it) into the folder given as argument.
+
+namespace {
+
+// Lets the windows appear and repaint.
+void Pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool IsRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+}
+
+// A point of the inductor-current trace, the first red from the top, near a quarter of the
+// plot's width, in global coordinates.
+QPoint PointOnInductorCurrent(PlotBox& plot) {
+    const QImage image = plot.grab(plot.contentsRect()).toImage();
+    const int column = image.width() / 4 + 7;
+    for (int row = 0; row < image.height(); ++row) {
+        if (IsRed(image.pixel(column, row))) {
+            return plot.mapToGlobal(plot.contentsRect().topLeft() + QPoint(column, row));
+        }
+    }
+    return plot.mapToGlobal(plot.contentsRect().center());
+}
+
+// The worked example, clicked as a user would.
+void RunWorkedExample(MainWindow& form1) {
+    form1.command3().click();
+    form1.command1().click();
+    form1.command2().click();
+}
+
+bool SaveScreenArea(const QWidget& window, const QString& path) {
+    const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
+    const QPixmap shot =
+        window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    return shot.save(path);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // Fusion paints push buttons in their palette colour on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: inverter_screenshots <folder>\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    DialogMessageBox messages;
+    ConverterApp app(messages, UserDecimalSeparator());
+    app.form1().move(0, 0);
+    app.form1().show();
+    Pause(300);
+    RunWorkedExample(app.form1());
+    WaveformWindow& form2 = *app.form2().window();
+    form2.move(0, 0);
+    Pause(300);
+    QCursor::setPos(PointOnInductorCurrent(form2.plot()));
+    Pause(500);
+    const bool saved = app.form1().grab().save(folder + QStringLiteral("/form1.png")) &&
+                       SaveScreenArea(form2, folder + QStringLiteral("/form2.png"));
+    return saved ? 0 : 1;
+}

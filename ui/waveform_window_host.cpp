@@ -1,0 +1,61 @@
+#include "ui/waveform_window_host.h"
+
+#include "display/cursor_readout.h"
+#include "ui/plot_box.h"
+#include "ui/waveform_window.h"
+
+WaveformWindowHost::WaveformWindowHost(Module1& m, char16_t decimalSeparator)
+    : m_(m), decimalSeparator_(decimalSeparator) {}
+
+WaveformWindowHost::~WaveformWindowHost() {
+    delete window_;
+}
+
+WaveformWindow* WaveformWindowHost::window() const {
+    return window_;
+}
+
+void WaveformWindowHost::obtainForm2() {
+    if (window_) {
+        return;
+    }
+    window_ = new WaveformWindow;
+    // A closed window is deleted later by Qt; from now on it no longer counts as open.
+    QObject::connect(window_, &WaveformWindow::closed, window_, [this] { window_ = nullptr; });
+    QObject::connect(&window_->plot(), &PlotBox::pointerMoved, window_,
+                     [this](float x, float y, QPoint at) { readCursor(x, y, at); });
+}
+
+void WaveformWindowHost::resetPlot() {
+    window_->plot().clear();
+}
+
+void WaveformWindowHost::setCaption(SummaryLabel label, const Text& caption) {
+    window_->setCaption(label, QString::fromStdU16String(caption));
+}
+
+void WaveformWindowHost::showWindow() {
+    obtainForm2();
+    window_->show();
+}
+
+void WaveformWindowHost::drawLine(const PlotLine& line) {
+    window_->plot().drawLine(line);
+}
+
+int WaveformWindowHost::widthInPixels() const {
+    return window_->plot().widthInPixels();
+}
+
+// Selects the trace under the pointer and shows its time and value at the pointer. Only the
+// button and the tool tip change: the plot is not redrawn.
+void WaveformWindowHost::readCursor(float x, float y, QPoint globalPosition) {
+    const CursorReadout readout = ReadCursor(x, y, window_->selection(), m_, decimalSeparator_);
+    if (readout.selection) {
+        window_->select(*readout.selection);
+    }
+    if (readout.toolTip) {
+        window_->setPlotToolTip(QString::fromStdU16String(*readout.toolTip));
+    }
+    window_->showPlotToolTip(globalPosition);
+}
