@@ -5,6 +5,7 @@
 #include "core/progress_report.h"
 #include "core/runtime_error.h"
 #include "core/switching_period.h"
+#include "core/vector_state.h"
 
 #include <cstddef>
 #include <limits>
@@ -73,6 +74,7 @@ bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut sho
     const SampleArrays samples{m.iL_t.data(), m.Vo_t.data(), m.iC_t.data(), m.id_t.data()};
     ProgressReport progress(observer, m.N, m.NI);
     PeriodSkipper skipper(shortcut);
+    ClearUpperVectorState();
     const std::int32_t last = m.NI;
     for (m.Iter = 1; m.Iter <= last; m.Iter = NextPeriod(m.Iter)) {
         m.Iter = skipper.nextToRun(samples, m.Iter, last); // may jump ahead by whole cycles

@@ -1,6 +1,7 @@
 #include "core/progress_report.h"
 
 #include "core/floating_point_faults.h"
+#include "core/vector_state.h"
 
 #include <algorithm>
 
@@ -21,7 +22,9 @@ bool ProgressReport::keepGoing(std::int32_t periodsDone) {
     }
     periodsToReport_ = periodsPerReport_;
     const bool goOn = observer_->keepGoing(static_cast<double>(periodsDone) / periods_);
-    // Whatever the listener computed, its floating-point flags are not the simulation's faults.
+    // Whatever the listener computed, its floating-point flags are not the simulation's faults,
+    // and its vector state must not slow the periods that follow.
     ClearFloatingPointFaults();
+    ClearUpperVectorState();
     return goOn;
 }

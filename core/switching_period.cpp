@@ -5,19 +5,25 @@
 
 namespace {
 
-// The on and off intervals carry the state of the step in locals, so that the recurrence does
-// not wait for each sample to travel through memory; every sample is still stored as written.
+// The on and off intervals carry the state of the step and the circuit constants in locals:
+// the recurrence then never waits for a value to travel through memory (a sample store could
+// otherwise alias a constant and force its reload), and every sample is still stored as written.
 
 // Switch on: Vi across the inductor, the capacitor discharging into the load.
 void RunOnInterval(const SwitchingPeriod& p, const SampleArrays& s) {
+    const double dt = p.dt;
+    const double C = p.C;
+    const double CRL = p.CRL;
+    const double onIncrement = p.onIncrement;
+    const std::int32_t onSteps = p.onSteps;
     double iL = s.iL[1];
     double Vo = s.Vo[1];
-    for (std::int32_t k = 1; k <= p.onSteps; ++k) {
-        const double iLNext = p.onIncrement + iL;
-        const double VoNext = Vo - (p.dt * Vo) / p.CRL;
+    for (std::int32_t k = 1; k <= onSteps; ++k) {
+        const double iLNext = onIncrement + iL;
+        const double VoNext = Vo - (dt * Vo) / CRL;
         s.iL[k + 1] = iLNext;
         s.Vo[k + 1] = VoNext;
-        s.iC[k] = ((VoNext - Vo) * p.C) / p.dt;
+        s.iC[k] = ((VoNext - Vo) * C) / dt;
         s.id[k] = 0;
         iL = iLNext;
         Vo = VoNext;
@@ -35,13 +41,19 @@ void HoldAtSwitchOff(const SwitchingPeriod& p, const SampleArrays& s) {
 // into the output node. Sample k's inductor current is then rewritten from the node equation
 // of the output, and the diode carries it.
 void RunOffInterval(const SwitchingPeriod& p, const SampleArrays& s) {
+    const double dt = p.dt;
+    const double L = p.L;
+    const double C = p.C;
+    const double RL = p.RL;
+    const double CRL = p.CRL;
+    const std::int32_t N = p.N;
     double iL = s.iL[p.offStart];
     double Vo = s.Vo[p.offStart];
-    for (std::int32_t k = p.offStart; k <= p.N; ++k) {
-        const double iLNext = (p.dt * Vo) / p.L + iL;
-        const double VoNext = (Vo - (p.dt * Vo) / p.CRL) - (p.dt * iL) / p.C;
-        const double iC = ((VoNext - Vo) * p.C) / p.dt;
-        const double iLNode = (-iC) - Vo / p.RL;
+    for (std::int32_t k = p.offStart; k <= N; ++k) {
+        const double iLNext = (dt * Vo) / L + iL;
+        const double VoNext = (Vo - (dt * Vo) / CRL) - (dt * iL) / C;
+        const double iC = ((VoNext - Vo) * C) / dt;
+        const double iLNode = (-iC) - Vo / RL;
         s.iL[k + 1] = iLNext;
         s.Vo[k + 1] = VoNext;
         s.iC[k] = iC;
