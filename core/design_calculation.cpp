@@ -44,11 +44,21 @@ bool Refuse(Module1& m, Form1Operations& form1, const char16_t* message) {
     return false;
 }
 
-// The value read from the field has been stored: an arithmetic fault ends the calculation,
-// a decimal comma or a value not above zero refuses the field with its message.
+// Stores a computed value, then ends the calculation if computing it met an arithmetic fault.
+// The flags are cleared just before, so that nothing done in between (a window operation) can
+// be blamed on the value. The target lives in memory the fault test cannot see past (a shared
+// variable or a volatile local), so the computation cannot drift across the test.
+template <typename Target, typename Computation>
+void StoreChecked(Target& target, Computation compute) {
+    ClearFloatingPointFaults();
+    target = compute();
+    ThrowOnFloatingPointFault();
+}
+
+// The value read from the field has been stored: a decimal comma or a value not above zero
+// refuses the field with its message.
 bool Accepted(Module1& m, Form1Operations& form1, const DesignField& field, const Text& text,
               double value) {
-    ThrowOnFloatingPointFault();
     if (ValStopsAtDecimalComma(text)) {
         return Refuse(m, form1, field.decimalComma);
     }
@@ -71,12 +81,12 @@ bool ReadDirectInputs(Module1& m, Form1Operations& form1) {
         return false;
     }
     text = form1.text(Frequency.box);
-    m.f = Val(text) * 1000;
+    StoreChecked(m.f, [&] { return Val(text) * 1000; });
     if (!Accepted(m, form1, Frequency, text, m.f)) {
         return false;
     }
     text = form1.text(OutputRipple.box);
-    m.DeltaVo = Val(text) * 0.001;
+    StoreChecked(m.DeltaVo, [&] { return Val(text) * 0.001; });
     if (!Accepted(m, form1, OutputRipple, text, m.DeltaVo)) {
         return false;
     }
@@ -88,33 +98,26 @@ bool ReadDirectInputs(Module1& m, Form1Operations& form1) {
 // Duty cycle and mean currents of continuous conduction; the inductor ripple is typed as a
 // percentage of the mean inductor current, so it can only be read once that is known.
 bool ComputeCurrents(Module1& m, Form1Operations& form1) {
-    m.D = m.Vo / (m.Vo + m.Vi);
-    ThrowOnFloatingPointFault();
-    m.Iim = m.D * m.Io / (1 - m.D);
-    ThrowOnFloatingPointFault();
-    m.ILm = m.Io / (1 - m.D);
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.D, [&] { return m.Vo / (m.Vo + m.Vi); });
+    StoreChecked(m.Iim, [&] { return m.D * m.Io / (1 - m.D); });
+    StoreChecked(m.ILm, [&] { return m.Io / (1 - m.D); });
     const Text text = form1.text(InductorRipple.box);
-    m.DeltaiL = Val(text) * m.ILm / 100;
+    StoreChecked(m.DeltaiL, [&] { return Val(text) * m.ILm / 100; });
     return Accepted(m, form1, InductorRipple, text, m.DeltaiL);
 }
 
 // L and C scaled by 10^6, so that they hold microhenries and microfarads.
 void ShowComponents(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
-    m.L = m.Vo * m.Vi * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaiL);
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.L, [&] { return m.Vo * m.Vi * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaiL); });
     form1.setCaption(ResultLabel::Label24, Format(m.L, "0.00E+00", decimalSeparator));
-    m.C = m.Io * m.Vo * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaVo);
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.C, [&] { return m.Io * m.Vo * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaVo); });
     form1.setCaption(ResultLabel::Label25, Format(m.C, "0.00E+00", decimalSeparator));
-    m.IDP = m.DeltaiL / 2 + m.ILm;
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.IDP, [&] { return m.DeltaiL / 2 + m.ILm; });
     form1.setCaption(ResultLabel::Label26, Format(m.IDP, "0.00E+00", decimalSeparator));
     m.IDm = m.Io;
     form1.setCaption(ResultLabel::Label27, Format(m.IDm, "0.00E+00", decimalSeparator));
     form1.setCaption(ResultLabel::Label32, Format(m.Iim, "0.00E+00", decimalSeparator));
-    m.RL = m.Vo / m.Io;
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.RL, [&] { return m.Vo / m.Io; });
 }
 
 // A verification field always carries a point, whatever the locale, so that the verification's
@@ -129,11 +132,11 @@ void WriteVerificationField(Module1& m, Form1Operations& form1, TextBox box, dou
 
 void WriteVerificationFields(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
     WriteVerificationField(m, form1, TextBox::Text7, m.Vi, decimalSeparator);
-    const double kilohertz = m.f / 1000;
-    ThrowOnFloatingPointFault();
+    volatile double kilohertz = 0;
+    StoreChecked(kilohertz, [&] { return m.f / 1000; });
     WriteVerificationField(m, form1, TextBox::Text12, kilohertz, decimalSeparator);
-    const double percent = m.D * 100;
-    ThrowOnFloatingPointFault();
+    volatile double percent = 0;
+    StoreChecked(percent, [&] { return m.D * 100; });
     WriteVerificationField(m, form1, TextBox::Text8, percent, decimalSeparator);
     WriteVerificationField(m, form1, TextBox::Text9, m.L, decimalSeparator);
     WriteVerificationField(m, form1, TextBox::Text10, m.C, decimalSeparator);
@@ -143,7 +146,6 @@ void WriteVerificationFields(Module1& m, Form1Operations& form1, char16_t decima
 } // namespace
 
 void CalculateDesign(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
-    ClearFloatingPointFaults();
     if (!ReadDirectInputs(m, form1) || !ComputeCurrents(m, form1)) {
         return;
     }

@@ -81,7 +81,13 @@ SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
     if (onSteps < 0 || onSteps > m.N || offStart < 0 || offStart > m.N + 1) {
         throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
     }
-    return {m.N, onSteps, offStart, m.dt, m.L, m.C, m.RL, (m.Vi * m.dt) / m.L, m.C * m.RL};
+    // The hoisted quantities are formed only when a step uses them: one that overflows must
+    // fault exactly when the steps would have computed it, never in a run without such a step.
+    const bool anyOnStep = onSteps >= 1;
+    const bool anyStep = anyOnStep || offStart <= m.N;
+    const double onIncrement = anyOnStep ? (m.Vi * m.dt) / m.L : 0.0;
+    const double CRL = anyStep ? m.C * m.RL : 0.0;
+    return {m.N, onSteps, offStart, m.dt, m.L, m.C, m.RL, onIncrement, CRL};
 }
 
 void RunSwitchingPeriod(const SwitchingPeriod& period, const SampleArrays& samples) {

@@ -198,16 +198,32 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, SimulateAndPlotTest,
                                                  Converter(20, 0.1, 1, 0.000004), Refused, 9}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The on-step rise (Vi dt) / L overflows, but with no on step it is never computed: the run is
+// an ordinary conduction failure, not an arithmetic fault.
+TEST(SimulationTest, QuantityOfAStepThatNeverRunsCannotFault) {
+    Module1 m = Converter(10, 0.04, 5, 1E-300);
+    m.Vi = 1E300;
+    m.f = 1;
+    Form1Recorder form1;
+    WaveformRecorder form2(form1.calls);
+    EXPECT_EQ(ThrownKind([&] { SimulateAndPlot(m, form2, form1, nullptr); }), std::nullopt);
+    ASSERT_EQ(form1.calls.size(), 2u);
+    EXPECT_EQ(form1.calls[1].rfind("MsgBox Il Duty Cycle", 0), 0u);
+}
+
 TEST(SimulationTest, StoppedRunEndsAfterTheFrameWithoutMessage) {
     Module1 m = ExampleConverter();
     Form1Recorder form1;
     WaveformRecorder form2(form1.calls);
     RecordingObserver observer;
     observer.answer = false;
+    m.DeltaiLSim = 42; // the previous run's measurement
+    m.iLMax = 42;
     SimulateAndPlot(m, form2, form1, &observer);
     EXPECT_EQ(form1.calls, std::vector<std::string>{"showAndDrawFrame"});
     EXPECT_EQ(observer.fractions.size(), 1u);
-    EXPECT_EQ(m.DeltaiLSim, 0);
+    EXPECT_EQ(m.DeltaiLSim, 42);
+    EXPECT_EQ(m.iLMax, 42);
 }
 
 struct RateCase {

@@ -44,6 +44,7 @@ struct VerificationRun {
     explicit VerificationRun(const Fields& fields) {
         m.Vi = m.D = m.f = m.L = m.C = m.RL = m.N = m.NP = m.NI = 777;
         m.iL_t = {7};
+        m.dt = m.DeltaiLSim = m.IimSim = 7; // the previous run's time step and measurements
         for (const auto& [box, text] : fields) {
             form1.type(box, text);
         }
@@ -79,7 +80,13 @@ TEST_P(VerificationStopTest, FieldsVariablesAndWindow) {
         EXPECT_EQ(values[k] == 777, k >= c.stored) << "value " << k;
     }
     EXPECT_EQ(run.m.ErrFlag, c.stored == 0 ? 1 : 0);
-    EXPECT_EQ(run.m.iL_t == std::vector<double>{7}, c.last[0] != "obtainForm2");
+    const bool simulated = c.last[0] == "obtainForm2";
+    EXPECT_EQ(run.m.iL_t == std::vector<double>{7}, !simulated);
+    EXPECT_EQ(run.m.dt == 7, !simulated);
+    if (!simulated) {
+        EXPECT_EQ(run.m.DeltaiLSim, 7);
+        EXPECT_EQ(run.m.IimSim, 7);
+    }
 }
 
 const std::string Form = ". Puoi scrivere soltanto numeri razionali con il punto come separatore "
@@ -93,17 +100,18 @@ const Calls Drawn = {"obtainForm2",
                      "setCaption Label8 3.72E+00",
                      "setCaption Label9 1.00E+00",
                      "setCaption Label16 1.66E+00"};
+// The captions show the previous run's measurements, which the failed check left alone.
 const Calls NotConducting = {"obtainForm2",
                              "resetPlot",
                              "showAndDrawFrame",
                              "MsgBox Il Duty Cycle non può essere così basso, la corrente "
                              "nell'induttore non può annullarsi, prova ad aumentare L ( anche di "
                              "molto )!",
-                             "setCaption Label2 0.00E+00",
+                             "setCaption Label2 7.00E+00",
                              "setCaption Label5 0.00E+00",
                              "setCaption Label8 0.00E+00",
                              "setCaption Label9 0.00E+00",
-                             "setCaption Label16 0.00E+00"};
+                             "setCaption Label16 7.00E+00"};
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, VerificationStopTest,
@@ -174,7 +182,7 @@ TEST(VerificationTest, Conversions) {
                                        {TextBox::Text9, "150"},
                                        {TextBox::Text10, "33"},
                                        {TextBox::Text13, "1000.5"},
-                                       {TextBox::Text14, "2.5"},
+                                       {TextBox::Text14, "3.5"},
                                        {TextBox::Text15, "5E3"}}));
     run.press();
     EXPECT_EQ(run.m.D, 0.17500000000000002);
@@ -182,7 +190,7 @@ TEST(VerificationTest, Conversions) {
     EXPECT_EQ(run.m.L, 0.00015);
     EXPECT_EQ(run.m.C, 3.2999999999999996e-05);
     EXPECT_EQ(run.m.N, 1000);
-    EXPECT_EQ(run.m.NP, 2);
+    EXPECT_EQ(run.m.NP, 4);
     EXPECT_EQ(run.m.NI, 5000);
 }
 
