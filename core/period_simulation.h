@@ -3,15 +3,26 @@
 #include "core/module1.h"
 #include "core/waveform_window_operations.h"
 
+#include <cstdint>
+
 // Whether the period loop may finish early once the state entering a period repeats.
 enum class CycleShortcut {
     Off, // every period computed: the straight-line reference
     On   // periods that repeat a known cycle skipped; the arrays come out bit for bit the same
 };
 
+// How often a run pauses for its observer: about 0.5 ms of simulation, so that a window that
+// listens stays responsive even when one period lasts a few hundred milliseconds.
+inline constexpr std::int32_t StepsPerReport = 65536;
+
 // Computes dt, re-creates the four sample arrays with indices 0..N + 1 zero-filled and
-// simulates NI periods from a discharged converter; Iter ends at NI + 1. A floating-point fault
-// is a RuntimeError, raised by the end of the period that met it. observer (may be null) is
-// told the fraction done at most once per period and about every 65536 samples; returns false
-// when it stopped the run.
-bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut);
+// simulates NI periods from a discharged converter; Iter ends at NI + 1.
+//
+// Periods longer than stepsPerReport (at least 1) run in stretches of that many steps, and the
+// arrays are filled that many samples at a time. A floating-point fault is a RuntimeError,
+// raised by the end of the stretch or period that met it. observer (may be null) is told the
+// fraction done between stretches and after every stepsPerReport / N periods (at least one);
+// returns false when it stopped the run: within a period, Iter is that period and the steps
+// after the stop have not run; while the arrays are made, they are completed first.
+bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut,
+                     std::int32_t stepsPerReport = StepsPerReport);

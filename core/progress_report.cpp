@@ -5,25 +5,41 @@
 
 #include <algorithm>
 
-namespace {
+ProgressReport::ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
+                               std::int32_t samplesPerPeriod, std::int32_t periods)
+    : observer_(observer), stepsPerReport_(stepsPerReport),
+      periodsPerReport_(std::max(1, stepsPerReport / samplesPerPeriod)),
+      periodsToReport_(periodsPerReport_), samplesPerPeriod_(static_cast<double>(samplesPerPeriod)),
+      periods_(static_cast<double>(periods)) {}
 
-constexpr std::int32_t SamplesPerReport = 65536;
+std::int32_t ProgressReport::stepsPerReport() const {
+    return stepsPerReport_;
+}
 
-} // namespace
+bool ProgressReport::keepGoingBeforePeriods() {
+    return observer_ == nullptr || report(0.0);
+}
 
-ProgressReport::ProgressReport(SimulationObserver* observer, std::int32_t samplesPerPeriod,
-                               std::int32_t periods)
-    : observer_(observer), periodsPerReport_(std::max(1, SamplesPerReport / samplesPerPeriod)),
-      periodsToReport_(periodsPerReport_), periods_(static_cast<double>(periods)) {}
+bool ProgressReport::keepGoingWithin(std::int32_t period, std::int32_t step) {
+    if (observer_ == nullptr) {
+        return true;
+    }
+    const double periodsDone = static_cast<double>(period - 1);
+    return report((periodsDone + static_cast<double>(step) / samplesPerPeriod_) / periods_);
+}
 
 bool ProgressReport::keepGoing(std::int32_t periodsDone) {
     if (observer_ == nullptr || --periodsToReport_ > 0) {
         return true;
     }
     periodsToReport_ = periodsPerReport_;
-    const bool goOn = observer_->keepGoing(static_cast<double>(periodsDone) / periods_);
+    return report(static_cast<double>(periodsDone) / periods_);
+}
+
+bool ProgressReport::report(double fractionDone) {
+    const bool goOn = observer_->keepGoing(fractionDone);
     // Whatever the listener computed, its floating-point flags are not the simulation's faults,
-    // and its vector state must not slow the periods that follow.
+    // and its vector state must not slow the steps that follow.
     ClearFloatingPointFaults();
     ClearUpperVectorState();
     return goOn;

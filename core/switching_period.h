@@ -32,7 +32,24 @@ struct SwitchingPeriod {
 // 0..N + 1 (always so for 0 < D < 1), else IndexOutOfRange.
 SwitchingPeriod SwitchingPeriodOf(const Module1& m);
 
-// One period of the explicit Euler simulation: on interval, switch-off hold, off interval and
-// carry of sample N to sample 1. It reads only samples 1 of iL and Vo (the state entering the
-// period) and samples it has written itself or that no period ever writes.
-void RunSwitchingPeriod(const SwitchingPeriod& period, const SampleArrays& samples);
+// One period of the explicit Euler simulation runs, in this order: the on interval's steps
+// 1..nOn, the switch-off hold, the off interval's steps offStart..N and the carry of sample N
+// to sample 1. A period reads only samples 1 of iL and Vo (the state entering it) and samples
+// it has written itself or that no period ever writes.
+//
+// An interval may run in consecutive stretches of steps: each stretch starts from the state
+// that the step before it stored, so the samples come out bit for bit as from a single loop.
+
+// Switch on: steps first..last of the on interval (1 <= first, last <= nOn).
+void RunOnSteps(const SwitchingPeriod& period, const SampleArrays& samples, std::int32_t first,
+                std::int32_t last);
+
+// The sample after the last on sample repeats it (index 0, all zero, when there is no on step).
+void HoldAtSwitchOff(const SwitchingPeriod& period, const SampleArrays& samples);
+
+// Switch off: steps first..last of the off interval (offStart <= first, last <= N).
+void RunOffSteps(const SwitchingPeriod& period, const SampleArrays& samples, std::int32_t first,
+                 std::int32_t last);
+
+// The next period starts from sample N of this one; index N + 1 is not carried.
+void CarryToNextPeriod(const SwitchingPeriod& period, const SampleArrays& samples);

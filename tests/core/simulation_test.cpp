@@ -44,11 +44,11 @@ bool BitIdentical(const std::vector<double>& a, const std::vector<double>& b) {
 class RecordingObserver : public SimulationObserver {
 public:
     std::vector<double> fractions;
-    bool answer = true;
+    std::size_t stopAtCall = std::numeric_limits<std::size_t>::max(); // 1 for the first call
     bool keepGoing(double fraction) override {
         fractions.push_back(fraction);
         std::feraiseexcept(FE_INVALID); // a listener's own arithmetic is not a simulation fault
-        return answer;
+        return fractions.size() < stopAtCall;
     }
 };
 
@@ -216,7 +216,7 @@ TEST(SimulationTest, StoppedRunEndsAfterTheFrameWithoutMessage) {
     Form1Recorder form1;
     WaveformRecorder form2(form1.calls);
     RecordingObserver observer;
-    observer.answer = false;
+    observer.stopAtCall = 1;
     m.DeltaiLSim = 42; // the previous run's measurement
     m.iLMax = 42;
     SimulateAndPlot(m, form2, form1, &observer);
@@ -229,23 +229,169 @@ TEST(SimulationTest, StoppedRunEndsAfterTheFrameWithoutMessage) {
 struct RateCase {
     std::int32_t N;
     std::int32_t NI;
+    std::int32_t stepsPerReport;
     std::vector<double> fractions;
 };
 
 class ObserverRateTest : public testing::TestWithParam<RateCase> {};
 
-// At most once per period, and no more often than about every 65536 samples.
+// About every stepsPerReport steps: after every so many short periods; between stretches of
+// that many steps of a long period's intervals (62.5 % on), or of samples while the arrays
+// are made (fraction 0).
 TEST_P(ObserverRateTest, FractionsReported) {
     Module1 m = Converter(GetParam().N, 0.625, GetParam().NI);
     RecordingObserver observer;
-    SimulatePeriods(m, &observer, CycleShortcut::On);
+    SimulatePeriods(m, &observer, CycleShortcut::On, GetParam().stepsPerReport);
     EXPECT_EQ(observer.fractions, GetParam().fractions);
 }
 
-INSTANTIATE_TEST_SUITE_P(Periods, ObserverRateTest,
-                         testing::Values(RateCase{100000, 3, {1.0 / 3, 2.0 / 3, 1}},
-                                         RateCase{1000, 200, {0.325, 0.65, 0.975}},
-                                         RateCase{1000, 64, {}}));
+// N 100 at 62.5 %: on steps 1..62, off steps 64..100. N 200000: on steps 1..125000, off steps
+// 125001..200000.
+INSTANTIATE_TEST_SUITE_P(
+    Periods, ObserverRateTest,
+    testing::Values(RateCase{100000, 3, StepsPerReport, {0, 1.0 / 3, 2.0 / 3, 1}},
+                    RateCase{1000, 200, StepsPerReport, {0.325, 0.65, 0.975}},
+                    RateCase{1000, 64, StepsPerReport, {}},
+                    RateCase{100, 1, 16, {0, 0, 0, 0, 0, 0, 0.16, 0.32, 0.48, 0.79, 0.95, 1}},
+                    RateCase{200000,
+                             2,
+                             StepsPerReport,
+                             {0, 0, 0, (65536 / 200000.0) / 2, (190536 / 200000.0) / 2, 0.5,
+                              (1 + 65536 / 200000.0) / 2, (1 + 190536 / 200000.0) / 2, 1}}));
+
+struct MonotonicCase {
+    const char* name;
+    Module1 m;
+    std::int32_t stepsPerReport;
+    CycleShortcut shortcut;
+};
+
+class ObserverFractionTest : public testing::TestWithParam<MonotonicCase> {};
+
+TEST_P(ObserverFractionTest, GrowsToOne) {
+    Module1 m = GetParam().m;
+    RecordingObserver observer;
+    ASSERT_TRUE(SimulatePeriods(m, &observer, GetParam().shortcut, GetParam().stepsPerReport));
+    ASSERT_FALSE(observer.fractions.empty());
+    EXPECT_GE(observer.fractions.front(), 0);
+    EXPECT_TRUE(std::is_sorted(observer.fractions.begin(), observer.fractions.end()));
+    EXPECT_EQ(observer.fractions.back(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, ObserverFractionTest,
+    testing::Values(
+        MonotonicCase{"LongPeriods", Converter(200000, 0.625, 3), StepsPerReport,
+                      CycleShortcut::Off},
+        MonotonicCase{"ShortStretches", Converter(100, 0.625, 3), 16, CycleShortcut::Off},
+        MonotonicCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1,
+                      CycleShortcut::On},
+        MonotonicCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, CycleShortcut::On}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StretchCase {
+    const char* name;
+    Module1 m;
+    std::int32_t stepsPerReport;
+    CycleShortcut shortcut;
+};
+
+class StretchTest : public testing::TestWithParam<StretchCase> {};
+
+// Whole intervals in one loop each (no stretch can be that long) against stretches, without
+// and with an observer.
+TEST_P(StretchTest, ArraysBitIdenticalToWholeIntervals) {
+    const StretchCase& c = GetParam();
+    Module1 whole = c.m;
+    ASSERT_TRUE(SimulatePeriods(whole, nullptr, c.shortcut, std::numeric_limits<int32_t>::max()));
+    for (bool observed : {false, true}) {
+        Module1 m = c.m;
+        RecordingObserver observer;
+        ASSERT_TRUE(
+            SimulatePeriods(m, observed ? &observer : nullptr, c.shortcut, c.stepsPerReport));
+        EXPECT_EQ(m.Iter, whole.Iter);
+        EXPECT_TRUE(BitIdentical(m.iL_t, whole.iL_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.Vo_t, whole.Vo_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.iC_t, whole.iC_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.id_t, whole.id_t)) << "observed " << observed;
+    }
+}
+
+// The example has 625 on steps and 375 off steps (626..1000).
+INSTANTIATE_TEST_SUITE_P(
+    Splits, StretchTest,
+    testing::Values(
+        StretchCase{"EveryStep", Converter(1000, 0.625, 20), 1, CycleShortcut::Off},
+        StretchCase{"SevenSteps", Converter(1000, 0.625, 20), 7, CycleShortcut::Off},
+        StretchCase{"OffIntervalOneStepLonger", Converter(1000, 0.625, 20), 374,
+                    CycleShortcut::Off},
+        StretchCase{"WholeOffInterval", Converter(1000, 0.625, 20), 375, CycleShortcut::Off},
+        StretchCase{"OnIntervalOneStepLonger", Converter(1000, 0.625, 20), 624, CycleShortcut::Off},
+        StretchCase{"HoldPastTheLastOnSample", Converter(10, 0.25, 30), 1, CycleShortcut::Off},
+        StretchCase{"OffIntervalFromTheLastOnSample", Converter(10, 0.15, 30), 1,
+                    CycleShortcut::Off},
+        StretchCase{"NoOffStep", Converter(10, 0.97, 3), 2, CycleShortcut::Off},
+        StretchCase{"NoOnStep", Converter(10, 0.04, 5), 1, CycleShortcut::Off},
+        StretchCase{"Cycle17", Converter(10, 0.5, 3000), 3, CycleShortcut::On},
+        StretchCase{"LongPeriods", Converter(200000, 0.625, 2), StepsPerReport,
+                    CycleShortcut::Off}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StopCase {
+    std::size_t stopAtCall;
+    std::int32_t lastStep;
+};
+
+class StopWithinPeriodTest : public testing::TestWithParam<StopCase> {};
+
+// N 100 in stretches of 16: six calls while the arrays are made, then period 1 pauses after
+// on steps 16, 32, 48 and off steps 79, 95. No step runs after the stop, and the observer is
+// not called again.
+TEST_P(StopWithinPeriodTest, EndsAtTheStretch) {
+    Module1 m = Converter(100, 0.625, 3);
+    RecordingObserver observer;
+    observer.stopAtCall = GetParam().stopAtCall;
+    EXPECT_FALSE(SimulatePeriods(m, &observer, CycleShortcut::Off, 16));
+    EXPECT_EQ(observer.fractions.size(), GetParam().stopAtCall);
+    EXPECT_EQ(m.Iter, 1);
+    const std::int32_t k = GetParam().lastStep;
+    EXPECT_NE(m.iL_t[k + 1], 0);
+    EXPECT_EQ(m.iL_t[k + 2], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stretches, StopWithinPeriodTest,
+                         testing::Values(StopCase{7, 16}, StopCase{9, 48}, StopCase{10, 79},
+                                         StopCase{11, 95}));
+
+// N 200000: the arrays take three calls to make, the fourth comes after on step 65536.
+TEST(SimulationTest, StopWithinALongPeriodEndsAfterTheFrameWithoutMessage) {
+    Module1 m = Converter(200000, 0.625, 3);
+    Form1Recorder form1;
+    WaveformRecorder form2(form1.calls);
+    RecordingObserver observer;
+    observer.stopAtCall = 4;
+    m.DeltaiLSim = 42; // the previous run's measurement
+    SimulateAndPlot(m, form2, form1, &observer);
+    EXPECT_EQ(form1.calls, std::vector<std::string>{"showAndDrawFrame"});
+    EXPECT_EQ(observer.fractions.size(), 4u);
+    EXPECT_EQ(m.Iter, 1);
+    EXPECT_NE(m.iL_t[65537], 0);
+    EXPECT_EQ(m.iL_t[65538], 0);
+    EXPECT_EQ(m.DeltaiLSim, 42);
+}
+
+TEST(SimulationTest, StopWhileTheArraysAreMadeLeavesThemWhole) {
+    Module1 m = Converter(200000, 0.625, 3);
+    m.iL_t = {7};
+    m.id_t = std::vector<double>(300000, 7);
+    RecordingObserver observer;
+    observer.stopAtCall = 1;
+    EXPECT_FALSE(SimulatePeriods(m, &observer, CycleShortcut::On));
+    EXPECT_EQ(observer.fractions, std::vector<double>{0});
+    for (const std::vector<double>* samples : {&m.iL_t, &m.Vo_t, &m.iC_t, &m.id_t}) {
+        EXPECT_EQ(std::count(samples->begin(), samples->end(), 0.0), 200002);
+    }
+}
 
 TEST(SimulationTest, FloatingPointFaultsAreRuntimeErrors) {
     Module1 m = Converter(1000, 0.625, 50, 1E-300);
@@ -259,6 +405,23 @@ TEST(SimulationTest, FloatingPointFaultsAreRuntimeErrors) {
     EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
               RuntimeErrorKind::DivisionByZero);
     EXPECT_EQ(m.iL_t, std::vector<double>{7});
+}
+
+// The on steps raise the inductor current by 4.5E304 each: it overflows at step 3955 and
+// stays infinite; the off interval then forms inf - inf. The overflow, met within the first
+// stretch of 65536 steps, is raised there, before an observer could clear it with its flags.
+TEST(SimulationTest, FaultWithinALongPeriodIsRaisedAtTheStretch) {
+    for (bool observed : {false, true}) {
+        Module1 m = Converter(200000, 0.625, 1, 1E-14);
+        m.Vi = 1E300;
+        RecordingObserver observer;
+        EXPECT_EQ(ThrownKind([&] {
+                      SimulatePeriods(m, observed ? &observer : nullptr, CycleShortcut::On);
+                  }),
+                  RuntimeErrorKind::Overflow)
+            << "observed " << observed;
+        EXPECT_EQ(observer.fractions, std::vector<double>(observed ? 3 : 0, 0.0));
+    }
 }
 
 TEST(SimulationTest, PeriodCounterCannotStepPastInt32) {
