@@ -1,13 +1,17 @@
 #include "display/column_traces.h"
 
-#include "display/period_positions.h"
+#include "display/range_extremes.h"
 #include "display/segment_x.h"
 #include "display/trace_band.h"
 #include "display/trace_segments.h"
+#include "display/trace_ys.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -54,65 +58,80 @@ private:
     std::int64_t count_;
 };
 
-// The first sample of the period where a trace is lowest, or highest.
-std::int32_t ExtremeSample(const PeriodPositions& positions, std::size_t trace, std::int32_t n,
-                           bool highest) {
-    std::int32_t extreme = 1;
-    for (std::int32_t k = 2; k <= n; ++k) {
-        const float y = positions.y(trace, k);
-        if (highest ? y > positions.y(trace, extreme) : y < positions.y(trace, extreme)) {
-            extreme = k;
-        }
+// Per trace, the ys of its samples and where its samples are lowest and highest over any run.
+// Where the samples are extreme, so are the ys: the mapping from sample to y never decreases
+// (or, with a negative scale, never increases) as the sample grows.
+class TraceIndex {
+public:
+    TraceIndex(const Module1& m, const TraceBand& band)
+        : ys_(m, band),
+          extremes_(std::span(m.*band.samples).subspan(1, static_cast<std::size_t>(m.N))),
+          period_(over(1, m.N)) {}
+
+    const TraceYs& ys() const { return ys_; }
+
+    // Whether every y is finite, so that no segment faults.
+    bool finite() const {
+        return ys_.allFinite(extremes_.finite(), period_.lowest, period_.highest);
     }
-    return extreme;
+
+    // The extremes over samples first .. last (1 <= first <= last <= N).
+    Extremes over(std::int32_t first, std::int32_t last) const {
+        Extremes extremes = extremes_.over(first - 1, last - 1);
+        ++extremes.lowest;
+        ++extremes.highest;
+        return extremes;
+    }
+
+    // The extremes over the whole period.
+    const Extremes& period() const { return period_; }
+
+private:
+    TraceYs ys_;
+    RangeExtremes extremes_; // index i: sample i + 1
+    Extremes period_;
+};
+
+std::vector<TraceIndex> IndexTraces(const Module1& m) {
+    std::vector<TraceIndex> traces;
+    for (const TraceBand& band : TraceBands()) {
+        traces.emplace_back(m, band);
+    }
+    return traces;
+}
+
+bool AllTracesFinite(const std::vector<TraceIndex>& traces) {
+    return std::all_of(traces.begin(), traces.end(),
+                       [](const TraceIndex& trace) { return trace.finite(); });
 }
 
 class ColumnDrawing {
 public:
-    ColumnDrawing(const Module1& m, const PeriodPositions& positions, LineSink& sink)
-        : grid_(m.NP, m.N), positions_(positions), sink_(sink) {
-        for (std::size_t trace = 0; trace < TraceBands().size(); ++trace) {
-            lowest_[trace] = ExtremeSample(positions, trace, m.N, false);
-            highest_[trace] = ExtremeSample(positions, trace, m.N, true);
-        }
-    }
+    ColumnDrawing(const Module1& m, const std::vector<TraceIndex>& traces, LineSink& sink)
+        : grid_(m.NP, m.N), traces_(traces), sink_(sink) {}
 
     const SampleGrid& grid() const { return grid_; }
 
     // Draws the column holding the sample numbers begin .. end - 1.
     void drawColumn(std::int64_t begin, std::int64_t end) {
         // A column that starts inside a period is entered by the segment from the sample before.
-        const std::int64_t entry = grid_.sample(begin) > 1 ? begin - 1 : begin;
-        if (end - begin < grid_.n()) {
-            drawSegments(entry, end - 1);
-            return;
+        if (grid_.sample(begin) > 1) {
+            for (std::size_t trace = 0; trace < traces_.size(); ++trace) {
+                drawStep(trace, begin - 1, begin);
+            }
         }
-        drawSegments(entry, begin);
-        for (std::size_t trace = 0; trace < TraceBands().size(); ++trace) {
+        for (std::size_t trace = 0; trace < traces_.size(); ++trace) {
             drawExtremePath(trace, begin, end - 1);
         }
     }
 
 private:
-    // The segments from each number in from .. to - 1 to the next, none across two periods.
-    void drawSegments(std::int64_t from, std::int64_t to) {
-        for (std::int64_t number = from; number < to; ++number) {
-            if (grid_.sample(number) == grid_.n()) {
-                continue;
-            }
-            for (std::size_t trace = 0; trace < TraceBands().size(); ++trace) {
-                drawStep(trace, number, number + 1);
-            }
-        }
-    }
-
-    // From the first number through the trace's lowest and highest samples (where the first
-    // whole period from `first` holds them, in the order they come) to the last number.
+    // From the first number through the trace's lowest and highest samples among first ..
+    // last (in the order they come) to the last number.
     void drawExtremePath(std::size_t trace, std::int64_t first, std::int64_t last) {
-        const std::int64_t n = grid_.n();
-        const std::int64_t start = grid_.sample(first);
-        const std::int64_t low = first + (lowest_[trace] - start + n) % n;
-        const std::int64_t high = first + (highest_[trace] - start + n) % n;
+        const Extremes extremes = extremesOver(traces_[trace], first, last);
+        const std::int64_t low = numberOf(extremes.lowest, first);
+        const std::int64_t high = numberOf(extremes.highest, first);
         const std::array<std::int64_t, 4> path{first, std::min(low, high), std::max(low, high),
                                                last};
         for (std::size_t i = 1; i < path.size(); ++i) {
@@ -122,27 +141,47 @@ private:
         }
     }
 
+    // The extremes of the samples numbered first .. last: of the whole period when they are
+    // N or more, else of one run of samples, or of two when they cross the end of a period.
+    Extremes extremesOver(const TraceIndex& trace, std::int64_t first, std::int64_t last) const {
+        const std::int32_t n = grid_.n();
+        if (last - first + 1 >= n) {
+            return trace.period();
+        }
+        const std::int32_t from = grid_.sample(first);
+        const std::int32_t to = grid_.sample(last);
+        if (from <= to) {
+            return trace.over(from, to);
+        }
+        return Join(trace.over(from, n), trace.over(1, to));
+    }
+
+    // The number of sample k at or after number `first`, within a period of it.
+    std::int64_t numberOf(std::int32_t k, std::int64_t first) const {
+        const std::int64_t n = grid_.n();
+        return first + (k - grid_.sample(first) + n) % n;
+    }
+
     void drawStep(std::size_t trace, std::int64_t from, std::int64_t to) {
-        sink_.drawLine({grid_.x(from), positions_.y(trace, grid_.sample(from)), grid_.x(to),
-                        positions_.y(trace, grid_.sample(to)), TraceBands()[trace].colour});
+        const TraceYs& ys = traces_[trace].ys();
+        sink_.drawLine({grid_.x(from), ys.at(grid_.sample(from)), grid_.x(to),
+                        ys.at(grid_.sample(to)), TraceBands()[trace].colour});
     }
 
     SampleGrid grid_;
-    const PeriodPositions& positions_;
+    const std::vector<TraceIndex>& traces_;
     LineSink& sink_;
-    std::array<std::int32_t, 4> lowest_{};
-    std::array<std::int32_t, 4> highest_{};
 };
 
 } // namespace
 
 void DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
-    const PeriodPositions positions(m);
-    if (!positions.faultFree()) {
+    const std::vector<TraceIndex> traces = IndexTraces(m);
+    if (!AllTracesFinite(traces)) {
         DrawTraceSegments(m, sink);
         return;
     }
-    ColumnDrawing drawing(m, positions, sink);
+    ColumnDrawing drawing(m, traces, sink);
     std::int64_t begin = 0;
     for (int column = 0; column < columns.width(); ++column) {
         const std::int64_t end = drawing.grid().firstFrom(column + 1, columns, begin);

@@ -13,8 +13,11 @@
 
 namespace {
 
-// One trace as the readout sees it. The pointer bands are wider than the plot bands: each
-// reaches up to the next trace's zero line (iC up to 80, Vo up to 55, id up to 25).
+// One trace as the readout sees it. The pointer bands are wider than the plot bands and leave
+// no gap between them: each reaches from its own bottom up to the bottom of the band above
+// (iL from 80, iC from 55 up to 80, Vo from 25 up to 55, id from 0.1 up to 25). Only 80 and
+// 0.1 are zero lines, of iL and id; 55 and 25 lie in the empty space between the plot bands
+// of iC (61 to 79) and Vo (32 to 50), and of Vo and id (0.1 to about 18.1).
 struct ReadoutRow {
     TraceOption option;
     float bandBottom; // lowest pointer y of the band, compared in single precision

@@ -1,43 +1,22 @@
 #include "display/period_positions.h"
 
 #include "core/runtime_error.h"
-#include "display/segment_x.h"
 #include "display/trace_band.h"
+#include "display/trace_ys.h"
 
-#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-// y in double precision, in the written order. A trace whose scale is 0 never left 0 (its
-// largest magnitude is 0): it lies on its zero line instead of dividing 0 by 0.
-double BandY(const TraceBand& band, double scale, double sample) {
-    if (scale == 0) {
-        return band.zeroLine;
+// Whether every y is finite: at most the largest float in size (NaN compares false). Written
+// without an early exit, so that the check runs over several ys at a time.
+bool AllFinite(const std::vector<float>& ys) {
+    int finite = 1;
+    for (const float y : ys) {
+        finite &= static_cast<int>(std::abs(y) <= std::numeric_limits<float>::max());
     }
-    return (sample * band.factor) / scale + band.zeroLine;
-}
-
-std::vector<float> MapSamples(const Module1& m, const TraceBand& band) {
-    const std::vector<double>& samples = m.*band.samples;
-    const auto n = static_cast<std::size_t>(m.N);
-    if (samples.size() < n + 1) {
-        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
-    }
-    const double scale = m.*band.scale;
-    std::vector<float> ys(n + 1);
-    for (std::size_t k = 1; k <= n; ++k) {
-        ys[k] = static_cast<float>(BandY(band, scale, samples[k]));
-    }
-    return ys;
-}
-
-std::vector<double> SampleOffsets(const Module1& m) {
-    const double periodWidth = 100 / static_cast<double>(m.NP);
-    std::vector<double> offsets(static_cast<std::size_t>(m.N) + 1);
-    for (std::int32_t k = 1; k <= m.N; ++k) {
-        offsets[static_cast<std::size_t>(k)] = SampleOffsetX(periodWidth, k, m.N);
-    }
-    return offsets;
+    return finite != 0;
 }
 
 } // namespace
@@ -52,13 +31,14 @@ PeriodPositions::PeriodPositions(const Module1& m) {
         return;
     }
     for (std::size_t trace = 0; trace < ys_.size(); ++trace) {
-        ys_[trace] = MapSamples(m, TraceBands()[trace]);
+        map(m, trace);
     }
-    offsets_ = SampleOffsets(m);
 }
 
-bool PeriodPositions::faultFree() const {
-    return std::all_of(ys_.begin(), ys_.end(), [](const std::vector<float>& ys) {
-        return std::all_of(ys.begin(), ys.end(), [](float y) { return std::isfinite(y); });
-    });
+void PeriodPositions::map(const Module1& m, std::size_t trace) {
+    const TraceYs source(m, TraceBands()[trace]);
+    std::vector<float>& ys = ys_[trace];
+    ys.resize(static_cast<std::size_t>(m.N) + 1);
+    source.fill(1, m.N, ys.data() + 1);
+    faultFree_ = faultFree_ && AllFinite(ys);
 }

@@ -12,20 +12,18 @@
 // infinity from an overflow.
 [[noreturn]] void RaiseMappingFault(float y);
 
-// Where samples 1..N lie within a displayed period: their x offset from the period's left end
-// and, for each trace, their y rounded to single precision. Every displayed period repeats
-// the same samples, so each position is computed once per drawing instead of once per period.
+// Where samples 1..N lie vertically within a displayed period: for each trace, their y
+// rounded to single precision. Every displayed period repeats the same samples, so each y is
+// computed once per drawing instead of once per period.
 // A y mapping that faults (an overflow, an invalid operation, a y beyond the single range) is
-// kept as a non-finite y and raised only when a segment reaches that sample, so a drawing
-// stops exactly where it would have met the fault.
+// kept as a non-finite y and raised only when a segment reaches that sample, so the segments
+// before it are drawn as they would be. Arrays too short to hold samples 1..N are different:
+// they are an index error raised here, before any segment is drawn.
 class PeriodPositions {
 public:
     // Positions for NP >= 1; with N below 2 no sample ends a segment and nothing is computed.
     // An array without samples 1..N is an index error.
     explicit PeriodPositions(const Module1& m);
-
-    // SampleOffsetX of sample k.
-    double offset(std::int32_t k) const { return offsets_[static_cast<std::size_t>(k)]; }
 
     // The y of sample k of one trace (band order); a faulted mapping is a RuntimeError.
     float y(std::size_t trace, std::int32_t k) const {
@@ -37,9 +35,11 @@ public:
     }
 
     // Whether no y mapping faulted.
-    bool faultFree() const;
+    bool faultFree() const { return faultFree_; }
 
 private:
-    std::vector<double> offsets_;
+    void map(const Module1& m, std::size_t trace);
+
     std::array<std::vector<float>, 4> ys_;
+    bool faultFree_ = true;
 };

@@ -12,9 +12,12 @@
 // become the path through the column's first, lowest, highest and last points (at most three
 // segments), and a segment that crosses into another column is passed on unchanged. For every
 // trace and column the drawn vertical extent is that of the full stream, so no peak is lost,
-// while the output is bounded by the width. Each segment runs left to right and the segments
-// of one colour arrive left to right, as the traces are drawn; a jump to a point in the same
-// column (the gap between two displayed periods) is joined inside the column.
+// while the output is bounded by the width. What is kept is the extent, not the ink: the
+// path's steps run diagonally inside the column, so the antialiased pixels they cover and
+// their shades differ somewhat from those of the full stream's many short segments. Each
+// segment runs left to right and the segments of one colour arrive left to right, as the
+// traces are drawn; a jump to a point in the same column (the gap between two displayed
+// periods) is joined inside the column.
 class ReducingSink : public LineSink {
 public:
     ReducingSink(LineSink& out, const PixelColumns& columns) : out_(out), columns_(columns) {}

@@ -30,7 +30,7 @@ void ScreenWaveformDrawing::drawTraces(Module1& m) {
         EndTraceLoops(m); // periods without a segment, however many
         return;
     }
-    const PixelColumns columns(surface_.widthInPixels());
+    const PixelColumns columns = surface_.columns();
     if (SegmentsPerTrace(m) <= columns.width()) {
         DrawTraceSegments(m, surface_);
         return;

@@ -5,19 +5,32 @@
 #include "display/segment_x.h"
 #include "display/trace_band.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace {
 
-void DrawPeriod(Module1& m, const PeriodPositions& positions, LineSink& sink) {
+// SampleOffsetX of samples 1..N (index 0 unused), the same in every displayed period.
+std::vector<double> SampleOffsets(const Module1& m) {
+    const double periodWidth = 100 / static_cast<double>(m.NP);
+    std::vector<double> offsets(static_cast<std::size_t>(std::max(m.N, 0)) + 1);
+    for (std::int32_t k = 1; k <= m.N; ++k) {
+        offsets[static_cast<std::size_t>(k)] = SampleOffsetX(periodWidth, k, m.N);
+    }
+    return offsets;
+}
+
+void DrawPeriod(Module1& m, const std::vector<double>& offsets, const PeriodPositions& positions,
+                LineSink& sink) {
     // The sample loop's end, N - 1, is taken at the start of each period.
     const std::int32_t n = m.N;
     const double start = PeriodStartX(100 / static_cast<double>(m.NP), m.Iter);
     const std::array<TraceBand, 4>& bands = TraceBands();
     for (m.Idx = 1; m.Idx < n; ++m.Idx) {
-        const auto xa = static_cast<float>(start + positions.offset(m.Idx));
-        const auto xb = static_cast<float>(positions.offset(m.Idx + 1) + start);
+        const auto xa = static_cast<float>(start + offsets[static_cast<std::size_t>(m.Idx)]);
+        const auto xb = static_cast<float>(offsets[static_cast<std::size_t>(m.Idx) + 1] + start);
         for (std::size_t trace = 0; trace < bands.size(); ++trace) {
             sink.drawLine({xa, positions.y(trace, m.Idx), xb, positions.y(trace, m.Idx + 1),
                            bands[trace].colour});
@@ -34,8 +47,9 @@ void DrawTraceSegments(Module1& m, LineSink& sink) {
         return; // no displayed period: 100 / NP is never evaluated
     }
     const PeriodPositions positions(m);
+    const std::vector<double> offsets = SampleOffsets(m);
     for (; m.Iter <= np; m.Iter = NextCount(m.Iter)) {
-        DrawPeriod(m, positions, sink);
+        DrawPeriod(m, offsets, positions, sink);
     }
 }
 

@@ -40,7 +40,11 @@ void PlotBox::drawLine(const PlotLine& line) {
 }
 
 int PlotBox::widthInPixels() const {
-    return qRound(contentsRect().width() * devicePixelRatioF());
+    return columns().width();
+}
+
+PixelColumns PlotBox::columns() const {
+    return PlotColumns(contentsRect().size(), devicePixelRatioF());
 }
 
 QPainter& PlotBox::painter() {
@@ -65,7 +69,7 @@ void PlotBox::paintEvent(QPaintEvent* event) {
 }
 
 void PlotBox::mouseMoveEvent(QMouseEvent* event) {
-    const PlotPoint point =
-        PixelToPlot(event->position() - contentsRect().topLeft(), contentsRect().size());
+    const PlotPoint point = PixelToPlot(event->position() - contentsRect().topLeft(),
+                                        contentsRect().size(), devicePixelRatioF());
     emit pointerMoved(point.x, point.y, event->globalPosition().toPoint());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/pixel_columns.h"
 #include "display/plot_line.h"
 
 #include <QFrame>
@@ -25,6 +26,8 @@ public:
     // antialiased.
     void drawLine(const PlotLine& line);
     int widthInPixels() const;
+    // The device-pixel columns onto which lines are drawn.
+    PixelColumns columns() const;
 
 signals:
     void pointerMoved(float x, float y, QPoint globalPosition);

@@ -1,16 +1,29 @@
 #include "ui/plot_mapping.h"
 
 namespace {
+
 constexpr double fullScale = 100.0;
-constexpr double toPixelCentre = 0.5;
+
+PlotAxis HorizontalAxis(QSizeF area, qreal ratio) {
+    return {area.width(), ratio};
+}
+
+// Laid from the top down: plot y runs upwards.
+PlotAxis VerticalAxis(QSizeF area, qreal ratio) {
+    return {area.height(), ratio};
+}
+
 } // namespace
 
 QPointF PlotToPixel(float x, float y, QSizeF area) {
-    return {toPixelCentre + x * (area.width() - 1) / fullScale,
-            toPixelCentre + (fullScale - y) * (area.height() - 1) / fullScale};
+    return {HorizontalAxis(area, 1).logicalAt(x), VerticalAxis(area, 1).logicalAt(fullScale - y)};
 }
 
-PlotPoint PixelToPlot(QPointF position, QSizeF area) {
-    return {static_cast<float>(position.x() * fullScale / (area.width() - 1)),
-            static_cast<float>(fullScale - position.y() * fullScale / (area.height() - 1))};
+PlotPoint PixelToPlot(QPointF position, QSizeF area, qreal ratio) {
+    return {static_cast<float>(HorizontalAxis(area, ratio).valueAtPointer(position.x())),
+            static_cast<float>(fullScale - VerticalAxis(area, ratio).valueAtPointer(position.y()))};
+}
+
+PixelColumns PlotColumns(QSizeF area, qreal ratio) {
+    return PixelColumns(HorizontalAxis(area, ratio));
 }

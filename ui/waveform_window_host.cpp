@@ -43,8 +43,8 @@ void WaveformWindowHost::drawLine(const PlotLine& line) {
     window_->plot().drawLine(line);
 }
 
-int WaveformWindowHost::widthInPixels() const {
-    return window_->plot().widthInPixels();
+PixelColumns WaveformWindowHost::columns() const {
+    return window_->plot().columns();
 }
 
 // Selects the trace under the pointer and shows its time and value at the pointer. Only the

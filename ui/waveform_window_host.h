@@ -28,7 +28,7 @@ public:
 
     void showWindow() override;
     void drawLine(const PlotLine& line) override;
-    int widthInPixels() const override;
+    PixelColumns columns() const override;
 
 private:
     void readCursor(float x, float y, QPoint globalPosition);

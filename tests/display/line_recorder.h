@@ -11,16 +11,16 @@
 // A plot box that keeps every segment drawn on it and how many came before each showWindow.
 class LineRecorder : public PlotSurface {
 public:
-    explicit LineRecorder(int width = 1000) : width_(width) {}
+    explicit LineRecorder(const PlotAxis& axis = {1000, 1}) : axis_(axis) {}
     void drawLine(const PlotLine& line) override { lines.push_back(line); }
     void showWindow() override { shownAfter.push_back(lines.size()); }
-    int widthInPixels() const override { return width_; }
+    PixelColumns columns() const override { return PixelColumns(axis_); }
 
     std::vector<PlotLine> lines;
     std::vector<std::size_t> shownAfter;
 
 private:
-    int width_;
+    PlotAxis axis_;
 };
 
 inline void PrintTo(const PlotLine& line, std::ostream* out) {

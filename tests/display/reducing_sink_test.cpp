@@ -24,13 +24,14 @@ TEST(ReducingSink, KeepsEveryColumnsExtentWithABoundedOutput) {
     for (const ReductionCase& c : cases) {
         Module1 m = SyntheticRun(c.np, c.n);
         const std::vector<PlotLine> full = ExactTraces(m);
+        const PlotAxis axis{static_cast<double>(c.width)};
         LineRecorder reduced;
-        ReducingSink sink(reduced, PixelColumns(c.width));
+        ReducingSink sink(reduced, PixelColumns(axis));
         for (const PlotLine& line : full) {
             sink.drawLine(line);
         }
         sink.flush();
-        EXPECT_EQ(ExtentsOf(reduced.lines, c.width), ExtentsOf(full, c.width)) << c.name;
+        EXPECT_EQ(ExtentsOf(reduced.lines, axis), ExtentsOf(full, axis)) << c.name;
         // Per trace and column: the three steps of its path and the segment leaving it.
         EXPECT_LE(reduced.lines.size(), 4u * 4 * c.width) << c.name;
         if (std::int64_t{c.np} * c.n < c.width) {

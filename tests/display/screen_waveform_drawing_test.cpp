@@ -13,7 +13,8 @@ namespace {
 struct ScreenCase {
     const char* name;
     std::int32_t np, n;
-    int width;
+    int width;        // in logical pixels
+    double ratio = 1; // device pixels per logical pixel
 };
 
 TEST(ScreenWaveformDrawing, KeepsTheExactDrawingsColumnExtentsAndCounters) {
@@ -24,32 +25,58 @@ TEST(ScreenWaveformDrawing, KeepsTheExactDrawingsColumnExtentsAndCounters) {
         {"many whole periods per pixel", 5000, 7, 100},
         {"the example's shape", 10, 1000, 1237},
         {"periods without a segment", 5000, 1, 100},
+        {"device pixels inside periods, ratio 2", 3, 3000, 100, 2},
+        {"about a period per device pixel, ratio 2", 97, 50, 50, 2},
+        {"a fractional ratio", 11, 900, 133, 1.5},
     };
     for (const ScreenCase& c : cases) {
+        const PlotAxis axis{static_cast<double>(c.width), c.ratio};
         Module1 screen = SyntheticRun(c.np, c.n);
         Module1 exact = screen;
-        LineRecorder surface(c.width);
+        LineRecorder surface(axis);
         ScreenWaveformDrawing(surface).drawTraces(screen);
         const std::vector<PlotLine> full = ExactTraces(exact);
-        EXPECT_EQ(ExtentsOf(surface.lines, c.width), ExtentsOf(full, c.width)) << c.name;
-        EXPECT_LE(surface.lines.size(), 4u * 4 * c.width) << c.name;
+        EXPECT_EQ(ExtentsOf(surface.lines, axis), ExtentsOf(full, axis)) << c.name;
+        const int columns = surface.columns().width();
+        EXPECT_LE(surface.lines.size(), 4u * 4 * columns) << c.name;
         EXPECT_EQ(std::make_pair(screen.Iter, screen.Idx), std::make_pair(exact.Iter, exact.Idx))
             << c.name;
-        if (std::int64_t{c.np} * (c.n - 1) <= c.width) {
+        if (std::int64_t{c.np} * (c.n - 1) <= columns) {
             EXPECT_EQ(surface.lines, full) << c.name;
         }
     }
 }
 
+// Few periods of very many samples: every pixel column lies inside a period, or straddles the
+// end of one, and covers hundreds or thousands of samples.
+TEST(ScreenWaveformDrawing, LongPeriodsOnFewColumnsKeepTheExtentsAndCounters) {
+    const ScreenCase cases[] = {
+        {"600 samples per column", 3, 200000, 1000},
+        {"12,000 samples per column", 3, 200000, 50},
+        {"one period, 800 samples per device column", 1, 160001, 100, 2},
+    };
+    for (const ScreenCase& c : cases) {
+        const PlotAxis axis{static_cast<double>(c.width), c.ratio};
+        Module1 screen = SyntheticRun(c.np, c.n);
+        Module1 exact = screen;
+        LineRecorder surface(axis);
+        ScreenWaveformDrawing(surface).drawTraces(screen);
+        EXPECT_EQ(ExtentsOf(surface.lines, axis), ExactExtents(exact, axis)) << c.name;
+        EXPECT_LE(surface.lines.size(), 4u * 4 * surface.columns().width()) << c.name;
+        EXPECT_EQ(std::make_pair(screen.Iter, screen.Idx), std::make_pair(exact.Iter, exact.Idx))
+            << c.name;
+    }
+}
+
 TEST(ScreenWaveformDrawing, ABillionPeriodsShowAWholePeriodsExtentInEveryPixel) {
     Module1 m = SyntheticRun(1000000000, 1000);
-    LineRecorder surface(1000);
+    LineRecorder surface(PlotAxis{1000});
     ScreenWaveformDrawing(surface).drawTraces(m);
     EXPECT_EQ(std::make_pair(m.Iter, m.Idx), std::make_pair(1000000001, 1000));
     EXPECT_LE(surface.lines.size(), 4u * 4 * 1000);
     Module1 one = SyntheticRun(1, 1000);
-    const ColumnExtents whole = ExtentsOf(ExactTraces(one), 1);
-    const ColumnExtents columns = ExtentsOf(surface.lines, 1000);
+    const ColumnExtents whole = ExtentsOf(ExactTraces(one), PlotAxis{1});
+    const ColumnExtents columns = ExtentsOf(surface.lines, PlotAxis{1000});
     ASSERT_EQ(columns.size(), 4u * 1000);
     for (const auto& [key, extent] : columns) {
         EXPECT_EQ(extent, whole.at({key.first, 0})) << "column " << key.second;
@@ -58,21 +85,30 @@ TEST(ScreenWaveformDrawing, ABillionPeriodsShowAWholePeriodsExtentInEveryPixel) 
 
 struct FaultCase {
     const char* name;
-    std::int32_t np, spoiled; // sample of Vo made to overflow, 0 for none
+    std::int32_t np, spoiled; // sample of Vo spoiled, 0 for none
+    double value;             // the spoiled sample
+    RuntimeErrorKind kind;
     std::int32_t iter, idx;
 };
 
-TEST(ScreenWaveformDrawing, AnOverflowStopsTheDrawingWithWhatWasDrawnBefore) {
+TEST(ScreenWaveformDrawing, AFaultStopsTheDrawingWithWhatWasDrawnBefore) {
+    constexpr auto max = std::numeric_limits<std::int32_t>::max();
     const FaultCase cases[] = {
-        {"a sample in the first period", 100000, 40, 1, 39},
-        {"Iter beyond the largest int32", std::numeric_limits<std::int32_t>::max(), 0,
-         std::numeric_limits<std::int32_t>::max(), 100},
+        {"a sample that overflows", 100000, 40, 1e308, RuntimeErrorKind::Overflow, 1, 39},
+        {"a sample that is not a number", 100000, 60, std::numeric_limits<double>::quiet_NaN(),
+         RuntimeErrorKind::InvalidOperation, 1, 59},
+        {"Iter beyond the largest int32", max, 0, 1e308, RuntimeErrorKind::Overflow, max, 100},
     };
     for (const FaultCase& c : cases) {
         Module1 m = SyntheticRun(c.np, 100);
-        m.Vo_t[static_cast<std::size_t>(c.spoiled)] = 1e308;
-        LineRecorder surface(100);
-        EXPECT_THROW(ScreenWaveformDrawing(surface).drawTraces(m), RuntimeError) << c.name;
+        m.Vo_t[static_cast<std::size_t>(c.spoiled)] = c.value;
+        LineRecorder surface(PlotAxis{100});
+        try {
+            ScreenWaveformDrawing(surface).drawTraces(m);
+            ADD_FAILURE() << c.name << ": no fault";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.kind(), c.kind) << c.name;
+        }
         EXPECT_EQ(std::make_pair(m.Iter, m.Idx), std::make_pair(c.iter, c.idx)) << c.name;
         EXPECT_FALSE(surface.lines.empty()) << c.name;
     }
