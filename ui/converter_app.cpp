@@ -19,16 +19,25 @@ ConverterApp::ConverterApp(MessageBox& messages, char16_t decimalSeparator)
                      [this] { fillSampleData(); });
 }
 
+void ConverterApp::handleClick(const std::function<void()>& handler) {
+    if (handling_) {
+        return;
+    }
+    handling_ = true;
+    RunGuarded(messages_, handler);
+    handling_ = false;
+}
+
 void ConverterApp::calculateDesign() {
-    RunGuarded(messages_, [this] { CalculateDesign(m_, form1_, decimalSeparator_); });
+    handleClick([this] { CalculateDesign(m_, form1_, decimalSeparator_); });
 }
 
 void ConverterApp::runVerification() {
     ProgressObserver observer;
     const VerificationContext context{form1_, form2_, drawing_, decimalSeparator_, &observer};
-    RunGuarded(messages_, [&] { RunVerification(m_, context); });
+    handleClick([&] { RunVerification(m_, context); });
 }
 
 void ConverterApp::fillSampleData() {
-    RunGuarded(messages_, [this] { FillSampleData(form1_); });
+    handleClick([this] { FillSampleData(form1_); });
 }

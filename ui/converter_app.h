@@ -5,6 +5,8 @@
 #include "ui/main_window.h"
 #include "ui/waveform_window_host.h"
 
+#include <functional>
+
 // The whole tool: the shared converter variables, the main window and, when a verification
 // has opened it, the waveform window. The three buttons of the main window run their
 // handlers; a runtime error stops the handler with one message and the tool goes on.
@@ -19,6 +21,9 @@ public:
     const Module1& variables() const { return m_; }
 
 private:
+    // Runs one click's handler unless another is still running: a long verification keeps the
+    // event loop turning, and no handler may start inside another.
+    void handleClick(const std::function<void()>& handler);
     void calculateDesign();
     void runVerification();
     void fillSampleData();
@@ -29,4 +34,5 @@ private:
     MainWindow form1_;
     WaveformWindowHost form2_;
     ScreenWaveformDrawing drawing_;
+    bool handling_ = false;
 };

@@ -10,16 +10,59 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Readable failure messages for the Qt values the tests compare.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height()
+         << ')';
+}
+inline void PrintTo(const QPoint& point, std::ostream* out) {
+    *out << '(' << point.x() << ", " << point.y() << ')';
+}
+
+inline std::string NameOf(const QObject& object) {
+    return object.objectName().toStdString();
+}
 
 // Stands in for the message box: keeps every text instead of waiting for a click.
 class MessageRecorder : public MessageBox {
 public:
     std::vector<std::string> texts;
     void MsgBox(const Text& text) override { texts.push_back(Utf8(text)); }
+};
+
+// The progress dialog of a running simulation, if one is shown.
+inline QProgressDialog* OpenProgressDialog() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QProgressDialog*>(window); dialog && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Counts the events of one type that reach the objects it watches; lets them all through.
+class EventCounter : public QObject {
+public:
+    explicit EventCounter(QEvent::Type type) : type_(type) {}
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type_ ? 1 : 0;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
 };
 
 // The whole tool with intercepted messages and a comma as the user's decimal separator, so
@@ -49,6 +92,16 @@ protected:
         click("Command2");
     }
     WaveformWindow& form2() { return *app.form2().window(); }
+    // A pointer move to a pixel of the plot's drawing area, as the window system delivers it;
+    // returns the pointer's position on the screen.
+    QPoint moveTo(int column, int row) {
+        PlotBox& plot = form2().plot();
+        const QPointF local = QPointF(column, row) + plot.contentsRect().topLeft();
+        QMouseEvent move(QEvent::MouseMove, local, plot.mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&plot, &move);
+        return plot.mapToGlobal(local).toPoint();
+    }
     // What the plot box shows inside its border.
     QImage plotImage() {
         PlotBox& plot = form2().plot();

@@ -11,14 +11,7 @@ class CursorTest : public AppTest {
 protected:
     void SetUp() override { runExample(); }
 
-    // A pointer move to a pixel of the plot's drawing area, as the window system delivers it.
-    void moveTo(int column, int row) {
-        PlotBox& plot = form2().plot();
-        const QPointF local = QPointF(column, row) + plot.contentsRect().topLeft();
-        QMouseEvent move(QEvent::MouseMove, local, plot.mapToGlobal(local), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&plot, &move);
-    }
+    float xAt(int column) { return PixelToPlot({double(column), 0}, area()).x; }
     float yAt(int row) { return PixelToPlot({0, double(row)}, area()).y; }
     QSizeF area() { return form2().plot().contentsRect().size(); }
     // The lowest row whose plot height is still at or above the boundary.
@@ -60,42 +53,68 @@ TEST_F(CursorTest, TheBottomStripKeepsTheSelectionAndItsFormula) {
         QString::fromStdU16String(u"t= 0,00usec ; iL(t) = " + Format(v, "0.00E+00", u',') + u"A"));
 }
 
-TEST_F(CursorTest, TheToolTipCarriesTimeAndValueAndFollowsThePointer) {
-    const int right = static_cast<int>(area().width()) - 1;
-    const int row = lastRowAtOrAbove(25.0f) + 20;
-    moveTo(right, row);
-    const Module1& m = app.variables();
-    const double t = m.NP * 1000000 / m.f;
-    const double v = (double(yAt(row)) - 0.1) * m.idMax / 18;
-    const QString expected =
-        QString::fromStdU16String(u"t = " + Format(t, "0.00", u',') + u"usec ; id(t) = " +
-                                  Format(v, "0.00E+00", u',') + u"A");
-    EXPECT_EQ(form2().plot().toolTip(), expected);
-    EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), expected);
+// The tool tip window Qt shows, if any.
+const QWidget* ShownToolTip() {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
-// Counts the paint events of a widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
+// Moves from band to band: each one shows its own time and value at once (no hover delay)
+// beside the pointer.
+TEST_F(CursorTest, TheToolTipCarriesTimeAndValueAndFollowsThePointer) {
+    struct Case {
+        int column;
+        int row;
+        const char16_t* time;
+        const char16_t* trace;
+        double Module1::*extreme;
+        double zeroLine;
+        const char16_t* unit;
+    };
+    const Case cases[] = {
+        {150, lastRowAtOrAbove(80.0f) - 30, u"t= ", u"iL(t) = ", &Module1::iLMax, 80, u"A"},
+        {450, lastRowAtOrAbove(25.0f) - 30, u"t= ", u"Vo(t) = ", &Module1::VoMax, 50, u"V"},
+        {100, lastRowAtOrAbove(25.0f) + 40, u"t = ", u"id(t) = ", &Module1::idMax, 0.1, u"A"}};
+    const Module1& m = app.variables();
+    QString previous;
+    for (const Case& c : cases) {
+        const QPoint pointer = moveTo(c.column, c.row);
+        const double t = double(xAt(c.column)) / 100 * m.NP * 1000000 / m.f;
+        const double v = (double(yAt(c.row)) - c.zeroLine) * m.*c.extreme / 18;
+        const QString expected =
+            QString::fromStdU16String(c.time + Format(t, "0.00", u',') + u"usec ; " + c.trace +
+                                      Format(v, "0.00E+00", u',') + c.unit);
+        EXPECT_EQ(form2().plot().toolTip(), expected);
+        EXPECT_NE(expected, previous);
+        previous = expected;
+        const QWidget* tip = ShownToolTip();
+        ASSERT_NE(tip, nullptr) << c.column;
+        EXPECT_EQ(QToolTip::text(), expected);
+        const QPoint offset = tip->pos() - pointer;
+        EXPECT_TRUE(offset.x() >= 0 && offset.x() < 8 && offset.y() >= 0 && offset.y() < 24)
+            << testing::PrintToString(offset);
     }
-};
+}
 
 TEST_F(CursorTest, MovingThePointerNeverRedrawsThePlot) {
     const QImage before = plotImage();
     QApplication::processEvents();
-    PaintCounter counter;
-    form2().plot().installEventFilter(&counter);
+    EventCounter paints(QEvent::Paint);
+    form2().plot().installEventFilter(&paints);
     for (int row = 0; row < area().height(); row += 7) {
         moveTo(row, row);
         QApplication::processEvents();
     }
-    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(paints.count, 0);
     EXPECT_EQ(plotImage(), before);
+    // The counter does see a redraw of the plot.
+    form2().plot().clear();
+    QApplication::processEvents();
+    EXPECT_GT(paints.count, 0);
 }
 
 } // namespace

@@ -1,20 +1,7 @@
+#include "app_fixture.h"
 #include "ui/progress_observer.h"
 
-#include <QApplication>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <gtest/gtest.h>
-
 namespace {
-
-QProgressDialog* OpenProgressDialog() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<QProgressDialog*>(window); dialog && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
 
 TEST(ProgressObserverTest, AShortRunShowsNoDialog) {
     ProgressObserver observer;

@@ -1,8 +1,12 @@
 #include "app_fixture.h"
 #include "ink.h"
 
-#include <QRadioButton>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest/QTest>
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +27,30 @@ const Band bands[] = {{Ink::Red, 81.5, 99},
 
 int InkInBand(const QImage& image, const Band& band) {
     return CountInk(image, band.ink, band.low, band.high);
+}
+
+// The texts of the five value boxes of the waveform window.
+QStringList ValueTexts(QWidget& window) {
+    QStringList texts;
+    for (const char* name : {"Label2", "Label5", "Label8", "Label9", "Label16"}) {
+        texts << window.findChild<QLabel*>(name)->text();
+    }
+    return texts;
+}
+
+// Whether every text is a number in the "0.00E+00" format with the user's decimal comma.
+bool AllLocaleNumbers(const QStringList& texts) {
+    const QRegularExpression number(QStringLiteral("^-?\\d,\\d\\dE[+-]\\d\\d$"));
+    return std::all_of(texts.begin(), texts.end(),
+                       [&](const QString& text) { return number.match(text).hasMatch(); });
+}
+
+// A left click on a control as the window system delivers it: to the control's window, where
+// a modal dialog of the application blocks it.
+void UserClick(QWidget& target) {
+    QWidget& window = *target.window();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      target.mapTo(&window, target.rect().center()));
 }
 
 TEST_F(VerificationFlowTest, SampleDataThenDesignFillsResultsAndLightBlueFields) {
@@ -47,10 +75,8 @@ TEST_F(VerificationFlowTest, GraficiOpensTheWaveformWindowWithTracesInTheirBands
     EXPECT_TRUE(form2().isVisible());
     EXPECT_EQ(form2().windowTitle(), "Forme d'onda reali");
     EXPECT_EQ(form2().parentWidget(), nullptr);
-    const QRegularExpression localeNumber(QStringLiteral("^-?\\d,\\d\\dE[+-]\\d\\d$"));
-    for (const char* name : {"Label2", "Label5", "Label8", "Label9", "Label16"}) {
-        EXPECT_TRUE(localeNumber.match(control<QLabel>(form2(), name).text()).hasMatch()) << name;
-    }
+    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())))
+        << ValueTexts(form2()).join(' ').toStdString();
     const QImage plot = plotImage();
     for (const Band& band : bands) {
         EXPECT_GT(InkInBand(plot, band), 50) << band.low;
@@ -59,21 +85,13 @@ TEST_F(VerificationFlowTest, GraficiOpensTheWaveformWindowWithTracesInTheirBands
     EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(VerificationFlowTest, ANewWindowShowsItsOwnNamesAndNoSelection) {
+TEST_F(VerificationFlowTest, ARefusedFirstRunOpensNoWindow) {
     click("Command3");
     click("Command1");
     type("Text7", "");
     click("Command2");
-    EXPECT_EQ(app.form2().window(), nullptr) << "a refused run creates no window";
-    app.form2().obtainForm2();
-    for (const char* name : {"Label2", "Label5", "Label8", "Label9", "Label16"}) {
-        EXPECT_EQ(control<QLabel>(form2(), name).text(), name);
-    }
-    for (const QRadioButton* option : form2().findChildren<QRadioButton*>()) {
-        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
-    }
-    EXPECT_TRUE(form2().plot().toolTip().isEmpty());
-    EXPECT_FALSE(form2().isVisible());
+    EXPECT_EQ(messages.texts.size(), 1U);
+    EXPECT_EQ(app.form2().window(), nullptr);
 }
 
 TEST_F(VerificationFlowTest, ASecondRunReusesTheWindowAndAFailedOneLeavesTheFrameOnly) {
@@ -96,20 +114,89 @@ TEST_F(VerificationFlowTest, ASecondRunReusesTheWindowAndAFailedOneLeavesTheFram
     EXPECT_GT(CountInk(plot, Ink::Red, 79.5, 80.5), plot.width() / 2) << "zero line";
 }
 
+// The user points at a trace, closes the window and runs the verification again: a new
+// window opens with its own names in the value boxes while the simulation runs (its progress
+// lets a timer look in), no button selected and no tool tip, and the values at the end.
 TEST_F(VerificationFlowTest, ClosingDiscardsTheWindowAndTheNextRunOpensAFreshOne) {
     runExample();
-    form2().select(TraceOption::Option3);
-    form2().close();
+    moveTo(10, 10);
+    ASSERT_EQ(form2().selection(), TraceOption::Option1);
+    ASSERT_FALSE(form2().plot().toolTip().isEmpty());
+    const QPointer<WaveformWindow> first = &form2();
+    first->windowHandle()->close(); // as the close button of its frame does
     EXPECT_EQ(app.form2().window(), nullptr);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull()) << "the closed window is discarded";
+
+    QStringList whileRunning;
+    QTimer::singleShot(0, [&] { whileRunning = ValueTexts(form2()); });
     click("Command2");
     ASSERT_NE(app.form2().window(), nullptr);
     EXPECT_TRUE(form2().isVisible());
+    EXPECT_EQ(whileRunning, QStringList({"Label2", "Label5", "Label8", "Label9", "Label16"}));
     EXPECT_EQ(form2().selection(), std::nullopt);
+    EXPECT_TRUE(form2().plot().toolTip().isEmpty());
+    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())))
+        << ValueTexts(form2()).join(' ').toStdString();
     EXPECT_GT(InkInBand(plotImage(), bands[0]), 50);
 }
 
+// A run long enough to show its progress dialog: while it goes on, a click on "Grafici"
+// reaches neither the button nor a second run; "Annulla" stops it. The same click afterwards
+// reaches the button and starts a verification.
+TEST_F(VerificationFlowTest, WhileALongRunGoesOnNoOtherClickGetsThrough) {
+    app.form1().show();
+    click("Command3");
+    click("Command1");
+    // A huge capacitor settles so slowly that no period repeats an earlier one: every one of
+    // the many periods is simulated.
+    type("Text10", "100000");
+    type("Text15", "1000000");
+    auto& grafici = control<QPushButton>(app.form1(), "Command2");
+    EventCounter presses(QEvent::MouseButtonPress);
+    grafici.installEventFilter(&presses);
+    int pressesWhileRunning = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QProgressDialog* progress = OpenProgressDialog();
+        if (progress == nullptr || pressesWhileRunning >= 0) {
+            return;
+        }
+        UserClick(grafici);
+        pressesWhileRunning = presses.count;
+        UserClick(*progress->findChild<QPushButton*>()); // "Annulla"
+    });
+    watch.start(10);
+    click("Command2");
+    watch.stop();
+    EXPECT_EQ(pressesWhileRunning, 0) << "-1: the progress dialog never appeared";
+    EXPECT_LT(app.variables().Iter, 1000000) << "stopped by Annulla";
+    type("Text7", ""); // the next run is refused at once
+    messages.texts.clear();
+    UserClick(grafici);
+    EXPECT_EQ(presses.count, 1);
+    EXPECT_EQ(messages.texts.size(), 1U);
+}
+
 // A refused value and a runtime error each end the handler after one message.
+// A run keeps the event loop turning; a click that arrives meanwhile by another way than the
+// user's input (here a timer) must not start a second verification inside the first.
+TEST_F(VerificationFlowTest, NoHandlerStartsInsideARunningOne) {
+    click("Command3");
+    click("Command1");
+    type("Text8", "1"); // too low a duty cycle: the inductor current vanishes, one message
+    int clicksDuringRun = 0;
+    QTimer::singleShot(0, &app.form1(), [&] {
+        ++clicksDuringRun;
+        click("Command2");
+        click("Command1");
+    });
+    click("Command2");
+    EXPECT_EQ(clicksDuringRun, 1);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0].rfind("Il Duty Cycle non può essere così basso", 0), 0u);
+}
+
 TEST_F(VerificationFlowTest, AStoppedRunLeavesTheWaveformWindowUntouched) {
     struct Case {
         const char* field;
