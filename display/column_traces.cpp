@@ -175,11 +175,10 @@ private:
 
 } // namespace
 
-void DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
+bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
     const std::vector<TraceIndex> traces = IndexTraces(m);
     if (!AllTracesFinite(traces)) {
-        DrawTraceSegments(m, sink);
-        return;
+        return false;
     }
     ColumnDrawing drawing(m, traces, sink);
     std::int64_t begin = 0;
@@ -191,4 +190,5 @@ void DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
         begin = end;
     }
     EndTraceLoops(m);
+    return true;
 }

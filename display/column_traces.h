@@ -14,6 +14,7 @@
 // hundred samples: about O(N + width × log(NP × N)), whatever NP × N is.
 // The result is meant for a ReducingSink of the same columns, which then draws, for every
 // trace and column, the same vertical extent as the full drawing would. Leaves Iter and Idx as
-// the full drawing does, and falls back to the full drawing when a mapping faults, so that the
-// fault is met where it would be. Needs NP >= 1 and N >= 2.
-void DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);
+// the full drawing does. When a mapping faults it draws nothing and returns false: the caller
+// then draws the full stream, so that the fault is met where it would be. Needs NP >= 1 and
+// N >= 2.
+bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);

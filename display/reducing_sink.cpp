@@ -5,28 +5,6 @@
 #include <bit>
 #include <cstdint>
 
-// Bit for bit: consecutive segments of a trace share their end points exactly.
-bool ReducingSink::Point::at(float otherX, float otherY) const {
-    return std::bit_cast<std::uint32_t>(x) == std::bit_cast<std::uint32_t>(otherX) &&
-           std::bit_cast<std::uint32_t>(y) == std::bit_cast<std::uint32_t>(otherY);
-}
-
-void ReducingSink::drawLine(const PlotLine& line) {
-    // The traces take turns, one segment each, and nearly every segment continues its trace's
-    // path inside the same column: that case is settled here, without a call.
-    const std::size_t next = latest_ + 1 < traces_.size() ? latest_ + 1 : 0;
-    if (next < traces_.size()) {
-        Trace& trace = traces_[next];
-        if (trace.colour == line.colour && trace.collecting && trace.last.at(line.x1, line.y1) &&
-            line.x2 < trace.columnEnd) {
-            latest_ = next;
-            add(trace, line.x2, line.y2);
-            return;
-        }
-    }
-    follow(line);
-}
-
 void ReducingSink::follow(const PlotLine& line) {
     Trace& trace = traceOf(line.colour);
     if (!trace.collecting || !trace.last.at(line.x1, line.y1)) {
@@ -53,6 +31,7 @@ ReducingSink::Trace& ReducingSink::traceOf(const std::optional<Color>& colour) {
                                     [&](const Trace& trace) { return trace.colour == colour; });
     if (found == traces_.end()) {
         traces_.emplace_back().colour = colour;
+        traceCount_ = traces_.size();
         latest_ = traces_.size() - 1;
     } else {
         latest_ = static_cast<std::size_t>(found - traces_.begin());
@@ -80,17 +59,6 @@ void ReducingSink::start(Trace& trace, int column, float x, float y) {
     trace.first = point;
     trace.lowest = point;
     trace.highest = point;
-    trace.last = point;
-}
-
-void ReducingSink::add(Trace& trace, float x, float y) {
-    const Point point{x, y};
-    if (y < trace.lowest.y) {
-        trace.lowest = point;
-    }
-    if (y > trace.highest.y) {
-        trace.highest = point;
-    }
     trace.last = point;
 }
 

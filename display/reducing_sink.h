@@ -3,7 +3,9 @@
 #include "display/pixel_columns.h"
 #include "display/plot_line.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -18,11 +20,25 @@
 // segment runs left to right and the segments of one colour arrive left to right, as the
 // traces are drawn; a jump to a point in the same column (the gap between two displayed
 // periods) is joined inside the column.
-class ReducingSink : public LineSink {
+class ReducingSink final : public LineSink {
 public:
     ReducingSink(LineSink& out, const PixelColumns& columns) : out_(out), columns_(columns) {}
 
-    void drawLine(const PlotLine& line) override;
+    void drawLine(const PlotLine& line) override {
+        // The traces take turns, one segment each, and nearly every segment continues its
+        // trace's path inside the same column: that case is settled here, without a call.
+        const std::size_t next = latest_ + 1 < traceCount_ ? latest_ + 1 : 0;
+        if (next < traceCount_) {
+            Trace& trace = traces_[next];
+            if (trace.colour == line.colour && trace.collecting &&
+                trace.last.at(line.x1, line.y1) && line.x2 < trace.columnEnd) {
+                latest_ = next;
+                add(trace, line.x2, line.y2);
+                return;
+            }
+        }
+        follow(line);
+    }
 
     // Draws what the columns still being collected hold; call it when the stream has ended.
     void flush();
@@ -31,7 +47,11 @@ private:
     struct Point {
         float x = 0;
         float y = 0;
-        bool at(float otherX, float otherY) const;
+        // Bit for bit: consecutive segments of a trace share their end points exactly.
+        bool at(float otherX, float otherY) const {
+            return std::bit_cast<std::uint32_t>(x) == std::bit_cast<std::uint32_t>(otherX) &&
+                   std::bit_cast<std::uint32_t>(y) == std::bit_cast<std::uint32_t>(otherY);
+        }
     };
     struct Trace {
         std::optional<Color> colour;
@@ -48,7 +68,16 @@ private:
     void follow(const PlotLine& line);
     void resume(Trace& trace, float x, float y);
     void start(Trace& trace, int column, float x, float y);
-    void add(Trace& trace, float x, float y);
+    static void add(Trace& trace, float x, float y) {
+        const Point point{x, y};
+        if (y < trace.lowest.y) {
+            trace.lowest = point;
+        }
+        if (y > trace.highest.y) {
+            trace.highest = point;
+        }
+        trace.last = point;
+    }
     void close(Trace& trace);
     void drawStep(const Trace& trace, const Point& from, const Point& to);
 
@@ -56,4 +85,5 @@ private:
     PixelColumns columns_;
     std::vector<Trace> traces_;
     std::size_t latest_ = 0; // the trace of the latest segment
+    std::size_t traceCount_ = 0;
 };

@@ -37,7 +37,9 @@ void ScreenWaveformDrawing::drawTraces(Module1& m) {
     }
     ReducingSink reduced(surface_, columns);
     try {
-        DrawColumnTraces(m, reduced, columns);
+        if (!DrawColumnTraces(m, reduced, columns)) {
+            DrawTraceSegments(m, reduced);
+        }
     } catch (const RuntimeError&) {
         reduced.flush(); // what was drawn before the fault stays drawn
         throw;

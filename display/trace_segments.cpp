@@ -22,8 +22,9 @@ std::vector<double> SampleOffsets(const Module1& m) {
     return offsets;
 }
 
+template <typename Sink>
 void DrawPeriod(Module1& m, const std::vector<double>& offsets, const PeriodPositions& positions,
-                LineSink& sink) {
+                Sink& sink) {
     // The sample loop's end, N - 1, is taken at the start of each period.
     const std::int32_t n = m.N;
     const double start = PeriodStartX(100 / static_cast<double>(m.NP), m.Iter);
@@ -38,9 +39,7 @@ void DrawPeriod(Module1& m, const std::vector<double>& offsets, const PeriodPosi
     }
 }
 
-} // namespace
-
-void DrawTraceSegments(Module1& m, LineSink& sink) {
+template <typename Sink> void DrawAllPeriods(Module1& m, Sink& sink) {
     const std::int32_t np = m.NP;
     m.Iter = 1;
     if (np < 1) {
@@ -51,6 +50,16 @@ void DrawTraceSegments(Module1& m, LineSink& sink) {
     for (; m.Iter <= np; m.Iter = NextCount(m.Iter)) {
         DrawPeriod(m, offsets, positions, sink);
     }
+}
+
+} // namespace
+
+void DrawTraceSegments(Module1& m, LineSink& sink) {
+    DrawAllPeriods(m, sink);
+}
+
+void DrawTraceSegments(Module1& m, ReducingSink& sink) {
+    DrawAllPeriods(m, sink);
 }
 
 void EndTraceLoops(Module1& m) {

@@ -2,6 +2,7 @@
 
 #include "core/module1.h"
 #include "display/plot_line.h"
+#include "display/reducing_sink.h"
 
 // The four traces of the last simulated period, repeated over NP displayed periods, every
 // segment in drawing order: for Iter = 1..NP and Idx = 1..N-1, the segments from sample Idx
@@ -9,6 +10,10 @@
 // Leaves Iter at NP + 1 and Idx at N (NP >= 1, N >= 2). A mapping fault is a RuntimeError
 // raised at the segment that meets it; the segments drawn before it stay drawn.
 void DrawTraceSegments(Module1& m, LineSink& sink);
+
+// The same stream straight into a reducing sink, whose per-segment work is then done in the
+// sample loop itself rather than through a call per segment.
+void DrawTraceSegments(Module1& m, ReducingSink& sink);
 
 // Leaves Iter and Idx where the trace loops of NP >= 1 displayed periods end, for a drawing
 // that does not run them: Iter at NP + 1 (stepping past the largest int32 is an overflow), Idx
