@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -16,6 +18,10 @@ struct ValCase {
 };
 
 class ValTest : public testing::TestWithParam<ValCase> {};
+
+void PrintTo(const ValCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
 
 TEST_P(ValTest, ReadsTheLongestLeadingNumber) {
     EXPECT_EQ(Val(Utf16(GetParam().text)), GetParam().expected) << GetParam().text;
@@ -107,6 +113,10 @@ struct FormatCase {
 };
 
 class FormatTest : public testing::TestWithParam<FormatCase> {};
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.value << " " << c.pattern;
+}
 
 TEST_P(FormatTest, RoundsTheFifteenDigitFormHalfAwayFromZero) {
     const FormatCase& c = GetParam();

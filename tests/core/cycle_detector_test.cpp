@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 
 namespace {
@@ -18,6 +20,10 @@ PeriodState StateEntering(std::int32_t period, const CycleCase& c) {
 }
 
 class CycleDetectorTest : public testing::TestWithParam<CycleCase> {};
+
+void PrintTo(const CycleCase& c, std::ostream* out) {
+    *out << "from " << c.start << " every " << c.length;
+}
 
 TEST_P(CycleDetectorTest, FindsTheCycleLengthSoonAfterItStarts) {
     const CycleCase& c = GetParam();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cfenv>
 #include <string>
 #include <vector>
@@ -66,6 +68,11 @@ struct RefusalCase {
 };
 
 class RefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // A refusal shows one message and changes no label, field text or colour.
 TEST_P(RefusalTest, ShowsOneMessageAndTouchesNothingElse) {
@@ -193,6 +200,11 @@ struct FaultCase {
 };
 
 class ArithmeticFaultTest : public testing::TestWithParam<FaultCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // A fault ends the calculation where it stands: no message of its own, earlier writes stay.
 TEST_P(ArithmeticFaultTest, EndsTheCalculationWhereItStands) {

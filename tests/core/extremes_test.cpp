@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct FinderCase {
@@ -15,6 +17,10 @@ struct FinderCase {
 };
 
 class FinderTest : public testing::TestWithParam<FinderCase> {};
+
+void PrintTo(const FinderCase& c, std::ostream* out) {
+    *out << c.samples.size() - 2 << " samples";
+}
 
 // Every finder on its own array: magnitudes over samples 1..N only, Idx left at N + 1.
 TEST_P(FinderTest, MagnitudesOverSamples1ToN) {

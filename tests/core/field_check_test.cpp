@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,11 @@ struct FieldCase {
 };
 
 class CheckNumberFieldTest : public testing::TestWithParam<FieldCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const FieldCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 TEST_P(CheckNumberFieldTest, ClassifiesCharactersOneByOne) {
     Module1 m;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <array>
 #include <cfenv>
@@ -78,6 +80,10 @@ struct SampleCase {
 
 class ExactSampleTest : public testing::TestWithParam<SampleCase> {};
 
+void PrintTo(const SampleCase& c, std::ostream* out) {
+    *out << "N" << c.N << " D" << c.D << " k" << c.k;
+}
+
 // Bit-exact samples after 50 periods (the example: 5000), computed literally as the formulas
 // are written, one rounding per operation in their order.
 TEST_P(ExactSampleTest, MatchesTheWrittenArithmetic) {
@@ -123,6 +129,10 @@ struct LayoutCase {
 };
 
 class SampleLayoutTest : public testing::TestWithParam<LayoutCase> {};
+
+void PrintTo(const LayoutCase& c, std::ostream* out) {
+    *out << "N" << c.N << " D" << c.D;
+}
 
 // Which samples a period writes depends on how N x D and N x D + 1 round.
 TEST_P(SampleLayoutTest, SamplesLeftZero) {
@@ -170,6 +180,11 @@ struct RunCase {
 };
 
 class SimulateAndPlotTest : public testing::TestWithParam<RunCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const RunCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 TEST_P(SimulateAndPlotTest, StepsAndSharedCounter) {
     Module1 m = GetParam().m;
@@ -235,6 +250,10 @@ struct RateCase {
 
 class ObserverRateTest : public testing::TestWithParam<RateCase> {};
 
+void PrintTo(const RateCase& c, std::ostream* out) {
+    *out << "N" << c.N << " NI" << c.NI << " stretch" << c.stepsPerReport;
+}
+
 // About every stepsPerReport steps: after every so many short periods; between stretches of
 // that many steps of a long period's intervals (62.5 % on), or of samples while the arrays
 // are made (fraction 0).
@@ -268,6 +287,11 @@ struct MonotonicCase {
 
 class ObserverFractionTest : public testing::TestWithParam<MonotonicCase> {};
 
+// Cases are listed by name, not as bytes.
+void PrintTo(const MonotonicCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 TEST_P(ObserverFractionTest, GrowsToOne) {
     Module1 m = GetParam().m;
     RecordingObserver observer;
@@ -297,6 +321,11 @@ struct StretchCase {
 };
 
 class StretchTest : public testing::TestWithParam<StretchCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const StretchCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // Whole intervals in one loop each (no stretch can be that long) against stretches, without
 // and with an observer.
@@ -343,6 +372,10 @@ struct StopCase {
 };
 
 class StopWithinPeriodTest : public testing::TestWithParam<StopCase> {};
+
+void PrintTo(const StopCase& c, std::ostream* out) {
+    *out << "call" << c.stopAtCall;
+}
 
 // N 100 in stretches of 16: six calls while the arrays are made, then period 1 pauses after
 // on steps 16, 32, 48 and off steps 79, 95. No step runs after the stop, and the observer is
@@ -436,6 +469,11 @@ struct ShortcutCase {
 };
 
 class CycleShortcutTest : public testing::TestWithParam<ShortcutCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const ShortcutCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 TEST_P(CycleShortcutTest, ArraysBitIdenticalToEveryPeriodRun) {
     Module1 full = GetParam().m;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 
 namespace {
@@ -67,6 +69,11 @@ struct StopCase {
 };
 
 class VerificationStopTest : public testing::TestWithParam<StopCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const StopCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 TEST_P(VerificationStopTest, FieldsVariablesAndWindow) {
     const StopCase& c = GetParam();
