@@ -29,11 +29,11 @@ void SetTextColor(QWidget& control, QPalette::ColorRole role, QRgb color) {
     control.setPalette(palette);
 }
 
-QLabel* NewLabel(QWidget& parent, const ControlSpec& spec) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), &parent);
+QLabel* NewLabel(QWidget& parent, const ControlLayout& layout) {
+    auto* label = new QLabel(QString::fromUtf8(layout.text), &parent);
     label->setTextFormat(Qt::PlainText);
-    PlaceControl(*label, spec);
-    SetBackground(*label, QPalette::Window, spec.background);
+    PlaceControl(*label, layout);
+    SetBackground(*label, QPalette::Window, layout.background);
     return label;
 }
 
@@ -57,52 +57,53 @@ QFont WindowFont(double points, bool bold) {
     return font;
 }
 
-void PlaceControl(QWidget& control, const ControlSpec& spec) {
-    control.setObjectName(QString::fromUtf8(spec.name));
-    if (spec.accessibleName != nullptr) {
-        control.setAccessibleName(QString::fromUtf8(spec.accessibleName));
+void PlaceControl(QWidget& control, const ControlLayout& layout) {
+    control.setObjectName(QString::fromUtf8(layout.name));
+    if (layout.accessibleName != nullptr) {
+        control.setAccessibleName(QString::fromUtf8(layout.accessibleName));
     }
-    control.setFont(WindowFont(spec.points, spec.bold));
-    control.setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height, *control.window()));
+    control.setFont(WindowFont(layout.points, layout.bold));
+    control.setGeometry(
+        TwipsRect(layout.left, layout.top, layout.width, layout.height, *control.window()));
 }
 
-QLabel* AddLabel(QWidget& parent, const ControlSpec& spec) {
-    QLabel* label = NewLabel(parent, spec);
+QLabel* AddLabel(QWidget& parent, const ControlLayout& layout) {
+    QLabel* label = NewLabel(parent, layout);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    if (!spec.background) {
+    if (!layout.background) {
         GrowToText(*label);
     }
     return label;
 }
 
-QLabel* AddBorderedBox(QWidget& parent, const ControlSpec& spec) {
-    QLabel* box = NewLabel(parent, spec);
+QLabel* AddBorderedBox(QWidget& parent, const ControlLayout& layout) {
+    QLabel* box = NewLabel(parent, layout);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
     return box;
 }
 
-QLineEdit* AddTextBox(QWidget& parent, const ControlSpec& spec) {
-    auto* field = new QLineEdit(QString::fromUtf8(spec.text), &parent);
+QLineEdit* AddTextBox(QWidget& parent, const ControlLayout& layout) {
+    auto* field = new QLineEdit(QString::fromUtf8(layout.text), &parent);
     field->setMaxLength(maxTextLength);
-    PlaceControl(*field, spec);
-    SetBackground(*field, QPalette::Base, spec.background);
+    PlaceControl(*field, layout);
+    SetBackground(*field, QPalette::Base, layout.background);
     SetTextColor(*field, QPalette::Text, qRgb(0, 0, 0));
     return field;
 }
 
-QPushButton* AddButton(QWidget& parent, const ControlSpec& spec) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.text), &parent);
-    PlaceControl(*button, spec);
-    SetBackground(*button, QPalette::Button, spec.background);
+QPushButton* AddButton(QWidget& parent, const ControlLayout& layout) {
+    auto* button = new QPushButton(QString::fromUtf8(layout.text), &parent);
+    PlaceControl(*button, layout);
+    SetBackground(*button, QPalette::Button, layout.background);
     return button;
 }
 
-QRadioButton* AddOptionButton(QWidget& parent, const ControlSpec& spec, QRgb textColor) {
-    auto* option = new QRadioButton(QString::fromUtf8(spec.text), &parent);
-    PlaceControl(*option, spec);
+QRadioButton* AddOptionButton(QWidget& parent, const ControlLayout& layout, QRgb textColor) {
+    auto* option = new QRadioButton(QString::fromUtf8(layout.text), &parent);
+    PlaceControl(*option, layout);
     SetTextColor(*option, QPalette::WindowText, textColor);
     SetTextColor(*option, QPalette::ButtonText, textColor);
     // Like a label, the button grows rather than cut its text.

@@ -38,17 +38,17 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
 
 void MainWindow::createControls() {
     AddSchematic(*this);
-    for (const ControlSpec& spec : MainWindowLabels()) {
-        AddLabel(*this, spec);
+    for (const ControlLayout& layout : MainWindowLabels()) {
+        AddLabel(*this, layout);
     }
-    for (const ControlSpec& spec : MainWindowResultBoxes()) {
-        AddBorderedBox(*this, spec);
+    for (const ControlLayout& layout : MainWindowResultBoxes()) {
+        AddBorderedBox(*this, layout);
     }
-    for (const ControlSpec& spec : MainWindowTextBoxes()) {
-        AddTextBox(*this, spec);
+    for (const ControlLayout& layout : MainWindowTextBoxes()) {
+        AddTextBox(*this, layout);
     }
-    for (const ControlSpec& spec : MainWindowButtons()) {
-        AddButton(*this, spec);
+    for (const ControlLayout& layout : MainWindowButtons()) {
+        AddButton(*this, layout);
     }
 }
 

@@ -27,16 +27,16 @@ void WaveformWindow::createControls() {
     PlaceControl(*plot_, WaveformWindowPlot());
     emptyPicture_ = new PictureBox(this);
     PlaceControl(*emptyPicture_, WaveformWindowEmptyPicture());
-    for (const ControlSpec& spec : WaveformWindowLabels()) {
-        AddLabel(*this, spec);
+    for (const ControlLayout& layout : WaveformWindowLabels()) {
+        AddLabel(*this, layout);
     }
     std::size_t k = 0;
-    for (const ControlSpec& spec : WaveformWindowValueBoxes()) {
-        values_[k++] = AddBorderedBox(*this, spec);
+    for (const ControlLayout& layout : WaveformWindowValueBoxes()) {
+        values_[k++] = AddBorderedBox(*this, layout);
     }
     k = 0;
-    for (const OptionSpec& spec : WaveformWindowOptions()) {
-        options_[k++] = AddOptionButton(*this, spec.control, spec.textColor);
+    for (const OptionLayout& layout : WaveformWindowOptions()) {
+        options_[k++] = AddOptionButton(*this, layout.control, layout.textColor);
     }
 }
 

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "ui/control_spec.h"
+#include "ui/control_layout.h"
 
 #include <span>
 
 // An option button and the colour of its trace.
-struct OptionSpec {
-    ControlSpec control;
+struct OptionLayout {
+    ControlLayout control;
     QRgb textColor;
 };
 
 // The controls of the waveform window Form2, grouped by the kind of widget that shows them.
-std::span<const ControlSpec> WaveformWindowLabels();
-std::span<const ControlSpec> WaveformWindowValueBoxes();
-std::span<const OptionSpec> WaveformWindowOptions();
-const ControlSpec& WaveformWindowPlot();
-const ControlSpec& WaveformWindowEmptyPicture();
+std::span<const ControlLayout> WaveformWindowLabels();
+std::span<const ControlLayout> WaveformWindowValueBoxes();
+std::span<const OptionLayout> WaveformWindowOptions();
+const ControlLayout& WaveformWindowPlot();
+const ControlLayout& WaveformWindowEmptyPicture();
 
 // Client area of Form2 in twips.
 inline constexpr int WaveformWindowWidth = 18555;

@@ -6,7 +6,7 @@
 // One control of a window as the layout describes it: its name (the Qt objectName), its text
 // (UTF-8), its place and size in twips from the top-left corner of the client area, its font
 // size in points and its background. Labels, text boxes and buttons share the description.
-struct ControlSpec {
+struct ControlLayout {
     const char* name;
     const char* text;
     int left;
