@@ -26,12 +26,19 @@ void WaveformWindowHost::obtainForm2() {
                      [this](float x, float y, QPoint at) { readCursor(x, y, at); });
 }
 
+// A run keeps the event loop turning, so its window may be gone before the run ends: what was
+// meant for that window then goes nowhere, and the next run opens a fresh one.
+
 void WaveformWindowHost::resetPlot() {
-    window_->plot().clear();
+    if (window_) {
+        window_->plot().clear();
+    }
 }
 
 void WaveformWindowHost::setCaption(SummaryLabel label, const Text& caption) {
-    window_->setCaption(label, QString::fromStdU16String(caption));
+    if (window_) {
+        window_->setCaption(label, QString::fromStdU16String(caption));
+    }
 }
 
 void WaveformWindowHost::showWindow() {
@@ -40,11 +47,14 @@ void WaveformWindowHost::showWindow() {
 }
 
 void WaveformWindowHost::drawLine(const PlotLine& line) {
-    window_->plot().drawLine(line);
+    if (window_) {
+        window_->plot().drawLine(line);
+    }
 }
 
+// Without a window there is nothing to draw on: one column keeps the drawing's work minimal.
 PixelColumns WaveformWindowHost::columns() const {
-    return window_->plot().columns();
+    return window_ ? window_->plot().columns() : PixelColumns(PlotAxis{});
 }
 
 // Selects the trace under the pointer and shows its time and value at the pointer. Only the

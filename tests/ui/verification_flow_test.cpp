@@ -197,6 +197,18 @@ TEST_F(VerificationFlowTest, NoHandlerStartsInsideARunningOne) {
     EXPECT_EQ(messages.texts[0].rfind("Il Duty Cycle non può essere così basso", 0), 0u);
 }
 
+// The window may go while a run keeps the event loop turning: the run ends without it.
+TEST_F(VerificationFlowTest, ARunOutlivesItsClosedWindow) {
+    runExample();
+    QTimer::singleShot(0, &app.form1(), [&] { form2().close(); });
+    click("Command2");
+    EXPECT_EQ(app.form2().window(), nullptr);
+    EXPECT_TRUE(messages.texts.empty());
+    click("Command2");
+    ASSERT_NE(app.form2().window(), nullptr);
+    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())));
+}
+
 TEST_F(VerificationFlowTest, AStoppedRunLeavesTheWaveformWindowUntouched) {
     struct Case {
         const char* field;
