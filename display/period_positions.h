@@ -25,21 +25,19 @@ public:
     // An array without samples 1..N is an index error.
     explicit PeriodPositions(const Module1& m);
 
-    // The y of sample k of one trace (band order); a faulted mapping is a RuntimeError.
+    // The y of sample k of one trace (band order); a faulted mapping is a RuntimeError. When
+    // no mapping faulted, which is known once, the samples are read without a test.
     float y(std::size_t trace, std::int32_t k) const {
         const float value = ys_[trace][static_cast<std::size_t>(k)];
-        if (!std::isfinite(value)) {
+        if (!faultFree_ && !std::isfinite(value)) {
             RaiseMappingFault(value);
         }
         return value;
     }
 
-    // Whether no y mapping faulted.
-    bool faultFree() const { return faultFree_; }
-
 private:
     void map(const Module1& m, std::size_t trace);
 
     std::array<std::vector<float>, 4> ys_;
-    bool faultFree_ = true;
+    bool faultFree_ = true; // every y finite
 };
