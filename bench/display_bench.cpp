@@ -1,4 +1,5 @@
 #include "bench/example_converter.h"
+#include "bench/silent_messages.h"
 #include "core/message_box.h"
 #include "core/module1.h"
 #include "core/simulation.h"
@@ -23,7 +24,7 @@ public:
     std::int64_t segments = 0;
 };
 
-// The worked example (15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm) simulated with `samples`
+// The reference converter (15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm) simulated with `samples`
 // per period for at most `periodsSimulated` periods.
 Module1 SimulatedExample(std::int32_t samples, std::int32_t periodsSimulated) {
     Module1 m = ExampleConverter(periodsSimulated);
@@ -31,12 +32,12 @@ Module1 SimulatedExample(std::int32_t samples, std::int32_t periodsSimulated) {
     m.NP = 1;
     CountingSurface surface;
     ExactWaveformDrawing drawing(surface);
-    NoMessages messages;
+    SilentMessages messages;
     SimulateAndPlot(m, drawing, messages, nullptr);
     return m;
 }
 
-// The worked example's last simulated period (N 1000, NI 5000), shown over `periods`
+// The reference converter's last simulated period (N 1000, NI 5000), shown over `periods`
 // displayed periods.
 Module1 ExampleRun(std::int32_t periods) {
     static const Module1 simulated = SimulatedExample(1000, 5000);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/message_box.h"
 #include "core/module1.h"
 
 #include <cstdint>
 
-// The worked example of the verification: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm,
+// The reference converter of the simulation: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm,
 // 1000 samples per period, 10 periods shown.
 inline Module1 ExampleConverter(std::int32_t periodsSimulated) {
     Module1 m;
@@ -20,9 +19,3 @@ inline Module1 ExampleConverter(std::int32_t periodsSimulated) {
     m.NI = periodsSimulated;
     return m;
 }
-
-// Benchmarks measure the computation, not a person closing message boxes.
-class NoMessages : public MessageBox {
-public:
-    void MsgBox(const Text&) override {}
-};

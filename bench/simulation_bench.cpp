@@ -1,4 +1,5 @@
 #include "bench/example_converter.h"
+#include "bench/silent_messages.h"
 #include "core/module1.h"
 #include "core/period_simulation.h"
 #include "core/simulation.h"
@@ -18,7 +19,7 @@ public:
 void SimulateEndToEnd(benchmark::State& state, std::int32_t periods) {
     Module1 m = ExampleConverter(periods);
     NoDrawing drawing;
-    NoMessages messages;
+    SilentMessages messages;
     for (auto _ : state) {
         SimulateAndPlot(m, drawing, messages, nullptr);
         benchmark::DoNotOptimize(m.IimSim);

@@ -10,13 +10,13 @@ void ClearFloatingPointFaults() {
 
 void ThrowOnFloatingPointFault() {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
-    if (raised & FE_DIVBYZERO) {
+    if ((raised & FE_DIVBYZERO) != 0) {
         throw RuntimeError(RuntimeErrorKind::DivisionByZero);
     }
-    if (raised & FE_INVALID) {
+    if ((raised & FE_INVALID) != 0) {
         throw RuntimeError(RuntimeErrorKind::InvalidOperation);
     }
-    if (raised & FE_OVERFLOW) {
+    if ((raised & FE_OVERFLOW) != 0) {
         throw RuntimeError(RuntimeErrorKind::Overflow);
     }
 }

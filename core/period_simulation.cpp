@@ -2,6 +2,7 @@
 
 #include "core/cycle_detector.h"
 #include "core/floating_point_faults.h"
+#include "core/next_count.h"
 #include "core/progress_report.h"
 #include "core/runtime_error.h"
 #include "core/switching_period.h"
@@ -47,14 +48,6 @@ bool CreateSampleArrays(Module1& m, ProgressReport& progress) {
         }
     }
     return goOn;
-}
-
-// The period counter steps like any loop counter: stepping past the int32 range overflows.
-std::int32_t NextPeriod(std::int32_t iter) {
-    if (iter == LargestInt32) {
-        throw RuntimeError(RuntimeErrorKind::Overflow);
-    }
-    return iter + 1;
 }
 
 // A period depends only on the state that enters it. Once that state repeats, the periods
@@ -147,7 +140,7 @@ bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut sho
     PeriodSkipper skipper(shortcut);
     ClearUpperVectorState();
     const std::int32_t last = m.NI;
-    for (m.Iter = 1; m.Iter <= last; m.Iter = NextPeriod(m.Iter)) {
+    for (m.Iter = 1; m.Iter <= last; m.Iter = NextCount(m.Iter)) {
         m.Iter = skipper.nextToRun(samples, m.Iter, last); // may jump ahead by whole cycles
         if (!runner.run(m.Iter)) {
             return false;

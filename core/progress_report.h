@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/waveform_window_operations.h"
+#include "core/simulation_observer.h"
 
 #include <cstdint>
 

@@ -2,6 +2,8 @@
 
 #include "core/form1_operations.h"
 #include "core/module1.h"
+#include "core/simulation_observer.h"
+#include "core/waveform_drawing.h"
 #include "core/waveform_window_operations.h"
 
 // The windows and settings one verification run works with.

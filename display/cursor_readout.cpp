@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 #include "core/extremes.h"
-#include "core/floating_point_faults.h"
 #include "core/runtime_error.h"
 #include "display/trace_band.h"
 
@@ -54,29 +53,23 @@ const ReadoutRow& RowOf(TraceOption option) {
 }
 
 // The plot spans NP switching periods of 1 / f seconds: the time in microseconds from its left
-// edge.
+// edge. A zero f gives no finite time, which Format refuses as a runtime error.
 double Microseconds(float x, const Module1& m) {
-    ClearFloatingPointFaults();
-    const double t = static_cast<double>(x) / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
-    ThrowOnFloatingPointFault();
-    return t;
+    return static_cast<double>(x) / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
 }
 
 // The band's mapping y = (sample × factor) / scale + zero line, inverted, with the extreme the
 // row's finder has just stored.
 double TraceValue(float y, const ReadoutRow& row, const Module1& m) {
     const TraceBand& band = TraceBands()[row.band];
-    ClearFloatingPointFaults();
-    const double v = (static_cast<double>(y) - band.zeroLine) * (m.*row.extreme) / band.factor;
-    ThrowOnFloatingPointFault();
-    return v;
+    return (static_cast<double>(y) - band.zeroLine) * (m.*row.extreme) / band.factor;
 }
 
 Text ToolTip(float x, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator) {
     const double t = Microseconds(x, m);
     row.finder(m);
     const double v = TraceValue(y, row, m);
-    return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec" + u" ; " +
+    return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec ; " +
            Text(row.label) + Format(v, "0.00E+00", decimalSeparator) + Text(row.unit);
 }
 

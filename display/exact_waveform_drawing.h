@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/waveform_window_operations.h"
+#include "core/waveform_drawing.h"
 #include "display/plot_line.h"
 
 // The drawing half of a verification as the full segment stream: the frame, then every trace
-// segment, in drawing order, into one sink. There is no window to show. For small plots and
-// for checking a drawing segment by segment.
+// segment, in drawing order, into one sink. There is no window to show. The reference that
+// the screen drawing is checked and measured against, segment by segment.
 class ExactWaveformDrawing : public WaveformDrawing {
 public:
     explicit ExactWaveformDrawing(LineSink& sink) : sink_(sink) {}

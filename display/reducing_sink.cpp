@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
 
 void ReducingSink::follow(const PlotLine& line) {
     Trace& trace = traceOf(line.colour);

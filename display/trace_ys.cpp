@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <vector>
 
 TraceYs::TraceYs(const Module1& m, const TraceBand& band)

@@ -39,10 +39,6 @@ void PlotBox::drawLine(const PlotLine& line) {
     update();
 }
 
-int PlotBox::widthInPixels() const {
-    return columns().width();
-}
-
 PixelColumns PlotBox::columns() const {
     return PlotColumns(contentsRect().size(), devicePixelRatioF());
 }

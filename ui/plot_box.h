@@ -25,7 +25,6 @@ public:
     // A segment in the line's colour, or black when it has none; one logical pixel wide,
     // antialiased.
     void drawLine(const PlotLine& line);
-    int widthInPixels() const;
     // The device-pixel columns onto which lines are drawn.
     PixelColumns columns() const;
 

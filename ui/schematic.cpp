@@ -5,7 +5,6 @@
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 
 // The drawing follows the power path from left to right: the input source, the switch with
 // its PWM driver in the top wire, the inductor from the switch node to the return wire, the

@@ -5,11 +5,13 @@
 namespace {
 constexpr double twipsPerInch = 1440.0;
 constexpr double referenceDpi = 96.0;
-} // namespace
 
+// Converting with the screen's logical dpi keeps text and boxes in proportion: at 96 dpi a
+// twip is 1/15 of a pixel.
 int TwipsToPixels(int twips, int dotsPerInch) {
     return qRound(twips * dotsPerInch / twipsPerInch);
 }
+} // namespace
 
 qreal DpiScale(const QPaintDevice& device) {
     return device.logicalDpiX() / referenceDpi;

@@ -4,9 +4,7 @@
 
 class QPaintDevice;
 
-// The windows are laid out in twips (1/1440 inch). Converting with the screen's logical dpi
-// keeps text and boxes in proportion: at 96 dpi a twip is 1/15 of a pixel.
-int TwipsToPixels(int twips, int dotsPerInch);
+// The windows are laid out in twips (1/1440 inch), converted with the screen's logical dpi.
 
 // How much larger than at 96 dpi the device shows a twip-sized layout.
 qreal DpiScale(const QPaintDevice& device);

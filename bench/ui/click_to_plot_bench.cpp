@@ -1,5 +1,5 @@
 #include "offscreen_application.h"
-#include "silent_messages.h"
+#include "bench/silent_messages.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"

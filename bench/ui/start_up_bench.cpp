@@ -1,5 +1,5 @@
 #include "offscreen_application.h"
-#include "silent_messages.h"
+#include "bench/silent_messages.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <algorithm>
+#include <ostream>
 
 namespace {
 

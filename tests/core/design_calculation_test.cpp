@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cfenv>
+#include <ostream>
 #include <string>
 #include <vector>
 

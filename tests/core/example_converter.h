@@ -2,7 +2,7 @@
 
 #include "core/module1.h"
 
-// The worked example of the verification: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm,
+// The reference converter of the simulation: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm,
 // 1000 samples per period, 5000 periods.
 inline Module1 ExampleConverter() {
     Module1 m;

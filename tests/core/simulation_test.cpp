@@ -7,13 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <algorithm>
 #include <array>
 #include <cfenv>
 #include <cstring>
 #include <limits>
+#include <ostream>
 
 namespace {
 

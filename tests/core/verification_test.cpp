@@ -5,16 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <array>
+#include <ostream>
 
 namespace {
 
 using Calls = std::vector<std::string>;
 using Fields = std::vector<std::pair<TextBox, std::string>>;
 
-// The verification fields of the worked example, in reading order, then the other changes.
+// The verification fields of the reference converter, in reading order, then other changes.
 Fields ExampleFields(const Fields& changes) {
     Fields fields = {
         {TextBox::Text7, "15"},    {TextBox::Text8, "62.5"}, {TextBox::Text12, "11"},

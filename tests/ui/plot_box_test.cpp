@@ -66,7 +66,7 @@ TEST_F(PlotBoxTest, PointerMovesAreReportedInPlotCoordinates) {
     EXPECT_FLOAT_EQ(moves[0].x, 100);
     EXPECT_FLOAT_EQ(moves[0].y, 0);
     EXPECT_EQ(moves[0].at, QPoint(7, 9));
-    EXPECT_EQ(plot.widthInPixels(), 201);
+    EXPECT_EQ(plot.columns().width(), 201);
 }
 
 } // namespace
