@@ -1,4 +1,3 @@
-#include "bench/example_converter.h"
 #include "bench/silent_messages.h"
 #include "core/message_box.h"
 #include "core/module1.h"
@@ -7,6 +6,7 @@
 #include "display/reducing_sink.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_segments.h"
+#include "tests/core/example_converter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,8 @@ public:
 // The reference converter (15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm) simulated with `samples`
 // per period for at most `periodsSimulated` periods.
 Module1 SimulatedExample(std::int32_t samples, std::int32_t periodsSimulated) {
-    Module1 m = ExampleConverter(periodsSimulated);
+    Module1 m = ExampleConverter();
+    m.NI = periodsSimulated;
     m.N = samples;
     m.NP = 1;
     CountingSurface surface;

@@ -1,8 +1,8 @@
-#include "bench/example_converter.h"
 #include "bench/silent_messages.h"
 #include "core/module1.h"
 #include "core/period_simulation.h"
 #include "core/simulation.h"
+#include "tests/core/example_converter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +17,8 @@ public:
 // The whole computing half of a run: simulation with its early finish, conduction check,
 // finders and summary values.
 void SimulateEndToEnd(benchmark::State& state, std::int32_t periods) {
-    Module1 m = ExampleConverter(periods);
+    Module1 m = ExampleConverter();
+    m.NI = periods;
     NoDrawing drawing;
     SilentMessages messages;
     for (auto _ : state) {
@@ -36,7 +37,7 @@ void BM_SimulateLongRun(benchmark::State& state) {
 
 // Every period computed, no early finish: the speed of the recurrence itself, per step.
 void BM_SimulateStraightLine(benchmark::State& state) {
-    Module1 m = ExampleConverter(5000);
+    Module1 m = ExampleConverter();
     for (auto _ : state) {
         SimulatePeriods(m, nullptr, CycleShortcut::Off);
         benchmark::DoNotOptimize(m.iL_t.data());

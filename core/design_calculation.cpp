@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/floating_point_faults.h"
+#include "core/refusal.h"
 
 namespace {
 
@@ -37,12 +38,6 @@ constexpr DesignField InductorRipple{
     TextBox::Text4, u"DeltaiL non può essere zero o negativo!",
     u"Errore di inserimento dati per la variazione della corrente nell'induttore in %. Usa il "
     u"punto come separatore decimale, ad es: 1.5"};
-
-bool Refuse(Module1& m, Form1Operations& form1, const char16_t* message) {
-    m.Msg = message;
-    form1.MsgBox(m.Msg);
-    return false;
-}
 
 // Stores a computed value, then ends the calculation if computing it met an arithmetic fault.
 // The flags are cleared just before, so that nothing done in between (a window operation) can

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/field_check.h"
+#include "core/refusal.h"
 #include "core/runtime_error.h"
 #include "core/simulation.h"
 #include "core/verification_fields.h"
@@ -43,13 +44,6 @@ std::int32_t ReadCount(const Form1Operations& form1, TextBox box) {
 // A field goes back to black once its value has been read, whatever its rule says next.
 void SetBlack(Form1Operations& form1, TextBox box) {
     form1.setForeColor(box, QBColor(0));
-}
-
-// Shows why a value cannot be used; the handler then ends.
-bool Refuse(Module1& m, MessageBox& messages, const char16_t* message) {
-    m.Msg = message;
-    messages.MsgBox(m.Msg);
-    return false;
 }
 
 bool ReadSupplyAndSwitching(Module1& m, Form1Operations& form1) {

@@ -34,12 +34,22 @@ Calls ExampleCalls(const std::string& separator) {
             "setForeColor Text11 0,0,255"};
 }
 
+using Typed = std::vector<std::pair<TextBox, std::string>>;
+
+// The worked example in the design fields with some texts typed over it; nothing logged yet.
+void TypeOverExample(Form1Recorder& form1, const Typed& typed) {
+    FillSampleData(form1);
+    for (const auto& [box, text] : typed) {
+        form1.type(box, text);
+    }
+    form1.calls.clear();
+}
+
 class WorkedExampleTest : public testing::TestWithParam<char16_t> {};
 
 TEST_P(WorkedExampleTest, ShowsResultsAndFillsVerificationFieldsInLightBlue) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    form1.calls.clear();
+    TypeOverExample(form1, {});
     Module1 m;
     CalculateDesign(m, form1, GetParam());
 
@@ -62,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, WorkedExampleTest, testing::Values(u'.', u'
 
 struct RefusalCase {
     const char* name;
-    std::vector<std::pair<TextBox, std::string>> typed; // over the worked example
+    Typed typed; // over the worked example
     std::string message;
 };
 
@@ -76,11 +86,7 @@ void PrintTo(const RefusalCase& c, std::ostream* out) {
 // A refusal shows one message and changes no label, field text or colour.
 TEST_P(RefusalTest, ShowsOneMessageAndTouchesNothingElse) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    for (const auto& [box, text] : GetParam().typed) {
-        form1.type(box, text);
-    }
-    form1.calls.clear();
+    TypeOverExample(form1, GetParam().typed);
     Module1 m;
     CalculateDesign(m, form1, u'.');
     EXPECT_EQ(form1.calls, Calls{"MsgBox " + GetParam().message});
@@ -152,8 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DesignCalculationTest, RefusedValueStaysStoredAndEarlierStepsKeepTheirs) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    form1.type(TextBox::Text5, "-60");
+    TypeOverExample(form1, {{TextBox::Text5, "-60"}});
     Module1 m;
     CalculateDesign(m, form1, u'.');
     EXPECT_EQ(m.Vi, 15);
@@ -165,11 +170,8 @@ TEST(DesignCalculationTest, RefusedValueStaysStoredAndEarlierStepsKeepTheirs) {
 
 TEST(DesignCalculationTest, ToleratesUnitsBlanksAndExtraPoints) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    form1.type(TextBox::Text1, "15 V");
-    form1.type(TextBox::Text2, "2 5");
-    form1.type(TextBox::Text6, "0.1.7");
-    form1.calls.clear();
+    TypeOverExample(form1,
+                    {{TextBox::Text1, "15 V"}, {TextBox::Text2, "2 5"}, {TextBox::Text6, "0.1.7"}});
     Module1 m;
     CalculateDesign(m, form1, u'.');
     EXPECT_EQ(m.Vi, 15);
@@ -180,8 +182,7 @@ TEST(DesignCalculationTest, ToleratesUnitsBlanksAndExtraPoints) {
 
 TEST(DesignCalculationTest, VerificationCountsAreNeverTouched) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    form1.type(TextBox::Text13, "1000");
+    TypeOverExample(form1, {{TextBox::Text13, "1000"}});
     Module1 m;
     CalculateDesign(m, form1, u',');
     for (const std::string& call : form1.calls) {
@@ -193,7 +194,7 @@ TEST(DesignCalculationTest, VerificationCountsAreNeverTouched) {
 
 struct FaultCase {
     const char* name;
-    std::vector<std::pair<TextBox, std::string>> typed;
+    Typed typed;
     RuntimeErrorKind kind;
     std::size_t callsBeforeFault;
 };
@@ -208,11 +209,7 @@ void PrintTo(const FaultCase& c, std::ostream* out) {
 // A fault ends the calculation where it stands: no message of its own, earlier writes stay.
 TEST_P(ArithmeticFaultTest, EndsTheCalculationWhereItStands) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    for (const auto& [box, text] : GetParam().typed) {
-        form1.type(box, text);
-    }
-    form1.calls.clear();
+    TypeOverExample(form1, GetParam().typed);
     Module1 m;
     m.DeltaiL = 123;
     try {
@@ -257,9 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DesignCalculationTest, DutyCycleOfOneIsStoredBeforeTheFault) {
     Form1Recorder form1;
-    FillSampleData(form1);
-    form1.type(TextBox::Text1, "1E-20");
-    form1.type(TextBox::Text2, "1");
+    TypeOverExample(form1, {{TextBox::Text1, "1E-20"}, {TextBox::Text2, "1"}});
     Module1 m;
     m.DeltaiL = 123;
     EXPECT_THROW(CalculateDesign(m, form1, u'.'), RuntimeError);
@@ -278,8 +273,7 @@ public:
 
 TEST(DesignCalculationTest, FlagsLeftByWindowOperationsAreNotBlamedOnTheDesign) {
     FlagRaisingForm1 form1;
-    FillSampleData(form1);
-    form1.calls.clear();
+    TypeOverExample(form1, {});
     Module1 m;
     CalculateDesign(m, form1, u'.');
     EXPECT_EQ(form1.calls, ExampleCalls("."));

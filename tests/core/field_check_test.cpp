@@ -1,6 +1,6 @@
 #include "core/field_check.h"
 #include "core/runtime_error.h"
-#include "utf8.h"
+#include "message_recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,6 @@
 #include <vector>
 
 namespace {
-
-class MessageRecorder : public MessageBox {
-public:
-    std::vector<std::string> shown;
-    void MsgBox(const Text& text) override { shown.push_back(Utf8(text)); }
-};
 
 enum class Verdict { Accepted, Empty, Malformed };
 

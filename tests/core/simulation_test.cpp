@@ -277,19 +277,20 @@ INSTANTIATE_TEST_SUITE_P(
                              {0, 0, 0, (65536 / 200000.0) / 2, (190536 / 200000.0) / 2, 0.5,
                               (1 + 65536 / 200000.0) / 2, (1 + 190536 / 200000.0) / 2, 1}}));
 
-struct MonotonicCase {
+// A run simulated in stretches of `stepsPerReport` steps.
+struct StretchCase {
     const char* name;
     Module1 m;
     std::int32_t stepsPerReport;
     CycleShortcut shortcut;
 };
 
-class ObserverFractionTest : public testing::TestWithParam<MonotonicCase> {};
-
 // Cases are listed by name, not as bytes.
-void PrintTo(const MonotonicCase& c, std::ostream* out) {
+void PrintTo(const StretchCase& c, std::ostream* out) {
     *out << c.name;
 }
+
+class ObserverFractionTest : public testing::TestWithParam<StretchCase> {};
 
 TEST_P(ObserverFractionTest, GrowsToOne) {
     Module1 m = GetParam().m;
@@ -304,27 +305,14 @@ TEST_P(ObserverFractionTest, GrowsToOne) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, ObserverFractionTest,
     testing::Values(
-        MonotonicCase{"LongPeriods", Converter(200000, 0.625, 3), StepsPerReport,
-                      CycleShortcut::Off},
-        MonotonicCase{"ShortStretches", Converter(100, 0.625, 3), 16, CycleShortcut::Off},
-        MonotonicCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1,
-                      CycleShortcut::On},
-        MonotonicCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, CycleShortcut::On}),
+        StretchCase{"LongPeriods", Converter(200000, 0.625, 3), StepsPerReport, CycleShortcut::Off},
+        StretchCase{"ShortStretches", Converter(100, 0.625, 3), 16, CycleShortcut::Off},
+        StretchCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1,
+                    CycleShortcut::On},
+        StretchCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, CycleShortcut::On}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct StretchCase {
-    const char* name;
-    Module1 m;
-    std::int32_t stepsPerReport;
-    CycleShortcut shortcut;
-};
-
 class StretchTest : public testing::TestWithParam<StretchCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const StretchCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // Whole intervals in one loop each (no stretch can be that long) against stretches, without
 // and with an observer.

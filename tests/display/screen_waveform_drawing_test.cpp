@@ -17,6 +17,22 @@ struct ScreenCase {
     double ratio = 1; // device pixels per logical pixel
 };
 
+// The screen drawing of a case against the exact stream: the same vertical extent in every
+// column, an output bounded by the width, and the counters where the exact loops leave them.
+// Returns the screen's segments.
+std::vector<PlotLine> ExpectExactExtentsAndCounters(const ScreenCase& c) {
+    const PlotAxis axis{static_cast<double>(c.width), c.ratio};
+    Module1 screen = SyntheticRun(c.np, c.n);
+    Module1 exact = screen;
+    LineRecorder surface(axis);
+    ScreenWaveformDrawing(surface).drawTraces(screen);
+    EXPECT_EQ(ExtentsOf(surface.lines, axis), ExactExtents(exact, axis)) << c.name;
+    EXPECT_LE(surface.lines.size(), 4u * 4 * surface.columns().width()) << c.name;
+    EXPECT_EQ(std::make_pair(screen.Iter, screen.Idx), std::make_pair(exact.Iter, exact.Idx))
+        << c.name;
+    return surface.lines;
+}
+
 TEST(ScreenWaveformDrawing, KeepsTheExactDrawingsColumnExtentsAndCounters) {
     const ScreenCase cases[] = {
         {"no denser than the pixels: exact", 2, 50, 98},
@@ -30,19 +46,11 @@ TEST(ScreenWaveformDrawing, KeepsTheExactDrawingsColumnExtentsAndCounters) {
         {"a fractional ratio", 11, 900, 133, 1.5},
     };
     for (const ScreenCase& c : cases) {
-        const PlotAxis axis{static_cast<double>(c.width), c.ratio};
-        Module1 screen = SyntheticRun(c.np, c.n);
-        Module1 exact = screen;
-        LineRecorder surface(axis);
-        ScreenWaveformDrawing(surface).drawTraces(screen);
-        const std::vector<PlotLine> full = ExactTraces(exact);
-        EXPECT_EQ(ExtentsOf(surface.lines, axis), ExtentsOf(full, axis)) << c.name;
-        const int columns = surface.columns().width();
-        EXPECT_LE(surface.lines.size(), 4u * 4 * columns) << c.name;
-        EXPECT_EQ(std::make_pair(screen.Iter, screen.Idx), std::make_pair(exact.Iter, exact.Idx))
-            << c.name;
+        const std::vector<PlotLine> lines = ExpectExactExtentsAndCounters(c);
+        const int columns = PixelColumns(PlotAxis{static_cast<double>(c.width), c.ratio}).width();
         if (std::int64_t{c.np} * (c.n - 1) <= columns) {
-            EXPECT_EQ(surface.lines, full) << c.name;
+            Module1 exact = SyntheticRun(c.np, c.n);
+            EXPECT_EQ(lines, ExactTraces(exact)) << c.name;
         }
     }
 }
@@ -56,15 +64,7 @@ TEST(ScreenWaveformDrawing, LongPeriodsOnFewColumnsKeepTheExtentsAndCounters) {
         {"one period, 800 samples per device column", 1, 160001, 100, 2},
     };
     for (const ScreenCase& c : cases) {
-        const PlotAxis axis{static_cast<double>(c.width), c.ratio};
-        Module1 screen = SyntheticRun(c.np, c.n);
-        Module1 exact = screen;
-        LineRecorder surface(axis);
-        ScreenWaveformDrawing(surface).drawTraces(screen);
-        EXPECT_EQ(ExtentsOf(surface.lines, axis), ExactExtents(exact, axis)) << c.name;
-        EXPECT_LE(surface.lines.size(), 4u * 4 * surface.columns().width()) << c.name;
-        EXPECT_EQ(std::make_pair(screen.Iter, screen.Idx), std::make_pair(exact.Iter, exact.Idx))
-            << c.name;
+        ExpectExactExtentsAndCounters(c);
     }
 }
 
