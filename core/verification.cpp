@@ -120,6 +120,9 @@ void RunVerification(Module1& m, const VerificationContext& context) {
     }
     context.form2.obtainForm2();
     context.form2.resetPlot();
-    SimulateAndPlot(m, context.drawing, form1, context.observer);
+    if (SimulateAndPlot(m, context.drawing, form1, context.observer) == PlotOutcome::Cancelled) {
+        context.form2.showCancelled();
+        return;
+    }
     WriteSummaryCaptions(m, context);
 }

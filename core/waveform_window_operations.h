@@ -15,4 +15,7 @@ public:
     // window's second picture box Picture2 does: whatever an earlier run drew is gone.
     virtual void resetPlot() = 0;
     virtual void setCaption(SummaryLabel label, const Text& caption) = 0;
+    // After a cancelled run: the five value boxes are emptied, since nothing was measured, and
+    // the plot says that the simulation was cancelled. The next run's plot reset removes it.
+    virtual void showCancelled() = 0;
 };

@@ -87,6 +87,9 @@ public:
     const Extremes& period() const { return period_; }
 
 private:
+    // Members are initialised in this order, and the order matters: period_ is found through
+    // over(), which reads extremes_, so extremes_ comes first. extremes_ views samples 1..N of
+    // arrays that every run creates with N + 2 samples, so its subspan stays inside them.
     TraceYs ys_;
     RangeExtremes extremes_; // index i: sample i + 1
     Extremes period_;

@@ -1,5 +1,6 @@
 #include "ui/plot_box.h"
 
+#include "ui/controls.h"
 #include "ui/plot_mapping.h"
 #include "ui/window_colors.h"
 
@@ -26,6 +27,7 @@ void PlotBox::clear() {
     image_ = QPixmap(contentsRect().size() * ratio);
     image_.setDevicePixelRatio(ratio);
     image_.fill(QColor(LightYellow));
+    setAccessibleDescription(QString());
     update();
 }
 
@@ -36,6 +38,15 @@ void PlotBox::drawLine(const PlotLine& line) {
     target.setPen(QPen(color, 1));
     const QSizeF area = contentsRect().size();
     target.drawLine(PlotToPixel(line.x1, line.y1, area), PlotToPixel(line.x2, line.y2, area));
+    update();
+}
+
+void PlotBox::showNotice(const QString& text) {
+    QPainter& target = painter();
+    target.setPen(Qt::black);
+    target.setFont(WindowFont(12));
+    target.drawText(QRectF(QPointF(0, 0), contentsRect().size()), Qt::AlignCenter, text);
+    setAccessibleDescription(text);
     update();
 }
 

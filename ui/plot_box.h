@@ -25,6 +25,9 @@ public:
     // A segment in the line's colour, or black when it has none; one logical pixel wide,
     // antialiased.
     void drawLine(const PlotLine& line);
+    // A line of text in the middle of the plot, in black, kept like the lines until the next
+    // clear: what the plot shows instead of traces when there are none to show.
+    void showNotice(const QString& text);
     // The device-pixel columns onto which lines are drawn.
     PixelColumns columns() const;
 

@@ -41,6 +41,17 @@ void WaveformWindowHost::setCaption(SummaryLabel label, const Text& caption) {
     }
 }
 
+void WaveformWindowHost::showCancelled() {
+    if (!window_) {
+        return;
+    }
+    for (SummaryLabel label : {SummaryLabel::Label2, SummaryLabel::Label5, SummaryLabel::Label8,
+                               SummaryLabel::Label9, SummaryLabel::Label16}) {
+        window_->setCaption(label, QString());
+    }
+    window_->plot().showNotice(QStringLiteral("Simulazione annullata"));
+}
+
 void WaveformWindowHost::showWindow() {
     obtainForm2();
     window_->show();

@@ -25,6 +25,7 @@ public:
     void obtainForm2() override;
     void resetPlot() override;
     void setCaption(SummaryLabel label, const Text& caption) override;
+    void showCancelled() override;
 
     void showWindow() override;
     void drawLine(const PlotLine& line) override;

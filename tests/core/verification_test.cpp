@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -238,6 +239,49 @@ TEST(VerificationTest, CaptionsUseTheLocaleSeparator) {
     VerificationRun run(ExampleFields({}));
     run.press(u',');
     EXPECT_EQ(run.form1.calls.back(), "setCaption Label16 1,66E+00");
+}
+
+// Stops the run at its stopAtCall-th question (never when 0) and counts the questions.
+class StoppingObserver : public SimulationObserver {
+public:
+    explicit StoppingObserver(std::size_t stopAtCall) : stopAtCall_(stopAtCall) {}
+    std::size_t calls = 0;
+    bool keepGoing(double) override { return ++calls != stopAtCall_; }
+
+private:
+    std::size_t stopAtCall_;
+};
+
+// A run stopped at any point (while simulating, after the conduction check, after measuring)
+// shows no number: the value boxes are emptied instead of written, nothing is drawn, and the
+// previous run's measurements stay in the shared variables only if measuring had not begun.
+TEST(VerificationTest, CancelledRunShowsNoNumber) {
+    std::size_t questions = 0;
+    {
+        VerificationRun complete(ExampleFields({}));
+        StoppingObserver observer(0);
+        RunVerification(complete.m,
+                        {complete.form1, complete.form2, complete.form2, u'.', &observer});
+        ASSERT_EQ(complete.form1.calls.back().rfind("setCaption Label16", 0), 0u);
+        questions = observer.calls;
+    }
+    ASSERT_GE(questions, 3u);
+    const struct {
+        std::size_t stopAtCall;
+        bool measured;
+    } cases[] = {{1, false}, {questions - 1, false}, {questions, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stopAtCall);
+        VerificationRun run(ExampleFields({}));
+        StoppingObserver observer(c.stopAtCall);
+        RunVerification(run.m, {run.form1, run.form2, run.form2, u'.', &observer});
+        EXPECT_EQ(run.form1.calls.back(), "showCancelled");
+        EXPECT_EQ(std::count(run.form1.calls.begin(), run.form1.calls.end(), "drawTraces"), 0);
+        EXPECT_EQ(run.m.DeltaiLSim != 7, c.measured);
+        for (const std::string& call : run.form1.calls) {
+            EXPECT_NE(call.rfind("setCaption", 0), 0u) << call;
+        }
+    }
 }
 
 } // namespace

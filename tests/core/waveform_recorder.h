@@ -21,6 +21,7 @@ public:
         calls_.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
                          Utf8(caption));
     }
+    void showCancelled() override { calls_.push_back("showCancelled"); }
     void showAndDrawFrame(Module1&) override { calls_.push_back("showAndDrawFrame"); }
     void drawTraces(Module1&) override { calls_.push_back("drawTraces"); }
 

@@ -1,6 +1,8 @@
 #include "app_fixture.h"
 #include "ui/progress_observer.h"
 
+#include <QTimer>
+
 namespace {
 
 TEST(ProgressObserverTest, AShortRunShowsNoDialog) {
@@ -23,6 +25,44 @@ TEST(ProgressObserverTest, ALongRunShowsAModalDialogWhoseButtonStopsIt) {
     EXPECT_TRUE(observer.keepGoing(0.5));
     cancel->click();
     EXPECT_FALSE(observer.keepGoing(0.75));
+}
+
+class CancelledRunTest : public AppTest {
+protected:
+    QStringList valueTexts() {
+        QStringList texts;
+        for (const char* name : {"Label2", "Label5", "Label8", "Label9", "Label16"}) {
+            texts << control<QLabel>(form2(), name).text();
+        }
+        return texts;
+    }
+};
+
+// "Annulla" leaves no number that was not measured: the value boxes of the previous run are
+// emptied and the plot says why it has no traces. The next complete run fills everything.
+TEST_F(CancelledRunTest, ShowsNoNumberUntilTheNextCompleteRun) {
+    runExample();
+    ASSERT_NE(app.form2().window(), nullptr);
+    ASSERT_FALSE(valueTexts().contains(QString()));
+    type("Text10", "100000"); // settles so slowly that every one of the periods runs
+    type("Text15", "1000000");
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [] {
+        if (QProgressDialog* progress = OpenProgressDialog()) {
+            progress->cancel();
+        }
+    });
+    watch.start(10);
+    click("Command2");
+    watch.stop();
+    ASSERT_NE(app.form2().window(), nullptr);
+    EXPECT_EQ(valueTexts(), QStringList(5, QString()));
+    EXPECT_EQ(form2().plot().accessibleDescription(), "Simulazione annullata");
+    type("Text10", "60");
+    type("Text15", "5000");
+    click("Command2");
+    EXPECT_FALSE(valueTexts().contains(QString()));
+    EXPECT_TRUE(form2().plot().accessibleDescription().isEmpty());
 }
 
 } // namespace
