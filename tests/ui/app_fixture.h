@@ -14,6 +14,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -72,10 +73,14 @@ protected:
     MessageRecorder messages;
     ConverterApp app{messages, u','};
 
+    // A missing window or control fails the test, which goes on with a blank stand-in instead
+    // of crashing and taking every later test's result with it.
     template <typename Widget = QWidget> Widget& control(QWidget& window, const char* name) {
-        auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
+        if (auto* found = window.findChild<Widget*>(QString::fromLatin1(name))) {
+            return *found;
+        }
+        ADD_FAILURE() << "no control " << name;
+        return standIn<Widget>();
     }
     // The text of a field, label or button of the main window.
     QString form1Text(const char* name) {
@@ -91,7 +96,13 @@ protected:
         click("Command1");
         click("Command2");
     }
-    WaveformWindow& form2() { return *app.form2().window(); }
+    WaveformWindow& form2() {
+        if (WaveformWindow* window = app.form2().window()) {
+            return *window;
+        }
+        ADD_FAILURE() << "no waveform window is open";
+        return standIn<WaveformWindow>();
+    }
     // A pointer move to a pixel of the plot's drawing area, as the window system delivers it;
     // returns the pointer's position on the screen.
     QPoint moveTo(int column, int row) {
@@ -107,4 +118,11 @@ protected:
         PlotBox& plot = form2().plot();
         return plot.grab(plot.contentsRect()).toImage();
     }
+
+private:
+    template <typename Widget> Widget& standIn() {
+        standIns_.push_back(std::make_unique<Widget>());
+        return static_cast<Widget&>(*standIns_.back());
+    }
+    std::vector<std::unique_ptr<QWidget>> standIns_;
 };

@@ -11,8 +11,11 @@ class CursorTest : public AppTest {
 protected:
     void SetUp() override { runExample(); }
 
-    float xAt(int column) { return PixelToPlot({double(column), 0}, area()).x; }
-    float yAt(int row) { return PixelToPlot({0, double(row)}, area()).y; }
+    // What the pointer reads over a pixel at one device pixel per window pixel. The readout must
+    // not depend on the screen's density: the suite also runs at two device pixels per window
+    // pixel against these same values.
+    float xAt(int column) { return PixelToPlot({double(column), 0}, area(), 1).x; }
+    float yAt(int row) { return PixelToPlot({0, double(row)}, area(), 1).y; }
     QSizeF area() { return form2().plot().contentsRect().size(); }
     // The lowest row whose plot height is still at or above the boundary.
     int lastRowAtOrAbove(float boundary) {

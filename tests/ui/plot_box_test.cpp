@@ -20,6 +20,13 @@ TEST(PlotMappingTest, TheCornersFallOnTheCentresOfTheCornerPixels) {
     EXPECT_FLOAT_EQ(corner.y, 0);
 }
 
+// The colour of a window pixel of a grabbed image, at any number of device pixels per window
+// pixel: that of the device pixel at its top-left corner.
+QRgb PixelAt(const QImage& image, int x, int y) {
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixel(qRound(x * ratio), qRound(y * ratio));
+}
+
 class PlotBoxTest : public testing::Test {
 protected:
     PlotBoxTest() { plot.setGeometry(0, 0, 205, 105); }
@@ -29,8 +36,8 @@ protected:
 
 TEST_F(PlotBoxTest, StartsAndClearsToTheBareLightYellowBackground) {
     const QImage blank = image();
-    EXPECT_EQ(blank.size(), QSize(201, 101));
-    EXPECT_EQ(blank.pixel(100, 50), qRgb(255, 255, 192));
+    EXPECT_EQ(blank.deviceIndependentSize(), QSizeF(201, 101));
+    EXPECT_EQ(PixelAt(blank, 100, 50), qRgb(255, 255, 192));
     plot.drawLine({0, 50, 100, 50, Color{255, 0, 0}});
     EXPECT_NE(image(), blank);
     plot.clear();
@@ -41,10 +48,10 @@ TEST_F(PlotBoxTest, LinesLandAtTheirPlotCoordinatesInTheirColour) {
     plot.drawLine({0, 50, 100, 50, Color{255, 0, 0}});
     plot.drawLine({25, 0, 25, 100, std::nullopt});
     const QImage drawn = image();
-    EXPECT_EQ(drawn.pixel(0, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(drawn.pixel(200, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(drawn.pixel(50, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(drawn.pixel(50, 100), qRgb(0, 0, 0));
+    EXPECT_EQ(PixelAt(drawn, 0, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(drawn, 200, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(drawn, 50, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(PixelAt(drawn, 50, 100), qRgb(0, 0, 0));
     EXPECT_EQ(CountInk(drawn, Ink::Red, 60, 100), 0);
 }
 
@@ -66,7 +73,7 @@ TEST_F(PlotBoxTest, PointerMovesAreReportedInPlotCoordinates) {
     EXPECT_FLOAT_EQ(moves[0].x, 100);
     EXPECT_FLOAT_EQ(moves[0].y, 0);
     EXPECT_EQ(moves[0].at, QPoint(7, 9));
-    EXPECT_EQ(plot.columns().width(), 201);
+    EXPECT_EQ(plot.columns().width(), 201 * plot.devicePixelRatio());
 }
 
 } // namespace
