@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,14 +49,26 @@ void GrowToText(QLabel& label) {
                  std::max(label.height(), needed.height()));
 }
 
-} // namespace
+// Return and keypad Enter press a focused button, as Space does: outside a dialog a plain
+// QPushButton ignores them.
+class PushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
 
-QFont WindowFont(double points, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!enter) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+    }
+};
+
+} // namespace
 
 void PlaceControl(QWidget& control, const ControlLayout& layout) {
     control.setObjectName(QString::fromUtf8(layout.name));
@@ -82,7 +95,15 @@ QLabel* AddBorderedBox(QWidget& parent, const ControlLayout& layout) {
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
+    box->setAccessibleDescription(box->text());
     return box;
+}
+
+// The accessible name replaces a label's text for assistive technologies, so the value goes
+// into the description; setting it announces the change.
+void ShowValue(QLabel& box, const QString& value) {
+    box.setText(value);
+    box.setAccessibleDescription(value);
 }
 
 QLineEdit* AddTextBox(QWidget& parent, const ControlLayout& layout) {
@@ -95,7 +116,7 @@ QLineEdit* AddTextBox(QWidget& parent, const ControlLayout& layout) {
 }
 
 QPushButton* AddButton(QWidget& parent, const ControlLayout& layout) {
-    auto* button = new QPushButton(QString::fromUtf8(layout.text), &parent);
+    auto* button = new PushButton(QString::fromUtf8(layout.text), &parent);
     PlaceControl(*button, layout);
     SetBackground(*button, QPalette::Button, layout.background);
     return button;

@@ -1,6 +1,7 @@
 #include "ui/converter_app.h"
 #include "ui/dialog_message_box.h"
 #include "ui/user_locale.h"
+#include "ui/window_fonts.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Fusion paints push buttons in their palette colour on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    RegisterWindowFonts();
     DialogMessageBox messages;
     ConverterApp app(messages, UserDecimalSeparator());
     app.form1().show();

@@ -2,6 +2,7 @@
 
 #include "ui/alarm_clock_icon.h"
 #include "ui/controls.h"
+#include "ui/light_face.h"
 #include "ui/main_window_layout.h"
 #include "ui/picture_box.h"
 #include "ui/schematic.h"
@@ -18,10 +19,11 @@ QString FromText(const Text& text) {
 }
 
 // The schematic is slightly larger than its box: its right and bottom edges are cut off.
-void AddSchematic(QWidget& window) {
+PictureBox* AddSchematic(QWidget& window) {
     auto* picture = new PictureBox(&window);
     PlaceControl(*picture, MainWindowSchematic());
     picture->setPicture(SchematicPixmap(DpiScale(window), window.devicePixelRatioF()));
+    return picture;
 }
 
 } // namespace
@@ -30,58 +32,46 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Convertitore step down"));
     setWindowIcon(AlarmClockIcon());
+    setPalette(LightFace());
     resize(TwipsSize(MainWindowWidth, MainWindowHeight, *this));
     createControls();
-    findControls();
     setFocusOrder();
 }
 
+// The layout lists the text boxes, result boxes and buttons in the order of their numbers.
 void MainWindow::createControls() {
-    AddSchematic(*this);
+    schematic_ = AddSchematic(*this);
     for (const ControlLayout& layout : MainWindowLabels()) {
         AddLabel(*this, layout);
     }
+    std::size_t k = 0;
     for (const ControlLayout& layout : MainWindowResultBoxes()) {
-        AddBorderedBox(*this, layout);
+        results_[k++] = AddBorderedBox(*this, layout);
     }
+    k = 0;
     for (const ControlLayout& layout : MainWindowTextBoxes()) {
-        AddTextBox(*this, layout);
+        fields_[k++] = AddTextBox(*this, layout);
     }
-    for (const ControlLayout& layout : MainWindowButtons()) {
-        AddButton(*this, layout);
-    }
-}
-
-void MainWindow::findControls() {
-    for (std::size_t k = 0; k < fields_.size(); ++k) {
-        fields_[k] = findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k + 1));
-    }
-    const char* const resultNames[] = {"Label24", "Label25", "Label26", "Label27", "Label32"};
-    for (std::size_t k = 0; k < results_.size(); ++k) {
-        results_[k] = findChild<QLabel*>(QString::fromLatin1(resultNames[k]));
-    }
-    command1_ = findChild<QPushButton*>(QStringLiteral("Command1"));
-    command2_ = findChild<QPushButton*>(QStringLiteral("Command2"));
-    command3_ = findChild<QPushButton*>(QStringLiteral("Command3"));
+    const std::span<const ControlLayout> buttons = MainWindowButtons();
+    command1_ = AddButton(*this, buttons[0]);
+    command2_ = AddButton(*this, buttons[1]);
+    command3_ = AddButton(*this, buttons[2]);
 }
 
 // The keyboard walks the design column, its button, the circuit data of the verification (the
 // frequency last), the first two counts, the sample-data button and the last count. The
 // schematic holds the focus at start, so no field looks selected.
 void MainWindow::setFocusOrder() {
-    const char* const order[] = {"Picture1", "Text1",  "Text2",    "Text3",  "Text4",
-                                 "Text5",    "Text6",  "Command1", "Text7",  "Text8",
-                                 "Text9",    "Text10", "Text11",   "Text12", "Command2",
-                                 "Text13",   "Text14", "Command3", "Text15"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* control = findChild<QWidget*>(QString::fromLatin1(name));
-        if (previous != nullptr) {
-            setTabOrder(previous, control);
-        }
-        previous = control;
+    using enum TextBox;
+    QWidget* const order[] = {schematic_,     &field(Text1),  &field(Text2), &field(Text3),
+                              &field(Text4),  &field(Text5),  &field(Text6), command1_,
+                              &field(Text7),  &field(Text8),  &field(Text9), &field(Text10),
+                              &field(Text11), &field(Text12), command2_,     &field(Text13),
+                              &field(Text14), command3_,      &field(Text15)};
+    for (std::size_t k = 1; k < std::size(order); ++k) {
+        setTabOrder(order[k - 1], order[k]);
     }
-    findChild<QWidget*>(QStringLiteral("Picture1"))->setFocus();
+    schematic_->setFocus();
 }
 
 QLineEdit& MainWindow::field(TextBox box) const {
@@ -104,7 +94,7 @@ void MainWindow::setForeColor(TextBox box, Color color) {
 }
 
 void MainWindow::setCaption(ResultLabel label, const Text& caption) {
-    results_[static_cast<std::size_t>(label)]->setText(FromText(caption));
+    ShowValue(*results_[static_cast<std::size_t>(label)], FromText(caption));
 }
 
 void MainWindow::MsgBox(const Text& text) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+class PictureBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,11 +32,12 @@ public:
 
 private:
     void createControls();
-    void findControls();
     void setFocusOrder();
     QLineEdit& field(TextBox box) const;
 
     MessageBox& messages_;
+    PictureBox* schematic_ = nullptr;
+    // In the order of TextBox and ResultLabel.
     std::array<QLineEdit*, 15> fields_{};
     std::array<QLabel*, 5> results_{};
     QPushButton* command1_ = nullptr;

@@ -86,22 +86,24 @@ const std::array labels{
                   "Inverter, versione " CONVERTER_VERSION, false},
 };
 
-// The design results: empty until the design calculation writes them.
+// The design results: empty until the design calculation writes them. Listed in the order of
+// ResultLabel.
 const std::array resultBoxes{
     ControlLayout{"Label24", "", 11280, 4440, 2055, 375, 8.25, LightBlue,
                   "L, induttanza calcolata, microhenry"},
     ControlLayout{"Label25", "", 11280, 4920, 2055, 375, 8.25, LightBlue,
                   "C, capacità calcolata, microfarad"},
     ControlLayout{"Label26", "", 11280, 5400, 2055, 375, 8.25, LightBlue,
-                  "IDP, corrente di picco nel diodo, ampere"},
+                  "IDP, corrente di picco calcolata nel diodo, ampere"},
     ControlLayout{"Label27", "", 11280, 5880, 2055, 375, 8.25, LightBlue,
-                  "IDm, corrente media nel diodo, ampere"},
+                  "IDm, corrente media calcolata nel diodo, ampere"},
     ControlLayout{"Label32", "", 11280, 6360, 2055, 375, 8.25, LightBlue,
-                  "Iim, corrente media in ingresso, ampere"},
+                  "Iim, corrente media calcolata in ingresso, ampere"},
 };
 
 // Design data in light blue, verification data in light pink; three simulation counts start
-// with usable values so that a designed converter can be verified at once.
+// with usable values so that a designed converter can be verified at once. Listed in the order
+// of their numbers.
 const std::array textBoxes{
     ControlLayout{"Text1", "", 11280, 720, 2055, 375, 8.25, LightBlue,
                   "Vi, tensione di ingresso, volt"},
@@ -117,13 +119,13 @@ const std::array textBoxes{
                   "Io, valore assoluto della corrente di uscita, ampere"},
     ControlLayout{"Text7", "", 1800, 6360, 1935, 375, 8.25, LightPink,
                   "Vi, tensione di ingresso da verificare, volt"},
-    ControlLayout{"Text12", "", 1800, 6840, 1935, 375, 8.25, LightPink,
-                  "f, frequenza di commutazione da verificare, kilohertz"},
     ControlLayout{"Text8", "", 1800, 7320, 1935, 375, 8.25, LightPink, "D, duty cycle, percento"},
     ControlLayout{"Text9", "", 1800, 7920, 1935, 375, 8.25, LightPink, "L, induttanza, microhenry"},
     ControlLayout{"Text10", "", 1800, 8520, 1935, 375, 8.25, LightPink, "C, capacità, microfarad"},
     ControlLayout{"Text11", "", 1800, 9000, 1935, 375, 8.25, LightPink,
                   "RL, resistenza di carico, ohm"},
+    ControlLayout{"Text12", "", 1800, 6840, 1935, 375, 8.25, LightPink,
+                  "f, frequenza di commutazione da verificare, kilohertz"},
     ControlLayout{"Text13", "1000", 5400, 6360, 1935, 375, 8.25, LightPink,
                   "N, numero campioni per periodo"},
     ControlLayout{"Text14", "10", 5400, 6840, 1935, 375, 8.25, LightPink,
@@ -132,11 +134,12 @@ const std::array textBoxes{
                   "NI, numero periodi simulati"},
 };
 
+// Listed in the order of their numbers.
 const std::array buttons{
-    ControlLayout{"Command3", "Dati Esempio", 13920, 3720, 1455, 495, 8.25, LightBlue},
     ControlLayout{"Command1", "Calcola L , C , IDP, IDm , Iim", 10920, 6840, 2895, 495, 8.25,
                   LightBlue, "Calcola L, C, IDP, IDm, Iim"},
     ControlLayout{"Command2", "Grafici", 1800, 9600, 1935, 495, 8.25, LightPink},
+    ControlLayout{"Command3", "Dati Esempio", 13920, 3720, 1455, 495, 8.25, LightBlue},
 };
 
 const ControlLayout schematic{

@@ -5,7 +5,8 @@
 
 // A picture box: a fixed picture shown at its own size from the top-left corner inside a
 // sunken border. What does not fit is cut off at the right and at the bottom; without a
-// picture the box shows its background only. It takes the keyboard focus like a control.
+// picture the box shows its background only. It takes the keyboard focus like a control and
+// marks it with a dotted frame.
 class PictureBox : public QFrame {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
 #include "ui/schematic.h"
 
-#include "ui/controls.h"
+#include "ui/window_fonts.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "ui/plot_box.h"
 #include "ui/user_locale.h"
 #include "ui/waveform_window.h"
+#include "ui/window_fonts.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -63,6 +64,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Fusion paints push buttons in their palette colour on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    RegisterWindowFonts();
     if (argc != 2) {
         std::fprintf(stderr, "usage: inverter_screenshots <folder>\n");
         return 2;

@@ -2,6 +2,7 @@
 
 #include "ui/alarm_clock_icon.h"
 #include "ui/controls.h"
+#include "ui/light_face.h"
 #include "ui/picture_box.h"
 #include "ui/plot_box.h"
 #include "ui/twips.h"
@@ -17,6 +18,7 @@ WaveformWindow::WaveformWindow() {
     setWindowTitle(QStringLiteral("Forme d'onda reali"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    setPalette(LightFace());
     resize(TwipsSize(WaveformWindowWidth, WaveformWindowHeight, *this));
     createControls();
     setFocusOrder();
@@ -25,8 +27,12 @@ WaveformWindow::WaveformWindow() {
 void WaveformWindow::createControls() {
     plot_ = new PlotBox(this);
     PlaceControl(*plot_, WaveformWindowPlot());
-    emptyPicture_ = new PictureBox(this);
-    PlaceControl(*emptyPicture_, WaveformWindowEmptyPicture());
+    // Picture2 never holds a picture (clearing the plot box gives the same bare background) and
+    // the user has nothing to do with it: it stays hidden and takes no focus.
+    auto* emptyPicture = new PictureBox(this);
+    PlaceControl(*emptyPicture, WaveformWindowEmptyPicture());
+    emptyPicture->setFocusPolicy(Qt::NoFocus);
+    emptyPicture->hide();
     for (const ControlLayout& layout : WaveformWindowLabels()) {
         AddLabel(*this, layout);
     }
@@ -46,12 +52,11 @@ void WaveformWindow::setFocusOrder() {
     for (std::size_t k = 1; k < options_.size(); ++k) {
         setTabOrder(options_[k - 1], options_[k]);
     }
-    setTabOrder(options_.back(), emptyPicture_);
     plot_->setFocus();
 }
 
 void WaveformWindow::setCaption(SummaryLabel label, const QString& caption) {
-    values_[static_cast<std::size_t>(label)]->setText(caption);
+    ShowValue(*values_[static_cast<std::size_t>(label)], caption);
 }
 
 // The buttons stand in options_ in the order of TraceOption.

@@ -40,8 +40,6 @@ private:
     void setFocusOrder();
 
     PlotBox* plot_ = nullptr;
-    // Picture2 never holds a picture: clearing the plot box gives the same bare background.
-    QWidget* emptyPicture_ = nullptr;
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

@@ -28,15 +28,15 @@ const std::array labels{
 // verification writes it.
 const std::array valueBoxes{
     ControlLayout{"Label2", "Label2", 16080, 1200, 1575, 375, 8.25, White,
-                  "Delta iL simulato, ampere"},
+                  "Delta iL, ondulazione simulata della corrente nell'induttore, ampere"},
     ControlLayout{"Label5", "Label5", 16200, 5760, 1575, 375, 8.25, White,
-                  "Delta Vo simulato, millivolt"},
+                  "Delta Vo, ondulazione simulata della tensione di uscita, millivolt"},
     ControlLayout{"Label8", "Label8", 16200, 8040, 1575, 375, 8.25, White,
-                  "Id picco simulato, ampere"},
+                  "Id picco, corrente di picco simulata nel diodo, ampere"},
     ControlLayout{"Label9", "Label9", 16200, 8520, 1575, 375, 8.25, White,
-                  "Id media simulata, ampere"},
+                  "Id media, corrente media simulata nel diodo, ampere"},
     ControlLayout{"Label16", "Label16", 16320, 9360, 1575, 375, 8.25, White,
-                  "Ii media in ingresso simulata, ampere"},
+                  "Ii media, corrente media simulata in ingresso, ampere"},
 };
 
 // One button per trace, beside the trace's zero line and in the trace's colour.

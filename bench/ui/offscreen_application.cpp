@@ -1,5 +1,7 @@
 #include "offscreen_application.h"
 
+#include "ui/window_fonts.h"
+
 #include <QApplication>
 
 void EnsureOffscreenApplication() {
@@ -13,5 +15,6 @@ void EnsureOffscreenApplication() {
     static char name[] = "converter_bench";
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
+    RegisterWindowFonts();
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -1,3 +1,5 @@
+#include "ui/window_fonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    RegisterWindowFonts();
     // Tests open and close windows without an event loop; only the lifetime tests let the
     // closing of the last window end the loop.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,155 @@
+#include "app_fixture.h"
+#include "ui/window_colors.h"
+
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+// The palette of a desktop in a dark theme: light texts on dark windows, fields and buttons.
+QPalette DarkDesktopPalette() {
+    QPalette palette;
+    const QColor lightText(224, 224, 224);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
+        palette.setColor(role, lightText);
+    }
+    palette.setColor(QPalette::Window, QColor(45, 45, 45));
+    palette.setColor(QPalette::Base, QColor(30, 30, 30));
+    palette.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+    palette.setColor(QPalette::Button, QColor(53, 53, 53));
+    palette.setColor(QPalette::Light, QColor(80, 80, 80));
+    palette.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    palette.setColor(QPalette::Mid, QColor(40, 40, 40));
+    palette.setColor(QPalette::Dark, QColor(25, 25, 25));
+    palette.setColor(QPalette::Shadow, QColor(10, 10, 10));
+    return palette;
+}
+
+// The desktop switches to its dark theme for the lifetime of this object. Qt tells the widgets
+// of a new palette through the event loop.
+class DarkDesktop {
+public:
+    DarkDesktop() {
+        QApplication::setPalette(DarkDesktopPalette());
+        QApplication::processEvents();
+    }
+    ~DarkDesktop() {
+        QApplication::setPalette(saved_);
+        QApplication::processEvents();
+    }
+    DarkDesktop(const DarkDesktop&) = delete;
+    DarkDesktop& operator=(const DarkDesktop&) = delete;
+
+private:
+    QPalette saved_ = QApplication::palette();
+};
+
+// Relative luminance and contrast ratio as the web content accessibility guidelines define them.
+double Luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double lighter = std::max(Luminance(a), Luminance(b));
+    const double darker = std::min(Luminance(a), Luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The colour of most pixels inside a control's border, painted without its text: the background
+// the text stands on (of a button's shaded face, the commonest shade).
+QColor PaintedBackground(QWidget& control) {
+    const QVariant text = control.property("text");
+    control.setProperty("text", QString());
+    const QRect inside = control.geometry().adjusted(2, 2, -2, -2);
+    const QImage image = control.window()->grab(inside).toImage();
+    control.setProperty("text", text);
+    std::map<QRgb, int> counts;
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            ++counts[image.pixel(column, row)];
+        }
+    }
+    const auto most =
+        std::max_element(counts.begin(), counts.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    return QColor(most->first);
+}
+
+QColor TextColor(const QWidget& control) {
+    return control.palette().color(control.foregroundRole());
+}
+
+// The trace captions keep the pure colours of their traces, which no light background brings
+// to a contrast of 4.5 : 1.
+bool IsDimTraceCaption(const QWidget& control) {
+    const QString name = control.objectName();
+    return name == "Option1" || name == "Option2" || name == "Option5";
+}
+
+// Every text of the window reaches a contrast of 4.5 : 1 against what is painted behind it.
+void ExpectReadableTexts(QWidget& window) {
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->property("text").toString().isEmpty() || IsDimTraceCaption(*control)) {
+            continue;
+        }
+        EXPECT_GE(Contrast(TextColor(*control), PaintedBackground(*control)), 4.5)
+            << NameOf(window) << ' ' << NameOf(*control);
+    }
+}
+
+// The light face, the backgrounds that group the controls and the trace colours.
+void ExpectTheLayoutsColours(QWidget& form1, QWidget& form2) {
+    struct Case {
+        QWidget& window;
+        const char* name;
+        QRgb background;
+        QRgb text;
+    };
+    const QRgb lightFace = qRgb(239, 239, 239);
+    const QRgb black = qRgb(0, 0, 0);
+    const Case cases[] = {
+        {form1, "Label2", lightFace, black},
+        {form1, "Label24", LightBlue, black},
+        {form1, "Text7", LightPink, black},
+        {form1, "Label67", LightCyan, black},
+        {form2, "Label5", White, black},
+        {form2, "Option1", lightFace, qRgb(255, 0, 0)},
+        {form2, "Option3", lightFace, qRgb(0, 0, 255)},
+    };
+    for (const Case& c : cases) {
+        auto* control = c.window.findChild<QWidget*>(c.name);
+        ASSERT_NE(control, nullptr) << c.name;
+        EXPECT_EQ(PaintedBackground(*control), QColor(c.background)) << c.name;
+        EXPECT_EQ(TextColor(*control), QColor(c.text)) << c.name;
+    }
+}
+
+// The desktop is dark before the tool starts: the base comes first, so the windows are built
+// under the dark palette.
+class DarkDesktopAtStartTest : private DarkDesktop, public AppTest {};
+
+TEST_F(DarkDesktopAtStartTest, BothWindowsKeepTheirLightFace) {
+    runExample();
+    ExpectTheLayoutsColours(app.form1(), form2());
+    ExpectReadableTexts(app.form1());
+    ExpectReadableTexts(form2());
+}
+
+using ThemeChangeTest = AppTest;
+
+TEST_F(ThemeChangeTest, BothWindowsKeepTheirLightFaceWhenTheDesktopTurnsDark) {
+    runExample();
+    const DarkDesktop desktop;
+    ExpectTheLayoutsColours(app.form1(), form2());
+    ExpectReadableTexts(app.form1());
+    ExpectReadableTexts(form2());
+}
+
+} // namespace
