@@ -4,6 +4,10 @@
 #include "core/floating_point_faults.h"
 #include "core/refusal.h"
 
+// Each computed value is stored, then a fault met in computing it (the first in the order its
+// formula is written) ends the calculation; whatever was written before stays. The plain copies
+// Vi, Vo, Io and IDm cannot fault.
+
 namespace {
 
 // A design datum's field and the two messages that refuse it.
@@ -39,17 +43,6 @@ constexpr DesignField InductorRipple{
     u"Errore di inserimento dati per la variazione della corrente nell'induttore in %. Usa il "
     u"punto come separatore decimale, ad es: 1.5"};
 
-// Stores a computed value, then ends the calculation if computing it met an arithmetic fault.
-// The flags are cleared just before, so that nothing done in between (a window operation) can
-// be blamed on the value. The target lives in memory the fault test cannot see past (a shared
-// variable or a volatile local), so the computation cannot drift across the test.
-template <typename Target, typename Computation>
-void StoreChecked(Target& target, Computation compute) {
-    ClearFloatingPointFaults();
-    target = compute();
-    ThrowOnFloatingPointFault();
-}
-
 // The value read from the field has been stored: a decimal comma or a value not above zero
 // refuses the field with its message.
 bool Accepted(Module1& m, Form1Operations& form1, const DesignField& field, const Text& text,
@@ -76,12 +69,12 @@ bool ReadDirectInputs(Module1& m, Form1Operations& form1) {
         return false;
     }
     text = form1.text(Frequency.box);
-    StoreChecked(m.f, [&] { return Val(text) * 1000; });
+    StoreChecked(m.f, Traced(Val(text)) * 1000);
     if (!Accepted(m, form1, Frequency, text, m.f)) {
         return false;
     }
     text = form1.text(OutputRipple.box);
-    StoreChecked(m.DeltaVo, [&] { return Val(text) * 0.001; });
+    StoreChecked(m.DeltaVo, Traced(Val(text)) * 0.001);
     if (!Accepted(m, form1, OutputRipple, text, m.DeltaVo)) {
         return false;
     }
@@ -93,26 +86,26 @@ bool ReadDirectInputs(Module1& m, Form1Operations& form1) {
 // Duty cycle and mean currents of continuous conduction; the inductor ripple is typed as a
 // percentage of the mean inductor current, so it can only be read once that is known.
 bool ComputeCurrents(Module1& m, Form1Operations& form1) {
-    StoreChecked(m.D, [&] { return m.Vo / (m.Vo + m.Vi); });
-    StoreChecked(m.Iim, [&] { return m.D * m.Io / (1 - m.D); });
-    StoreChecked(m.ILm, [&] { return m.Io / (1 - m.D); });
+    StoreChecked(m.D, Traced(m.Vo) / (Traced(m.Vo) + m.Vi));
+    StoreChecked(m.Iim, Traced(m.D) * m.Io / (1 - Traced(m.D)));
+    StoreChecked(m.ILm, Traced(m.Io) / (1 - Traced(m.D)));
     const Text text = form1.text(InductorRipple.box);
-    StoreChecked(m.DeltaiL, [&] { return Val(text) * m.ILm / 100; });
+    StoreChecked(m.DeltaiL, Traced(Val(text)) * m.ILm / 100);
     return Accepted(m, form1, InductorRipple, text, m.DeltaiL);
 }
 
 // L and C scaled by 10^6, so that they hold microhenries and microfarads.
 void ShowComponents(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
-    StoreChecked(m.L, [&] { return m.Vo * m.Vi * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaiL); });
+    StoreChecked(m.L, Traced(m.Vo) * m.Vi * 1000000 / ((Traced(m.Vo) + m.Vi) * m.f * m.DeltaiL));
     form1.setCaption(ResultLabel::Label24, Format(m.L, "0.00E+00", decimalSeparator));
-    StoreChecked(m.C, [&] { return m.Io * m.Vo * 1000000 / ((m.Vo + m.Vi) * m.f * m.DeltaVo); });
+    StoreChecked(m.C, Traced(m.Io) * m.Vo * 1000000 / ((Traced(m.Vo) + m.Vi) * m.f * m.DeltaVo));
     form1.setCaption(ResultLabel::Label25, Format(m.C, "0.00E+00", decimalSeparator));
-    StoreChecked(m.IDP, [&] { return m.DeltaiL / 2 + m.ILm; });
+    StoreChecked(m.IDP, Traced(m.DeltaiL) / 2 + m.ILm);
     form1.setCaption(ResultLabel::Label26, Format(m.IDP, "0.00E+00", decimalSeparator));
     m.IDm = m.Io;
     form1.setCaption(ResultLabel::Label27, Format(m.IDm, "0.00E+00", decimalSeparator));
     form1.setCaption(ResultLabel::Label32, Format(m.Iim, "0.00E+00", decimalSeparator));
-    StoreChecked(m.RL, [&] { return m.Vo / m.Io; });
+    StoreChecked(m.RL, Traced(m.Vo) / m.Io);
 }
 
 // A verification field always carries a point, whatever the locale, so that the verification's
@@ -127,11 +120,11 @@ void WriteVerificationField(Module1& m, Form1Operations& form1, TextBox box, dou
 
 void WriteVerificationFields(Module1& m, Form1Operations& form1, char16_t decimalSeparator) {
     WriteVerificationField(m, form1, TextBox::Text7, m.Vi, decimalSeparator);
-    volatile double kilohertz = 0;
-    StoreChecked(kilohertz, [&] { return m.f / 1000; });
+    double kilohertz = 0;
+    StoreChecked(kilohertz, Traced(m.f) / 1000);
     WriteVerificationField(m, form1, TextBox::Text12, kilohertz, decimalSeparator);
-    volatile double percent = 0;
-    StoreChecked(percent, [&] { return m.D * 100; });
+    double percent = 0;
+    StoreChecked(percent, Traced(m.D) * 100);
     WriteVerificationField(m, form1, TextBox::Text8, percent, decimalSeparator);
     WriteVerificationField(m, form1, TextBox::Text9, m.L, decimalSeparator);
     WriteVerificationField(m, form1, TextBox::Text10, m.C, decimalSeparator);

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -78,37 +79,76 @@ private:
 using IntervalSteps = void (*)(const SwitchingPeriod&, const SampleArrays&, std::int32_t,
                                std::int32_t);
 
+enum class Interval { On, Off };
+
+// How far a period has run: its on steps 1..on and, once they and the hold are done, its off
+// steps offStart..off.
+struct StepsDone {
+    std::int32_t on;
+    std::int32_t off;
+};
+
+// What a period reads of the samples the periods before it wrote.
+struct EnteringState {
+    double iL;
+    double Vo;
+};
+
 // Runs whole periods, the intervals of a long one in stretches so that the observer hears from
-// within it too. The stretches only split the loop over the steps; each costs one fault test.
+// within it too. The stretches only split the loop over the steps.
+//
+// The steps run unchecked, with a flag test between stretches and one at the end of the
+// period. A failed test only says that some fault occurred since the last test passed, not
+// which came first, so the steps in between run again statement by statement: the first fault
+// then ends the run with Iter at its period and the step counter (Idx) at its step, and the
+// arrays hold what they held at that statement; the samples this period has not reached yet
+// still hold the period before's.
 class PeriodRunner {
 public:
     PeriodRunner(const SwitchingPeriod& period, const SampleArrays& samples,
-                 ProgressReport& progress)
-        : period_(period), samples_(samples), progress_(progress) {}
+                 ProgressReport& progress, std::int32_t& stepCounter)
+        : period_(period), samples_(samples), progress_(progress), stepCounter_(stepCounter) {}
 
     // Runs period `number` (1 for the first); false when the observer stopped the run in it.
     bool run(std::int32_t number) {
-        number_ = number;
-        if (!runInStretches(RunOnSteps, 1, period_.onSteps)) {
+        enter(number);
+        if (!runInStretches(Interval::On, 1, period_.onSteps)) {
             return false;
         }
         HoldAtSwitchOff(period_, samples_);
-        if (!runInStretches(RunOffSteps, period_.offStart, period_.N)) {
+        if (!runInStretches(Interval::Off, period_.offStart, period_.N)) {
             return false;
         }
+        testSteps(through(Interval::Off, period_.N));
         CarryToNextPeriod(period_, samples_);
         return true;
     }
 
 private:
-    // The observer is asked only between stretches, when steps of the interval remain. A fault
-    // is raised before it runs: the flags are cleared after it.
-    bool runInStretches(IntervalSteps steps, std::int32_t first, std::int32_t last) {
+    // Two doubles per period keep what it takes to rebuild the arrays entering it.
+    void enter(std::int32_t number) {
+        number_ = number;
+        previous_ = entering_;
+        entering_ = EnteringState{samples_.iL[1], samples_.Vo[1]};
+        passed_ = through(Interval::On, 0);
+    }
+
+    StepsDone through(Interval interval, std::int32_t step) const {
+        if (interval == Interval::On) {
+            return {step, period_.offStart - 1};
+        }
+        return {period_.onSteps, step};
+    }
+
+    // The observer is asked only between stretches, when steps of the interval remain. The
+    // flags are tested before it runs: they are cleared after it.
+    bool runInStretches(Interval interval, std::int32_t first, std::int32_t last) {
+        const IntervalSteps steps = interval == Interval::On ? RunOnSteps : RunOffSteps;
         const std::int32_t stretch = progress_.stepsPerReport();
         for (; last - first >= stretch; first += stretch) {
             const std::int32_t end = first + stretch - 1;
             steps(period_, samples_, first, end);
-            ThrowOnFloatingPointFault();
+            testSteps(through(interval, end));
             if (!progress_.keepGoingWithin(number_, end)) {
                 return false;
             }
@@ -117,26 +157,71 @@ private:
         return true;
     }
 
+    void testSteps(StepsDone reached) {
+        if (FloatingPointFaultRaised()) {
+            runCheckedUpTo(reached);
+        }
+        passed_ = reached;
+    }
+
+    // Runs the period again from the arrays that entered it, unchecked up to the last test
+    // passed, then checked up to `reached`. The flags come only from these steps (in the first
+    // period also from the hoisted quantities, which the checked steps compute whole), so the
+    // fault they reported ends the run there.
+    void runCheckedUpTo(StepsDone reached) {
+        restoreEnteringArrays();
+        RunOnSteps(period_, samples_, 1, passed_.on);
+        RunOnStepsChecked(period_, samples_, passed_.on + 1, reached.on, stepCounter_);
+        if (reached.on < period_.onSteps) {
+            return;
+        }
+        HoldAtSwitchOff(period_, samples_);
+        RunOffSteps(period_, samples_, period_.offStart, passed_.off);
+        RunOffStepsChecked(period_, samples_, passed_.off + 1, reached.off, stepCounter_);
+    }
+
+    // A period's samples depend only on the state entering it: the period before this one,
+    // run again from its own entering state, leaves the arrays as this one found them. Before
+    // the first period they were all zero.
+    void restoreEnteringArrays() {
+        if (!previous_) {
+            const auto size = static_cast<std::size_t>(period_.N) + 2;
+            for (double* samples : {samples_.iL, samples_.Vo, samples_.iC, samples_.id}) {
+                std::fill_n(samples, size, 0.0);
+            }
+            return;
+        }
+        samples_.iL[1] = previous_->iL;
+        samples_.Vo[1] = previous_->Vo;
+        RunOnSteps(period_, samples_, 1, period_.onSteps);
+        HoldAtSwitchOff(period_, samples_);
+        RunOffSteps(period_, samples_, period_.offStart, period_.N);
+        CarryToNextPeriod(period_, samples_);
+    }
+
     SwitchingPeriod period_;
     SampleArrays samples_;
     ProgressReport& progress_;
+    std::int32_t& stepCounter_;
     std::int32_t number_ = 0;
+    std::optional<EnteringState> entering_;
+    std::optional<EnteringState> previous_;
+    StepsDone passed_{0, 0};
 };
 
 } // namespace
 
 bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut,
                      std::int32_t stepsPerReport) {
-    ClearFloatingPointFaults();
-    m.dt = (1 / m.f) / static_cast<double>(m.N);
-    ThrowOnFloatingPointFault();
+    StoreChecked(m.dt, (Traced(1) / m.f) / static_cast<double>(m.N));
     RequireSampleCount(m.N);
     ProgressReport progress(observer, stepsPerReport, m.N, m.NI);
     if (!CreateSampleArrays(m, progress)) {
         return false;
     }
     const SampleArrays samples{m.iL_t.data(), m.Vo_t.data(), m.iC_t.data(), m.id_t.data()};
-    PeriodRunner runner(SwitchingPeriodOf(m), samples, progress);
+    ClearFloatingPointFaults(); // from here on, the flags are the periods' own
+    PeriodRunner runner(SwitchingPeriodOf(m), samples, progress, m.Idx);
     PeriodSkipper skipper(shortcut);
     ClearUpperVectorState();
     const std::int32_t last = m.NI;
@@ -145,7 +230,6 @@ bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut sho
         if (!runner.run(m.Iter)) {
             return false;
         }
-        ThrowOnFloatingPointFault();
         if (!progress.keepGoing(m.Iter)) {
             return false;
         }

@@ -8,7 +8,8 @@
 namespace {
 
 // The samples are finite (the simulation stops at any fault) and these sums and products have
-// no division, so the only way for a result to leave the finite doubles is an overflow.
+// no division, so a value can leave the finite doubles only by an overflow, the first fault of
+// its statement. A running sum, once outside them, stays outside.
 double Checked(double value) {
     if (!std::isfinite(value)) {
         throw RuntimeError(RuntimeErrorKind::Overflow);
@@ -16,12 +17,13 @@ double Checked(double value) {
     return value;
 }
 
-// f x (the sum of dt x id over the period): the mean diode current.
+// f x (the sum of dt x id over the period): the mean diode current. An overflowing sum stops at
+// the sample that made it overflow, with Idx there.
 double MeanDiodeCurrent(Module1& m) {
     double sum = 0;
     const std::int32_t last = m.N;
     for (m.Idx = 1; m.Idx <= last; ++m.Idx) {
-        sum = m.dt * m.id_t[m.Idx] + sum;
+        sum = Checked(m.dt * m.id_t[m.Idx] + sum);
     }
     return m.f * sum;
 }
@@ -32,7 +34,7 @@ double MeanInputCurrent(Module1& m) {
     double sum = 0;
     const std::int32_t last = m.N;
     for (m.Idx = 1; m.Idx <= last; ++m.Idx) {
-        sum = (m.iL_t[m.Idx] - m.id_t[m.Idx]) * m.dt + sum;
+        sum = Checked((m.iL_t[m.Idx] - m.id_t[m.Idx]) * m.dt + sum);
     }
     return m.f * sum;
 }

@@ -1,6 +1,7 @@
 #include "core/switching_period.h"
 
 #include "core/conversions.h"
+#include "core/floating_point_faults.h"
 #include "core/runtime_error.h"
 
 // The on and off steps carry the state of the step and the circuit constants in locals: the
@@ -69,6 +70,32 @@ void CarryToNextPeriod(const SwitchingPeriod& p, const SampleArrays& s) {
     s.id[1] = s.id[p.N];
 }
 
+void RunOnStepsChecked(const SwitchingPeriod& p, const SampleArrays& s, std::int32_t first,
+                       std::int32_t last, std::int32_t& step) {
+    for (step = first; step <= last; ++step) {
+        const std::int32_t k = step;
+        StoreChecked(s.iL[k + 1], (Traced(p.Vi) * p.dt) / p.L + s.iL[k]);
+        StoreChecked(s.Vo[k + 1],
+                     Traced(s.Vo[k]) - (Traced(p.dt) * s.Vo[k]) / (Traced(p.C) * p.RL));
+        StoreChecked(s.iC[k], ((Traced(s.Vo[k + 1]) - s.Vo[k]) * p.C) / p.dt);
+        s.id[k] = 0;
+    }
+}
+
+void RunOffStepsChecked(const SwitchingPeriod& p, const SampleArrays& s, std::int32_t first,
+                        std::int32_t last, std::int32_t& step) {
+    for (step = first; step <= last; ++step) {
+        const std::int32_t k = step;
+        StoreChecked(s.iL[k + 1], (Traced(p.dt) * s.Vo[k]) / p.L + s.iL[k]);
+        StoreChecked(s.Vo[k + 1],
+                     (Traced(s.Vo[k]) - (Traced(p.dt) * s.Vo[k]) / (Traced(p.C) * p.RL)) -
+                         (Traced(p.dt) * s.iL[k]) / p.C);
+        StoreChecked(s.iC[k], ((Traced(s.Vo[k + 1]) - s.Vo[k]) * p.C) / p.dt);
+        StoreChecked(s.iL[k], (-Traced(s.iC[k])) - Traced(s.Vo[k]) / p.RL);
+        s.id[k] = s.iL[k];
+    }
+}
+
 SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
     const double samples = static_cast<double>(m.N);
     const std::int32_t onSteps = CLng(samples * m.D);
@@ -82,5 +109,5 @@ SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
     const bool anyStep = anyOnStep || offStart <= m.N;
     const double onIncrement = anyOnStep ? (m.Vi * m.dt) / m.L : 0.0;
     const double CRL = anyStep ? m.C * m.RL : 0.0;
-    return {m.N, onSteps, offStart, m.dt, m.L, m.C, m.RL, onIncrement, CRL};
+    return {m.N, onSteps, offStart, m.Vi, m.dt, m.L, m.C, m.RL, onIncrement, CRL};
 }

@@ -20,6 +20,7 @@ struct SwitchingPeriod {
     std::int32_t onSteps;  // nOn = CLng(N * D): the on interval steps from sample 1 to nOn + 1
     std::int32_t offStart; // CLng(N * D + 1): the sample the hold writes and the off interval
                            // starts from; rounding may put it at nOn, nOn + 1 or nOn + 2
+    double Vi;
     double dt;
     double L;
     double C;
@@ -53,3 +54,12 @@ void RunOffSteps(const SwitchingPeriod& period, const SampleArrays& samples, std
 
 // The next period starts from sample N of this one; index N + 1 is not carried.
 void CarryToNextPeriod(const SwitchingPeriod& period, const SampleArrays& samples);
+
+// The same steps checked statement by statement, each formula computed whole (the hoisted
+// quantities too) with its first fault traced: every statement stores its value, then a fault
+// ends the steps as a RuntimeError, with `step` (the loop counter, from first) at the faulting
+// step. Without a fault the samples come out bit for bit as from the unchecked steps.
+void RunOnStepsChecked(const SwitchingPeriod& period, const SampleArrays& samples,
+                       std::int32_t first, std::int32_t last, std::int32_t& step);
+void RunOffStepsChecked(const SwitchingPeriod& period, const SampleArrays& samples,
+                        std::int32_t first, std::int32_t last, std::int32_t& step);

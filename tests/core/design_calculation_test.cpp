@@ -245,6 +245,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {{TextBox::Text1, "1E200"}, {TextBox::Text2, "1E200"}},
                   RuntimeErrorKind::Overflow,
                   0},
+        // Vo x Vi overflows in L before its divisor, which overflows too, makes it inf / inf.
+        FaultCase{"OverflowBeforeInfinityOverInfinity",
+                  {{TextBox::Text1, "1E200"},
+                   {TextBox::Text2, "1E200"},
+                   {TextBox::Text3, "1E200"},
+                   {TextBox::Text6, "1E-200"}},
+                  RuntimeErrorKind::Overflow,
+                  0},
         // The sum Vo + Vi overflows inside D although D itself would look finite.
         FaultCase{"VoltageSumOverflows",
                   {{TextBox::Text1, "1.5E308"}, {TextBox::Text2, "1.5E308"}},

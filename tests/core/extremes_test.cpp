@@ -117,4 +117,18 @@ TEST(SummaryValuesTest, OverflowStopsAtTheValueThatLeavesTheRange) {
     EXPECT_EQ(m.IdmSim, 42);
 }
 
+// dt x id overflows at sample 2 of 3: the mean diode current stops there, with Idx at it.
+TEST(SummaryValuesTest, SumOverflowStopsAtItsSample) {
+    Module1 m;
+    m.N = 3;
+    m.dt = 1E300;
+    m.iL_t = m.id_t = m.iC_t = {0, 1, 1E10, 1, 0};
+    m.Vo_t = {0, -1, -1, -1, 0};
+    m.IdmSim = m.IimSim = 42;
+    EXPECT_EQ(ThrownKind([&] { MeasureLastPeriod(m); }), RuntimeErrorKind::Overflow);
+    EXPECT_EQ(m.Idx, 2);
+    EXPECT_EQ(m.DeltaVoSim, 0);
+    EXPECT_EQ(m.IdmSim, 42);
+}
+
 } // namespace

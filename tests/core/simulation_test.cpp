@@ -1,3 +1,4 @@
+#include "core/conversions.h"
 #include "core/period_simulation.h"
 #include "core/simulation.h"
 #include "example_converter.h"
@@ -10,8 +11,10 @@
 #include <algorithm>
 #include <array>
 #include <cfenv>
+#include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <ostream>
 
 namespace {
@@ -443,6 +446,193 @@ TEST(SimulationTest, FaultWithinALongPeriodIsRaisedAtTheStretch) {
         EXPECT_EQ(observer.fractions, std::vector<double>(observed ? 3 : 0, 0.0));
     }
 }
+
+// Arithmetic that notes the first fault of its operations from their values alone: a NaN
+// from operands that are not NaN is an invalid operation; an infinity from finite operands a
+// division by zero when it divides by zero, else an overflow.
+class FaultNotingArithmetic {
+public:
+    std::optional<RuntimeErrorKind> fault;
+
+    double add(double a, double b) { return noted(a + b, a, b, false); }
+    double sub(double a, double b) { return noted(a - b, a, b, false); }
+    double mul(double a, double b) { return noted(a * b, a, b, false); }
+    double div(double a, double b) { return noted(a / b, a, b, b == 0); }
+
+private:
+    double noted(double result, double a, double b, bool byZero) {
+        if (fault) {
+            return result;
+        }
+        if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
+            fault = RuntimeErrorKind::InvalidOperation;
+        } else if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) {
+            fault = byZero ? RuntimeErrorKind::DivisionByZero : RuntimeErrorKind::Overflow;
+        }
+        return result;
+    }
+};
+
+// Where a plain run of the simulation stops: the operations in the order the formulas are
+// written (no call's arguments hold two of them), a fault test after each statement has stored
+// its value.
+struct ReferenceStop {
+    std::optional<RuntimeErrorKind> fault;
+    std::int32_t Iter = 0;
+    std::int32_t Idx = 0;
+    std::vector<double> iL, Vo, iC, id;
+};
+
+ReferenceStop StatementByStatement(const Module1& m) {
+    FaultNotingArithmetic x;
+    ReferenceStop r;
+    const double dt = x.div(x.div(1, m.f), m.N);
+    const std::int32_t nOn = CLng(m.N * m.D);
+    const std::int32_t offStart = CLng(m.N * m.D + 1);
+    r.iL = r.Vo = r.iC = r.id = std::vector<double>(m.N + 2, 0.0);
+    std::vector<double>&iL = r.iL, &Vo = r.Vo, &iC = r.iC, &id = r.id;
+    const auto stopped = [&](std::int32_t k) {
+        r.fault = x.fault;
+        r.Idx = k;
+        return r.fault.has_value();
+    };
+    for (r.Iter = 1; r.Iter <= m.NI; ++r.Iter) {
+        for (std::int32_t k = 1; k <= nOn; ++k) {
+            const double rise = x.mul(m.Vi, dt);
+            iL[k + 1] = x.add(x.div(rise, m.L), iL[k]);
+            if (stopped(k)) {
+                return r;
+            }
+            const double discharge = x.mul(dt, Vo[k]);
+            const double timeConstant = x.mul(m.C, m.RL);
+            Vo[k + 1] = x.sub(Vo[k], x.div(discharge, timeConstant));
+            if (stopped(k)) {
+                return r;
+            }
+            const double change = x.sub(Vo[k + 1], Vo[k]);
+            iC[k] = x.div(x.mul(change, m.C), dt);
+            if (stopped(k)) {
+                return r;
+            }
+            id[k] = 0;
+        }
+        iL[offStart] = iL[nOn];
+        iC[offStart] = iC[nOn];
+        Vo[offStart] = Vo[nOn];
+        for (std::int32_t k = offStart; k <= m.N; ++k) {
+            const double fall = x.mul(dt, Vo[k]);
+            iL[k + 1] = x.add(x.div(fall, m.L), iL[k]);
+            if (stopped(k)) {
+                return r;
+            }
+            const double discharge = x.mul(dt, Vo[k]);
+            const double timeConstant = x.mul(m.C, m.RL);
+            const double afterLoad = x.sub(Vo[k], x.div(discharge, timeConstant));
+            const double charge = x.mul(dt, iL[k]);
+            Vo[k + 1] = x.sub(afterLoad, x.div(charge, m.C));
+            if (stopped(k)) {
+                return r;
+            }
+            const double change = x.sub(Vo[k + 1], Vo[k]);
+            iC[k] = x.div(x.mul(change, m.C), dt);
+            if (stopped(k)) {
+                return r;
+            }
+            const double negated = -iC[k];
+            iL[k] = x.sub(negated, x.div(Vo[k], m.RL));
+            if (stopped(k)) {
+                return r;
+            }
+            id[k] = iL[k];
+        }
+        iL[1] = iL[m.N];
+        iC[1] = iC[m.N];
+        Vo[1] = Vo[m.N];
+        id[1] = id[m.N];
+    }
+    return r;
+}
+
+struct FirstFaultCase {
+    const char* name;
+    Module1 m;
+    std::int32_t stepsPerReport;
+    RuntimeErrorKind fault;
+    std::int32_t Iter;
+    std::int32_t Idx;
+};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const FirstFaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+Module1 WithCircuit(Module1 m, double Vi, double L, double C, double RL) {
+    m.Vi = Vi;
+    m.L = L;
+    m.C = C;
+    m.RL = RL;
+    return m;
+}
+
+class SimulationFaultTest : public testing::TestWithParam<FirstFaultCase> {};
+
+// The fault named is the first in statement order, whatever else the stretch that met it went
+// on to raise. The arrays hold what the plain run holds when it stops: the samples the faulting
+// period has not reached hold the period before's (zeros before the first).
+TEST_P(SimulationFaultTest, NamedAndLeftAsAStatementByStatementRunStops) {
+    const FirstFaultCase& c = GetParam();
+    Module1 m = c.m;
+    m.Idx = -1;
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On, c.stepsPerReport); }),
+              c.fault);
+    EXPECT_EQ(m.Iter, c.Iter);
+    EXPECT_EQ(m.Idx, c.Idx);
+
+    const ReferenceStop reference = StatementByStatement(c.m);
+    EXPECT_EQ(reference.fault, c.fault);
+    EXPECT_EQ(reference.Iter, c.Iter);
+    EXPECT_EQ(reference.Idx, c.Idx);
+    EXPECT_TRUE(BitIdentical(m.iL_t, reference.iL));
+    EXPECT_TRUE(BitIdentical(m.Vo_t, reference.Vo));
+    EXPECT_TRUE(BitIdentical(m.iC_t, reference.iC));
+    EXPECT_TRUE(BitIdentical(m.id_t, reference.id));
+
+    Module1 before = c.m;
+    before.NI = c.Iter - 1;
+    ASSERT_TRUE(SimulatePeriods(before, nullptr, CycleShortcut::Off));
+    for (std::int32_t k = c.Idx + 2; k <= m.N + 1; ++k) {
+        ASSERT_EQ(m.iL_t[k], before.iL_t[k]) << k;
+        ASSERT_EQ(m.Vo_t[k], before.Vo_t[k]) << k;
+        ASSERT_EQ(m.iC_t[k], before.iC_t[k]) << k;
+        ASSERT_EQ(m.id_t[k], before.id_t[k]) << k;
+    }
+}
+
+// At 1E308 V the currents grow until, in period 8, the output voltage of off step 904
+// overflows; the steps after it would go on to form infinity less infinity. At 2.2E302 V with
+// C x RL underflowing to 0, the first on step divides 0 by 0 while the inductor current
+// overflows only at step 9. C x RL overflowing spoils no value of the first step but is its
+// fault all the same. 1E300 V over 5E-14 H overflows the inductor current at on step 99 of
+// the first period, after six stretches that passed.
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SimulationFaultTest,
+    testing::Values(FirstFaultCase{"OverflowBeforeInfinityLessInfinity",
+                                   WithCircuit(ExampleConverter(), 1E308, 0.0004, 0.00006, 25),
+                                   StepsPerReport, RuntimeErrorKind::Overflow, 8, 904},
+                    FirstFaultCase{"OverflowWithinAStretchOfALongPeriod",
+                                   WithCircuit(ExampleConverter(), 1E308, 0.0004, 0.00006, 25), 16,
+                                   RuntimeErrorKind::Overflow, 8, 904},
+                    FirstFaultCase{"ZeroOverZeroBeforeTheCurrentOverflows",
+                                   WithCircuit(ExampleConverter(), 2.2E302, 1E-12, 1E-206, 1E-200),
+                                   StepsPerReport, RuntimeErrorKind::InvalidOperation, 1, 1},
+                    FirstFaultCase{"TimeConstantOverflowsAtTheFirstStep",
+                                   WithCircuit(ExampleConverter(), 15, 0.0004, 1E200, 1E200),
+                                   StepsPerReport, RuntimeErrorKind::Overflow, 1, 1},
+                    FirstFaultCase{"CurrentOverflowsAfterStretchesThatPassed",
+                                   WithCircuit(ExampleConverter(), 1E300, 5E-14, 0.00006, 25), 16,
+                                   RuntimeErrorKind::Overflow, 1, 99}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimulationTest, PeriodCounterCannotStepPastInt32) {
     Module1 m = Converter(1000, 0.625, std::numeric_limits<std::int32_t>::max());

@@ -212,6 +212,51 @@ TEST(VerificationTest, ValuesOutOfRangeAreRuntimeErrors) {
     }
 }
 
+struct FaultCase {
+    const char* name;
+    Fields changes;
+    RuntimeErrorKind fault;
+    std::int32_t Iter;
+    std::int32_t Idx;
+};
+
+class VerificationFaultTest : public testing::TestWithParam<FaultCase> {};
+
+// Cases are listed by name, not as bytes.
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// The runtime error names the first fault of the simulation in statement order, though later
+// steps of the same stretch raise others, and ends the run after the frame.
+TEST_P(VerificationFaultTest, NamesTheFirstFaultInStatementOrder) {
+    const FaultCase& c = GetParam();
+    VerificationRun run(ExampleFields(c.changes));
+    EXPECT_EQ(ThrownKind([&] { run.press(); }), c.fault);
+    EXPECT_EQ(run.m.Iter, c.Iter);
+    EXPECT_EQ(run.m.Idx, c.Idx);
+    EXPECT_EQ(run.form1.calls.back(), "showAndDrawFrame");
+}
+
+// 1E308 V: the output voltage overflows at off step 904 of period 8, before the steps that
+// would subtract infinities. C x RL = 1E-406 underflows to 0, so the first on step divides 0
+// by 0; the inductor current, rising by 2E307 a step, overflows only at step 9.
+INSTANTIATE_TEST_SUITE_P(Examples, VerificationFaultTest,
+                         testing::Values(FaultCase{"HugeInputVoltage",
+                                                   {{TextBox::Text7, "1E308"}},
+                                                   RuntimeErrorKind::Overflow,
+                                                   8,
+                                                   904},
+                                         FaultCase{"TimeConstantUnderflows",
+                                                   {{TextBox::Text7, "2.2E302"},
+                                                    {TextBox::Text9, "1E-6"},
+                                                    {TextBox::Text10, "1E-200"},
+                                                    {TextBox::Text11, "1E-200"}},
+                                                   RuntimeErrorKind::InvalidOperation,
+                                                   1,
+                                                   1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Each field alone empty, then malformed: its own message, in its words.
 TEST(VerificationTest, EachFieldShowsItsOwnMessages) {
     const std::pair<TextBox, std::string> subjects[] = {
