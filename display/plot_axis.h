@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // One axis of a plot box: plot coordinates 0 to 100 laid over `pixels` logical pixels, 0 on
 // the centre of the first pixel and 100 on the centre of the last, so that the edge ticks are
 // visible. The box has `ratio` device pixels per logical pixel. Positions count in pixels from
@@ -21,7 +23,7 @@ struct PlotAxis {
     // The plot coordinate drawn at a device position.
     double valueAtDevice(double device) const { return (device / ratio - 0.5) / perUnit(); }
 
-    // The plot coordinate read by the pointer at a logical position. The pointer stands on the
-    // device pixel whose corner that position is, and reads what is drawn at its centre.
-    double valueAtPointer(double pointer) const { return valueAtDevice(pointer * ratio + 0.5); }
+    // The plot coordinate read by the pointer at a logical position: what is drawn at the centre
+    // of the logical pixel the pointer stands on, so that a reading is the same at any ratio.
+    double valueAtPointer(double pointer) const { return std::floor(pointer) / perUnit(); }
 };

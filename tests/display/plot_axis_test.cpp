@@ -38,11 +38,12 @@ struct PointerCase {
     double x;
 };
 
-// The pointer reads what is drawn at the centre of its device pixel.
-TEST(PlotAxis, ThePointerReadsTheCentreOfItsDevicePixel) {
+// The pointer reads what is drawn at the centre of its window pixel, whatever the ratio: both
+// device pixels of a window pixel at ratio 2 read what the one pixel reads at ratio 1.
+TEST(PlotAxis, ThePointerReadsTheCentreOfItsWindowPixel) {
     const PointerCase cases[] = {
-        {1, 0, 0},      {1, 37, 37},    {1, 100, 100},      {2, 0, -0.25},
-        {2, 0.5, 0.25}, {2, 50, 49.75}, {2, 100.5, 100.25},
+        {1, 0, 0},   {1, 37, 37}, {1, 37.75, 37}, {1, 100, 100},     {2, 0, 0},
+        {2, 0.5, 0}, {2, 50, 50}, {2, 50.5, 50},  {1.5, 2.0 / 3, 0}, {2, 100.5, 100},
     };
     for (const PointerCase& c : cases) {
         const PlotAxis axis{101, c.ratio};
@@ -51,14 +52,19 @@ TEST(PlotAxis, ThePointerReadsTheCentreOfItsDevicePixel) {
     }
 }
 
-// Columns, their right edges and the pointer agree on every device pixel.
+// Columns and their right edges agree on every device pixel; the pointer on a window pixel
+// reads a column that the window pixel covers.
 TEST(PlotAxis, ColumnsEdgesAndPointerAgreeOnEveryDevicePixel) {
     for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
         const PlotAxis axis{101, ratio};
         const PixelColumns columns(axis);
         for (int c = 0; c < columns.width(); ++c) {
-            const auto read = static_cast<float>(axis.valueAtPointer(c / ratio));
-            EXPECT_EQ(columns.of(read), c) << "ratio " << ratio;
+            const double pointer = c / ratio;
+            const int read = columns.of(static_cast<float>(axis.valueAtPointer(pointer)));
+            EXPECT_GE(read, static_cast<int>(std::floor(std::floor(pointer) * ratio)))
+                << "ratio " << ratio;
+            EXPECT_LE(read, static_cast<int>(std::floor((std::floor(pointer) + 1) * ratio)))
+                << "ratio " << ratio;
             if (c + 1 < columns.width()) {
                 const float end = columns.endOf(c);
                 EXPECT_EQ(columns.of(end), c + 1) << "ratio " << ratio;
