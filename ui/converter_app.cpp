@@ -7,37 +7,43 @@
 #include "ui/progress_observer.h"
 
 #include <QPushButton>
+#include <utility>
 
 ConverterApp::ConverterApp(MessageBox& messages, char16_t decimalSeparator)
     : messages_(messages), decimalSeparator_(decimalSeparator), form1_(messages),
       form2_(m_, decimalSeparator), drawing_(form2_) {
     QObject::connect(&form1_.command1(), &QPushButton::clicked, &form1_,
-                     [this] { calculateDesign(); });
+                     [this] { handleClick(&ConverterApp::calculateDesign); });
     QObject::connect(&form1_.command2(), &QPushButton::clicked, &form1_,
-                     [this] { runVerification(); });
+                     [this] { handleClick(&ConverterApp::runVerification); });
     QObject::connect(&form1_.command3(), &QPushButton::clicked, &form1_,
-                     [this] { fillSampleData(); });
+                     [this] { handleClick(&ConverterApp::fillSampleData); });
 }
 
-void ConverterApp::handleClick(const std::function<void()>& handler) {
+void ConverterApp::handleClick(Handler handler) {
     if (handling_) {
+        deferred_.push_back(handler);
         return;
     }
     handling_ = true;
-    RunGuarded(messages_, handler);
+    RunGuarded(messages_, [this, handler] { (this->*handler)(); });
     handling_ = false;
+    // Posted rather than run here, so that the windows first show how the last handler ended.
+    for (Handler next : std::exchange(deferred_, {})) {
+        QMetaObject::invokeMethod(
+            &form1_, [this, next] { handleClick(next); }, Qt::QueuedConnection);
+    }
 }
 
 void ConverterApp::calculateDesign() {
-    handleClick([this] { CalculateDesign(m_, form1_, decimalSeparator_); });
+    CalculateDesign(m_, form1_, decimalSeparator_);
 }
 
 void ConverterApp::runVerification() {
     ProgressObserver observer;
-    const VerificationContext context{form1_, form2_, drawing_, decimalSeparator_, &observer};
-    handleClick([&] { RunVerification(m_, context); });
+    RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
 }
 
 void ConverterApp::fillSampleData() {
-    handleClick([this] { FillSampleData(form1_); });
+    FillSampleData(form1_);
 }

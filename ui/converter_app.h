@@ -5,7 +5,7 @@
 #include "ui/main_window.h"
 #include "ui/waveform_window_host.h"
 
-#include <functional>
+#include <vector>
 
 // The whole tool: the shared converter variables, the main window and, when a verification
 // has opened it, the waveform window. The three buttons of the main window run their
@@ -21,9 +21,12 @@ public:
     const Module1& variables() const { return m_; }
 
 private:
-    // Runs one click's handler unless another is still running: a long verification keeps the
-    // event loop turning, and no handler may start inside another.
-    void handleClick(const std::function<void()>& handler);
+    using Handler = void (ConverterApp::*)();
+
+    // Runs one click's handler to its end. A long verification keeps the event loop turning,
+    // and no handler may start inside another: a click that arrives meanwhile is handled once
+    // the running handler has ended, in the order the clicks came.
+    void handleClick(Handler handler);
     void calculateDesign();
     void runVerification();
     void fillSampleData();
@@ -35,4 +38,5 @@ private:
     WaveformWindowHost form2_;
     ScreenWaveformDrawing drawing_;
     bool handling_ = false;
+    std::vector<Handler> deferred_;
 };

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <QtTest/QTest>
 #include <algorithm>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -178,9 +179,9 @@ TEST_F(VerificationFlowTest, WhileALongRunGoesOnNoOtherClickGetsThrough) {
     EXPECT_EQ(messages.texts.size(), 1U);
 }
 
-// A refused value and a runtime error each end the handler after one message.
 // A run keeps the event loop turning; a click that arrives meanwhile by another way than the
-// user's input (here a timer) must not start a second verification inside the first.
+// user's input (here a timer) must not start a second handler inside the first: it waits, and
+// the clicks are handled after the run, in their order.
 TEST_F(VerificationFlowTest, NoHandlerStartsInsideARunningOne) {
     click("Command3");
     click("Command1");
@@ -188,13 +189,64 @@ TEST_F(VerificationFlowTest, NoHandlerStartsInsideARunningOne) {
     int clicksDuringRun = 0;
     QTimer::singleShot(0, &app.form1(), [&] {
         ++clicksDuringRun;
+        type("Text7", ""); // the deferred verification is refused at once
         click("Command2");
-        click("Command1");
+        click("Command3");
     });
     click("Command2");
     EXPECT_EQ(clicksDuringRun, 1);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_EQ(messages.texts[0].rfind("Il Duty Cycle non può essere così basso", 0), 0u);
+    EXPECT_EQ(form1Text("Text7"), "") << "no handler ran inside the first";
+    QApplication::processEvents();
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(messages.texts[1], "Hai dimenticato di scrivere la tensione di ingresso Vi");
+    EXPECT_EQ(form1Text("Text1"), "15") << "the sample data came after the refused run";
+}
+
+// A left click on a control as the window system queues it: it waits until the event loop
+// next takes user input.
+void QueuedUserClick(QWidget& target) {
+    QWidget& window = *target.window();
+    const qreal ratio = window.devicePixelRatio();
+    const QPointF local = QPointF(target.mapTo(&window, target.rect().center())) * ratio;
+    const QPointF global = QPointF(window.mapToGlobal(local / ratio)) * ratio;
+    using Queue = QWindowSystemInterface;
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(window.windowHandle(), local, global,
+                                                         Qt::LeftButton, Qt::LeftButton,
+                                                         QEvent::MouseButtonPress);
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(window.windowHandle(), local, global,
+                                                         Qt::NoButton, Qt::LeftButton,
+                                                         QEvent::MouseButtonRelease);
+}
+
+// A click on "Grafici" made while a run goes on, before its progress dialog opens, is handled
+// once that run has ended: not inside it, and not lost to the dialog that opens meanwhile.
+TEST_F(VerificationFlowTest, AClickMadeBeforeTheProgressDialogIsHandledAfterTheRun) {
+    app.form1().show();
+    click("Command3");
+    click("Command1");
+    type("Text10", "100000"); // every one of the many periods is simulated
+    type("Text15", "1000000");
+    auto& grafici = control<QPushButton>(app.form1(), "Command2");
+    QTimer::singleShot(0, &app.form1(), [&] { QueuedUserClick(grafici); });
+    bool dialogSeen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QProgressDialog* progress = OpenProgressDialog(); progress && !dialogSeen) {
+            dialogSeen = true;
+            type("Text7", ""); // the click's run is refused at once, with one message
+            progress->cancel();
+        }
+    });
+    watch.start(10);
+    click("Command2");
+    watch.stop();
+    ASSERT_TRUE(dialogSeen);
+    EXPECT_TRUE(messages.texts.empty()) << "no second run inside the first";
+    QApplication::processEvents();
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Hai dimenticato di scrivere la tensione di ingresso Vi"});
 }
 
 // The window may go while a run keeps the event loop turning: the run ends without it.
