@@ -1,5 +1,5 @@
 #include "bench/silent_messages.h"
-#include "core/message_box.h"
+#include "core/handler_support.h"
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "display/exact_waveform_drawing.h"

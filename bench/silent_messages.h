@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "core/handler_support.h"
 
 // Benchmarks measure the computation, not a person closing message boxes: should a message
 // come, it must not wait for a click.

@@ -1,6 +1,5 @@
 #include "bench/silent_messages.h"
 #include "core/module1.h"
-#include "core/period_simulation.h"
 #include "core/simulation.h"
 #include "tests/core/example_converter.h"
 

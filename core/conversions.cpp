@@ -1,13 +1,15 @@
 #include "core/conversions.h"
 
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -144,4 +146,151 @@ Color RGB(int red, int green, int blue) {
         return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     };
     return {component(red), component(green), component(blue)};
+}
+
+// Number-to-text conversion for result labels, verification fields and tool tips.
+
+namespace {
+
+constexpr int SignificantDigits = 15;
+
+struct Pattern {
+    int decimals = 0;
+    bool scientific = false;
+};
+
+// Reads "0", "0.00", "0.000E+00" style patterns: the zeros after the point are the decimals.
+Pattern ParsePattern(std::string_view pattern) {
+    Pattern parsed;
+    if (pattern.ends_with("E+00")) {
+        parsed.scientific = true;
+        pattern.remove_suffix(4);
+    }
+    if (pattern.starts_with("0.")) {
+        parsed.decimals = static_cast<int>(pattern.size()) - 2;
+        pattern.remove_prefix(2);
+    } else if (pattern == "0") {
+        pattern.remove_prefix(1);
+    } else {
+        throw std::invalid_argument("unsupported number pattern");
+    }
+    if (pattern.find_first_not_of('0') != std::string_view::npos) {
+        throw std::invalid_argument("unsupported number pattern");
+    }
+    return parsed;
+}
+
+// A non-negative number as decimal digits d0 d1 d2 ... with value 0.d0d1d2... x 10^(pointPosition).
+struct DecimalDigits {
+    std::string digits;
+    int pointPosition = 0;
+};
+
+// The number's 15-significant-digit decimal form, the precision a calculator shows.
+DecimalDigits SignificantForm(double magnitude) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.*e", SignificantDigits - 1, magnitude);
+    const std::string text = buffer;
+    DecimalDigits form;
+    form.digits.assign(1, text[0]);
+    form.digits.append(text, 2, SignificantDigits - 1);
+    form.pointPosition = std::stoi(text.substr(text.find('e') + 1)) + 1;
+    if (magnitude == 0) {
+        form.pointPosition = 1;
+    }
+    return form;
+}
+
+// Keeps the first `count` digits (padding with zeros), rounding half away from zero on the
+// first digit dropped. A carry out of the first digit adds a leading "1" and moves the point.
+DecimalDigits RoundToDigits(const DecimalDigits& form, int count) {
+    DecimalDigits rounded{std::string(static_cast<std::size_t>(count), '0'), form.pointPosition};
+    for (int i = 0; i < count && i < SignificantDigits; ++i) {
+        rounded.digits[static_cast<std::size_t>(i)] = form.digits[static_cast<std::size_t>(i)];
+    }
+    if (count >= SignificantDigits || form.digits[static_cast<std::size_t>(count)] < '5') {
+        return rounded;
+    }
+    for (int i = count - 1; i >= 0; --i) {
+        char& digit = rounded.digits[static_cast<std::size_t>(i)];
+        if (digit != '9') {
+            ++digit;
+            return rounded;
+        }
+        digit = '0';
+    }
+    rounded.digits.insert(rounded.digits.begin(), '1');
+    ++rounded.pointPosition;
+    return rounded;
+}
+
+bool IsAllZeros(const std::string& digits) {
+    return digits.find_first_not_of('0') == std::string::npos;
+}
+
+// "E", the exponent's sign always, at least two digits.
+std::string ExponentText(int exponent) {
+    std::string text = exponent < 0 ? "E-" : "E+";
+    const std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2) {
+        text += '0';
+    }
+    text.append(digits);
+    return text;
+}
+
+Text Scientific(const DecimalDigits& form, int decimals, char16_t separator, bool negative) {
+    DecimalDigits rounded = RoundToDigits(form, decimals + 1);
+    rounded.digits.resize(static_cast<std::size_t>(decimals + 1));
+    const bool zero = IsAllZeros(rounded.digits);
+    const int exponent = zero ? 0 : rounded.pointPosition - 1;
+    Text out = negative && !zero ? u"-" : u"";
+    out += static_cast<char16_t>(rounded.digits[0]);
+    if (decimals > 0) {
+        out += separator;
+        out.append(rounded.digits.begin() + 1, rounded.digits.end());
+    }
+    const std::string tail = ExponentText(exponent);
+    return out.append(tail.begin(), tail.end());
+}
+
+// Digits of |value| x 10^decimals rounded to an integer, at least decimals + 1 of them; a
+// number too small to reach the last decimal gives zeros.
+std::string ScaledDigits(const DecimalDigits& form, int decimals) {
+    const int kept = form.pointPosition + decimals;
+    const std::string rounded = kept < 0 ? std::string() : RoundToDigits(form, kept).digits;
+    const std::size_t minimumDigits = static_cast<std::size_t>(decimals) + 1;
+    if (rounded.size() >= minimumDigits) {
+        return rounded;
+    }
+    std::string padded(minimumDigits - rounded.size(), '0');
+    padded += rounded;
+    return padded;
+}
+
+Text Fixed(const DecimalDigits& form, int decimals, char16_t separator, bool negative) {
+    const std::string digits = ScaledDigits(form, decimals);
+    const bool zero = IsAllZeros(digits);
+    Text out = negative && !zero ? u"-" : u"";
+    const std::size_t integerDigits = digits.size() - static_cast<std::size_t>(decimals);
+    out.append(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(integerDigits));
+    if (decimals > 0) {
+        out += separator;
+        out.append(digits.begin() + static_cast<std::ptrdiff_t>(integerDigits), digits.end());
+    }
+    return out;
+}
+
+} // namespace
+
+Text Format(double value, std::string_view pattern, char16_t decimalSeparator) {
+    if (!std::isfinite(value)) {
+        throw RuntimeError(std::isnan(value) ? RuntimeErrorKind::InvalidOperation
+                                             : RuntimeErrorKind::Overflow);
+    }
+    const Pattern parsed = ParsePattern(pattern);
+    const DecimalDigits form = SignificantForm(std::fabs(value));
+    const bool negative = std::signbit(value);
+    return parsed.scientific ? Scientific(form, parsed.decimals, decimalSeparator, negative)
+                             : Fixed(form, parsed.decimals, decimalSeparator, negative);
 }

@@ -1,10 +1,19 @@
 #pragma once
 
-#include "core/color.h"
-#include "core/text.h"
-
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+// Window texts are UTF-16, as the toolkit stores them: field checks and length limits count
+// UTF-16 code units.
+using Text = std::u16string;
+
+struct Color {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Color&, const Color&) = default;
+};
 
 // Reads the longest leading number of a text after removing every blank, tab and line feed.
 // "." is the decimal separator, "E"/"e" the exponent letter; no number gives 0. A number

@@ -1,8 +1,8 @@
 #include "core/design_calculation.h"
 
 #include "core/conversions.h"
-#include "core/floating_point_faults.h"
-#include "core/refusal.h"
+#include "core/floating_point_environment.h"
+#include "core/handler_support.h"
 
 // Each computed value is stored, then a fault met in computing it (the first in the order its
 // formula is written) ends the calculation; whatever was written before stays. The plain copies
@@ -139,4 +139,14 @@ void CalculateDesign(Module1& m, Form1Operations& form1, char16_t decimalSeparat
     }
     ShowComponents(m, form1, decimalSeparator);
     WriteVerificationFields(m, form1, decimalSeparator);
+}
+
+void FillSampleData(Form1Operations& form1) {
+    // 15 V in, -25 V out at 11 kHz, 40 % inductor ripple, 60 mV output ripple, 0.1 A load.
+    form1.setText(TextBox::Text1, CStr(15));
+    form1.setText(TextBox::Text2, CStr(25));
+    form1.setText(TextBox::Text3, CStr(11));
+    form1.setText(TextBox::Text4, CStr(40));
+    form1.setText(TextBox::Text5, CStr(60));
+    form1.setText(TextBox::Text6, u"0.1");
 }

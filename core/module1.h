@@ -1,8 +1,10 @@
 #pragma once
 
-#include "core/text.h"
+#include "core/conversions.h"
+#include "core/handler_support.h"
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 // The converter variables shared by every handler of the tool, in one record. The application
@@ -50,3 +52,12 @@ struct Module1 {
     std::int16_t ErrFlag = 0; // verdict of the last field check: 1 rejected, 0 accepted
     Text FieldText;           // text of the verification field under check
 };
+
+// The step of a 32-bit loop counter: a counter already at the largest int32 has no next
+// value, and stepping it is an overflow, as in any loop that runs through that end value.
+inline std::int32_t NextCount(std::int32_t count) {
+    if (count == std::numeric_limits<std::int32_t>::max()) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+    return count + 1;
+}

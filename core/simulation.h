@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/simulation_observer.h"
-#include "core/waveform_drawing.h"
+#include "core/window_operations.h"
+
+#include <cstdint>
 
 // How a run of SimulateAndPlot ended.
 enum class PlotOutcome {
@@ -19,3 +20,96 @@ enum class PlotOutcome {
 // which at the largest N take tens of milliseconds each.
 PlotOutcome SimulateAndPlot(Module1& m, WaveformDrawing& drawing, MessageBox& messages,
                             SimulationObserver* observer);
+
+// Whether the period loop may finish early once the state entering a period repeats.
+enum class CycleShortcut {
+    Off, // every period computed: the straight-line reference
+    On   // periods that repeat a known cycle skipped; the arrays come out bit for bit the same
+};
+
+// How often a run pauses for its observer: about 0.5 ms of simulation, so that a window that
+// listens stays responsive even when one period lasts a few hundred milliseconds.
+inline constexpr std::int32_t StepsPerReport = 65536;
+
+// Computes dt, re-creates the four sample arrays with indices 0..N + 1 zero-filled and
+// simulates NI periods from a discharged converter; Iter ends at NI + 1.
+//
+// Periods longer than stepsPerReport (at least 1) run in stretches of that many steps, and the
+// arrays are filled that many samples at a time. observer (may be null) is told the
+// fraction done between stretches and after every stepsPerReport / N periods (at least one);
+// returns false when it stopped the run: within a period, Iter is that period and the steps
+// after the stop have not run; while the arrays are made, they are completed first.
+//
+// A floating-point fault is a RuntimeError: the first one met in statement order, as if every
+// statement stored its value and then checked it. A fault in dt comes before the arrays are
+// made; in the steps, it leaves Iter at its period, Idx at its step and the arrays as that
+// statement left them, the samples the period has not reached yet holding the period before's.
+// A run without fault leaves Idx as it was: the conduction check, which comes next, sets it.
+bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut,
+                     std::int32_t stepsPerReport = StepsPerReport);
+
+// The model has no discontinuous conduction: the inductor current of the last simulated period
+// must stay above zero at every sample 1..N. At the first sample that is not (NaN included) it
+// shows the message and returns false, with Idx left at that sample; else Idx ends at N + 1.
+bool CheckConduction(Module1& m, MessageBox& messages);
+
+// The state that enters a switching period: samples 1 of iL_t and Vo_t, compared bit for bit.
+struct PeriodState {
+    std::uint64_t iL = 0;
+    std::uint64_t Vo = 0;
+    friend bool operator==(const PeriodState&, const PeriodState&) = default;
+};
+
+PeriodState PeriodStateOf(double iL, double Vo);
+
+// Watches the states entering successive periods and tells when one repeats an earlier one:
+// from then on the periods repeat that cycle. A fixed point is found at once; longer cycles
+// with Brent's method, by comparing with a state kept at periods that double their distance.
+class CycleDetector {
+public:
+    // The number of periods after which the state entering `period` came back, or 0 while
+    // none has repeated. Periods are passed in increasing order.
+    std::int32_t cycleLength(const PeriodState& state, std::int32_t period);
+
+private:
+    PeriodState previous_;
+    std::int32_t previousPeriod_ = 0; // 0: no period seen yet
+    PeriodState kept_;
+    std::int32_t keptPeriod_ = 0;
+    std::int64_t keepSpan_ = 1; // wide enough to double past the last int32 period
+};
+
+// Tells a SimulationObserver how far a run is, about every stepsPerReport simulated steps:
+// after every so many short periods, and between stretches of that many steps within a long
+// period or while the sample arrays are made. No listener costs one test per call.
+//
+// The floating-point flags are cleared after the observer returns, its own arithmetic being no
+// fault of the simulation: whoever asks must have raised the simulation's faults before.
+class ProgressReport {
+public:
+    ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
+                   std::int32_t samplesPerPeriod, std::int32_t periods);
+
+    // The most steps to run between two questions within a period.
+    std::int32_t stepsPerReport() const;
+
+    // While the arrays are made, before any period: nothing is done yet. False when the
+    // observer asks to stop.
+    bool keepGoingBeforePeriods();
+
+    // Within period `period` (1 for the first), once its steps up to `step` have run.
+    bool keepGoingWithin(std::int32_t period, std::int32_t step);
+
+    // Called after each period with the number of periods done.
+    bool keepGoing(std::int32_t periodsDone);
+
+private:
+    bool report(double fractionDone);
+
+    SimulationObserver* observer_;
+    std::int32_t stepsPerReport_;
+    std::int32_t periodsPerReport_;
+    std::int32_t periodsToReport_;
+    double samplesPerPeriod_;
+    double periods_;
+};

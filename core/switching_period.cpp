@@ -1,8 +1,8 @@
 #include "core/switching_period.h"
 
 #include "core/conversions.h"
-#include "core/floating_point_faults.h"
-#include "core/runtime_error.h"
+#include "core/floating_point_environment.h"
+#include "core/handler_support.h"
 
 // The on and off steps carry the state of the step and the circuit constants in locals: the
 // recurrence then never waits for a value to travel through memory (a sample store could

@@ -1,13 +1,76 @@
 #include "core/verification.h"
 
 #include "core/conversions.h"
-#include "core/field_check.h"
-#include "core/refusal.h"
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "core/simulation.h"
-#include "core/verification_fields.h"
 
 #include <cmath>
+
+namespace {
+
+// Field lengths and positions are counted in 16-bit integers: a text this long cannot be
+// walked through.
+constexpr std::size_t UncountableLength = 32767;
+
+// Digits by code unit: a full-width or other script's digit is not a number character.
+bool IsNumberCharacter(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return true;
+    }
+    return c == u'e' || c == u'.' || c == u'E' || c == u'-' || c == u'+';
+}
+
+} // namespace
+
+void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
+    m.ErrFlag = 0;
+    if (fieldText == u"") {
+        messages.MsgBox(m.Msg);
+        m.ErrFlag = 1;
+        return;
+    }
+    if (fieldText.size() >= UncountableLength) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+    m.ErrFlag = 0;
+    // Only whether anything was rejected matters: one message however many characters are.
+    Text rejected;
+    for (const char16_t c : fieldText) {
+        if (!IsNumberCharacter(c)) {
+            rejected += c;
+        }
+    }
+    if (rejected.empty()) {
+        return;
+    }
+    messages.MsgBox(m.ErrMsg);
+    m.ErrFlag = 1;
+}
+
+const std::array<VerificationField, 9>& VerificationFields() {
+    static const std::array<VerificationField, 9> fields{{
+        {TextBox::Text7, u"la tensione di ingresso Vi"},
+        {TextBox::Text8, u"il valore del Duty Cycle in %"},
+        {TextBox::Text12, u"il valore della frequenza di commutazione f in kHz"},
+        {TextBox::Text9, u"il valore dell'induttanza in uH"},
+        {TextBox::Text10, u"il valore della capacità in uF"},
+        {TextBox::Text11, u"il valore della resistenza di carico RL in ohm"},
+        {TextBox::Text13, u"il numero dei campioni N"},
+        {TextBox::Text14, u"il numero dei periodi visualizzati NP"},
+        {TextBox::Text15, u"il numero delle iterazioni NI"},
+    }};
+    return fields;
+}
+
+Text EmptyFieldText(const VerificationField& field) {
+    return Text(u"Hai dimenticato di scrivere ") + field.subject;
+}
+
+Text MalformedFieldText(const VerificationField& field) {
+    return Text(u"Errore di inserimento dati per ") + field.subject +
+           u". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, "
+           u"anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
+}
 
 namespace {
 

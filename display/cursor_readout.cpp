@@ -1,8 +1,8 @@
 #include "display/cursor_readout.h"
 
 #include "core/conversions.h"
-#include "core/extremes.h"
-#include "core/runtime_error.h"
+#include "core/measurements.h"
+#include "core/handler_support.h"
 #include "display/trace_band.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/waveform_drawing.h"
+#include "core/window_operations.h"
 #include "display/plot_line.h"
 
 // The drawing half of a verification as the full segment stream: the frame, then every trace

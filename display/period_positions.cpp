@@ -1,6 +1,6 @@
 #include "display/period_positions.h"
 
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "display/trace_band.h"
 #include "display/trace_ys.h"
 

@@ -1,6 +1,6 @@
 #include "display/screen_waveform_drawing.h"
 
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "display/column_traces.h"
 #include "display/plot_frame.h"
 #include "display/reducing_sink.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/waveform_drawing.h"
+#include "core/window_operations.h"
 #include "display/plot_surface.h"
 
 // The drawing half of a verification for the screen. The frame is drawn exactly. The traces

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/color.h"
+#include "core/conversions.h"
 #include "core/module1.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "display/trace_segments.h"
 
-#include "core/next_count.h"
+#include "core/module1.h"
 #include "display/period_positions.h"
 #include "display/segment_x.h"
 #include "display/trace_band.h"

@@ -1,6 +1,6 @@
 #include "display/trace_ys.h"
 
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/text.h"
+#include "core/conversions.h"
 
 #include <string>
 

@@ -1,8 +1,7 @@
 #include "ui/converter_app.h"
 
 #include "core/design_calculation.h"
-#include "core/handler_guard.h"
-#include "core/sample_data.h"
+#include "core/handler_support.h"
 #include "core/verification.h"
 #include "ui/progress_observer.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "core/handler_support.h"
 
 // The handlers' messages on screen: a modal box with the text, an OK button only, no icon and
 // the application's title.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/form1_operations.h"
+#include "core/window_operations.h"
 
 #include <QWidget>
 #include <array>

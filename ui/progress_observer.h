@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/simulation_observer.h"
+#include "core/window_operations.h"
 
 #include <QElapsedTimer>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/waveform_window_operations.h"
+#include "core/window_operations.h"
 #include "display/cursor_readout.h"
 
 #include <QWidget>

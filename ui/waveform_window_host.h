@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/module1.h"
-#include "core/waveform_window_operations.h"
+#include "core/window_operations.h"
 #include "display/plot_surface.h"
 
 #include <QPointer>

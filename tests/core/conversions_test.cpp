@@ -1,5 +1,5 @@
 #include "core/conversions.h"
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>

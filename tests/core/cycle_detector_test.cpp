@@ -1,4 +1,4 @@
-#include "core/cycle_detector.h"
+#include "core/simulation.h"
 
 #include <gtest/gtest.h>
 

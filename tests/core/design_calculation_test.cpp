@@ -1,6 +1,5 @@
 #include "core/design_calculation.h"
-#include "core/runtime_error.h"
-#include "core/sample_data.h"
+#include "core/handler_support.h"
 #include "form1_recorder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
-#include "core/extremes.h"
-#include "core/period_simulation.h"
-#include "core/summary_values.h"
+#include "core/measurements.h"
+#include "core/simulation.h"
 #include "example_converter.h"
 #include "thrown_kind.h"
 

@@ -1,5 +1,5 @@
-#include "core/field_check.h"
-#include "core/runtime_error.h"
+#include "core/verification.h"
+#include "core/handler_support.h"
 #include "message_recorder.h"
 
 #include <gtest/gtest.h>

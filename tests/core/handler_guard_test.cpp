@@ -1,5 +1,4 @@
-#include "core/handler_guard.h"
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "message_recorder.h"
 
 #include <gtest/gtest.h>

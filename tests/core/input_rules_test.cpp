@@ -1,7 +1,6 @@
 // The rules a user meets when typing into the main window: which field speaks first when
 // several are wrong, the range of N, and how a decimal comma in a design field is taken.
 #include "core/design_calculation.h"
-#include "core/sample_data.h"
 #include "core/verification.h"
 #include "form1_recorder.h"
 #include "waveform_recorder.h"

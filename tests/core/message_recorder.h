@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "core/handler_support.h"
 #include "utf8.h"
 
 #include <string>

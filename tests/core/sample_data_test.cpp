@@ -1,4 +1,4 @@
-#include "core/sample_data.h"
+#include "core/design_calculation.h"
 #include "form1_recorder.h"
 
 #include <gtest/gtest.h>

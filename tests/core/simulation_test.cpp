@@ -1,5 +1,4 @@
 #include "core/conversions.h"
-#include "core/period_simulation.h"
 #include "core/simulation.h"
 #include "example_converter.h"
 #include "form1_recorder.h"

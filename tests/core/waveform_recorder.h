@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/waveform_drawing.h"
-#include "core/waveform_window_operations.h"
+#include "core/window_operations.h"
 #include "utf8.h"
 
 #include <string>

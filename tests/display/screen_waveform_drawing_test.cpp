@@ -1,5 +1,5 @@
 #include "column_extents.h"
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"

@@ -1,4 +1,4 @@
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 #include "display/exact_waveform_drawing.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"

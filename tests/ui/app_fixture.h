@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "core/handler_support.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"

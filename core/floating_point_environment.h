@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
 
 #include <optional>
 
@@ -42,3 +42,8 @@ Traced operator-(const Traced& a); // a sign change never faults
 // One statement: stores the computed value in its target, then, if computing it met a fault,
 // ends the computation with that fault as a RuntimeError.
 void StoreChecked(double& target, const Traced& computed);
+
+// On some x86 processors, SSE arithmetic slows to about half speed while the upper halves of
+// the AVX registers hold data that other code (the toolkit's drawing routines) left there.
+// Clears them before a long arithmetic loop; does nothing where there is no such state.
+void ClearUpperVectorState();

@@ -1,4 +1,4 @@
-#include "core/floating_point_faults.h"
+#include "core/floating_point_environment.h"
 
 #include <cfenv>
 
@@ -70,4 +70,13 @@ void StoreChecked(double& target, const Traced& computed) {
     if (computed.fault()) {
         throw RuntimeError(*computed.fault());
     }
+}
+
+void ClearUpperVectorState() {
+#if defined(__x86_64__) || defined(__i386__)
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx) {
+        asm volatile("vzeroupper");
+    }
+#endif
 }

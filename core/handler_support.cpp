@@ -1,4 +1,8 @@
-#include "core/runtime_error.h"
+#include "core/handler_support.h"
+
+#include "core/module1.h"
+
+#include <new>
 
 RuntimeError::RuntimeError(RuntimeErrorKind kind)
     : std::runtime_error("runtime error"), kind_(kind) {}
@@ -18,4 +22,20 @@ Text RuntimeErrorMessage(RuntimeErrorKind kind) {
         return u"Memoria insufficiente: riduci il numero dei campioni N.";
     }
     return u"Errore di calcolo.";
+}
+
+void RunGuarded(MessageBox& messages, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        messages.MsgBox(RuntimeErrorMessage(error.kind()));
+    } catch (const std::bad_alloc&) {
+        messages.MsgBox(RuntimeErrorMessage(RuntimeErrorKind::OutOfMemory));
+    }
+}
+
+bool Refuse(Module1& m, MessageBox& messages, const char16_t* message) {
+    m.Msg = message;
+    messages.MsgBox(m.Msg);
+    return false;
 }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/conversions.h"
+#include "core/handler_support.h"
+
+// The text boxes of the main window: design data Text1..Text6, verification data Text7..Text15.
+enum class TextBox {
+    Text1 = 1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    Text7,
+    Text8,
+    Text9,
+    Text10,
+    Text11,
+    Text12,
+    Text13,
+    Text14,
+    Text15
+};
+
+// The design result boxes of the main window.
+enum class ResultLabel { Label24, Label25, Label26, Label27, Label32 };
+
+// What the handlers of the main window do to it.
+class Form1Operations : public MessageBox {
+public:
+    virtual Text text(TextBox box) const = 0;
+    virtual void setText(TextBox box, const Text& text) = 0;
+    virtual void setForeColor(TextBox box, Color color) = 0;
+    virtual void setCaption(ResultLabel label, const Text& caption) = 0;
+};
+
+// The value boxes of the waveform window that show the simulated summary values.
+enum class SummaryLabel { Label2, Label5, Label8, Label9, Label16 };
+
+// What the verification does to the waveform window Form2.
+class WaveformWindowOperations {
+public:
+    virtual ~WaveformWindowOperations() = default;
+    // Makes Form2 exist, created hidden when it does not (an open window is used unchanged).
+    virtual void obtainForm2() = 0;
+    // Resets the plot box to its bare background, as assigning it the empty picture of the
+    // window's second picture box Picture2 does: whatever an earlier run drew is gone.
+    virtual void resetPlot() = 0;
+    virtual void setCaption(SummaryLabel label, const Text& caption) = 0;
+    // After a cancelled run: the five value boxes are emptied, since nothing was measured, and
+    // the plot says that the simulation was cancelled. The next run's plot reset removes it.
+    virtual void showCancelled() = 0;
+};
+
+struct Module1;
+
+// The drawing half of a verification run.
+class WaveformDrawing {
+public:
+    virtual ~WaveformDrawing() = default;
+    // Loads and shows Form2, then draws the plot frame (uses the shared counter Idx).
+    virtual void showAndDrawFrame(Module1& m) = 0;
+    // Draws the four traces of the last simulated period (uses Iter and Idx).
+    virtual void drawTraces(Module1& m) = 0;
+};
+
+// Watches a long simulation: told the fraction done at a bounded rate, it may stop the run.
+class SimulationObserver {
+public:
+    virtual ~SimulationObserver() = default;
+    // Returns false to stop the simulation.
+    virtual bool keepGoing(double fractionDone) = 0;
+};
