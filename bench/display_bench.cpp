@@ -3,9 +3,8 @@
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "display/exact_waveform_drawing.h"
-#include "display/reducing_sink.h"
 #include "display/screen_waveform_drawing.h"
-#include "display/trace_segments.h"
+#include "display/exact_drawing.h"
 #include "tests/core/example_converter.h"
 
 #include <benchmark/benchmark.h>

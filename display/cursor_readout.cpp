@@ -1,9 +1,9 @@
 #include "display/cursor_readout.h"
 
 #include "core/conversions.h"
-#include "core/measurements.h"
 #include "core/handler_support.h"
-#include "display/trace_band.h"
+#include "core/measurements.h"
+#include "display/trace_geometry.h"
 
 #include <algorithm>
 #include <array>

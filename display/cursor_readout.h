@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/module1.h"
 #include "core/conversions.h"
+#include "core/module1.h"
 
 #include <optional>
 

@@ -1,7 +1,6 @@
 #include "display/exact_waveform_drawing.h"
 
-#include "display/plot_frame.h"
-#include "display/trace_segments.h"
+#include "display/exact_drawing.h"
 
 void ExactWaveformDrawing::showAndDrawFrame(Module1& m) {
     DrawPlotFrame(m, sink_);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/window_operations.h"
-#include "display/plot_line.h"
+#include "display/plot_geometry.h"
 
 // The drawing half of a verification as the full segment stream: the frame, then every trace
 // segment, in drawing order, into one sink. There is no window to show. The reference that

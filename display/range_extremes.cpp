@@ -17,24 +17,6 @@ std::int32_t FirstEqual(const double* values, std::int32_t count, double v) {
 
 constexpr std::int32_t kLanes = 8;
 
-// Whether values[0 .. count - 1] are all finite. v - v is 0 for a finite v and NaN for an
-// infinite or NaN one, and a NaN stays in the sum it joins: sums kept in several lanes, side
-// by side and without branches, are all 0 exactly when every value is finite.
-bool AllFinite(const double* values, std::int32_t count) {
-    std::array<double, kLanes> sums{};
-    std::int32_t i = 0;
-    for (; i + kLanes <= count; i += kLanes) {
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
-            const double v = values[i + static_cast<std::int32_t>(lane)];
-            sums[lane] += v - v;
-        }
-    }
-    for (; i < count; ++i) {
-        sums[0] += values[i] - values[i];
-    }
-    return std::all_of(sums.begin(), sums.end(), [](double sum) { return sum == 0; });
-}
-
 // The extremes of the `count` values from index `first` on. The lowest and highest value are
 // found first, in several lanes that compare neighbouring values side by side without
 // branches, then the first index of each.
@@ -82,7 +64,7 @@ RangeExtremes::RangeExtremes(std::span<const double> values) : values_(values) {
     single.reserve(static_cast<std::size_t>(blocks));
     for (std::int32_t first = 0; first < size; first += kBlock) {
         const std::int32_t count = std::min(kBlock, size - first);
-        finite_ = finite_ && AllFinite(values.data() + first, count);
+        finite_ = finite_ && AllFinite(values.data() + first, static_cast<std::size_t>(count));
         single.push_back(ScanRun(values.data(), first, count));
     }
     // A run of 2^j blocks is two runs of 2^(j-1).

@@ -1,8 +1,30 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
+
+// Whether values[0 .. count - 1] are all finite. v - v is 0 for a finite v and NaN for an
+// infinite or NaN one, and a NaN stays in the sum it joins: sums kept in several lanes, side
+// by side and without branches, are all 0 exactly when every value is finite.
+template <typename Number> bool AllFinite(const Number* values, std::size_t count) {
+    constexpr std::size_t lanes = 8;
+    std::array<Number, lanes> sums{};
+    std::size_t i = 0;
+    for (; i + lanes <= count; i += lanes) {
+        for (std::size_t lane = 0; lane < lanes; ++lane) {
+            const Number v = values[i + lane];
+            sums[lane] += v - v;
+        }
+    }
+    for (; i < count; ++i) {
+        sums[0] += values[i] - values[i];
+    }
+    return std::all_of(sums.begin(), sums.end(), [](Number sum) { return sum == 0; });
+}
 
 // Where an array is lowest and highest over a run of its indices, and its values there.
 struct Extremes {

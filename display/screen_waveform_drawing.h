@@ -1,7 +1,108 @@
 #pragma once
 
+#include "core/module1.h"
 #include "core/window_operations.h"
-#include "display/plot_surface.h"
+#include "display/plot_geometry.h"
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// Reduces each trace's segment stream to what a plot box of a given pixel width can show, as
+// fast plotting libraries do: the segments of one colour that stay inside one pixel column
+// become the path through the column's first, lowest, highest and last points (at most three
+// segments), and a segment that crosses into another column is passed on unchanged. For every
+// trace and column the drawn vertical extent is that of the full stream, so no peak is lost,
+// while the output is bounded by the width. What is kept is the extent, not the ink: the
+// path's steps run diagonally inside the column, so the antialiased pixels they cover and
+// their shades differ somewhat from those of the full stream's many short segments. Each
+// segment runs left to right and the segments of one colour arrive left to right, as the
+// traces are drawn; a jump to a point in the same column (the gap between two displayed
+// periods) is joined inside the column.
+class ReducingSink final : public LineSink {
+public:
+    ReducingSink(LineSink& out, const PixelColumns& columns) : out_(out), columns_(columns) {}
+
+    void drawLine(const PlotLine& line) override {
+        // The traces take turns, one segment each, and nearly every segment continues its
+        // trace's path inside the same column: that case is settled here, without a call.
+        const std::size_t next = latest_ + 1 < traceCount_ ? latest_ + 1 : 0;
+        if (next < traceCount_) {
+            Trace& trace = traces_[next];
+            if (trace.colour == line.colour && trace.collecting &&
+                trace.last.at(line.x1, line.y1) && line.x2 < trace.columnEnd) {
+                latest_ = next;
+                add(trace, line.x2, line.y2);
+                return;
+            }
+        }
+        follow(line);
+    }
+
+    // Draws what the columns still being collected hold; call it when the stream has ended.
+    void flush();
+
+private:
+    struct Point {
+        float x = 0;
+        float y = 0;
+        // Bit for bit: consecutive segments of a trace share their end points exactly.
+        bool at(float otherX, float otherY) const {
+            return std::bit_cast<std::uint32_t>(x) == std::bit_cast<std::uint32_t>(otherX) &&
+                   std::bit_cast<std::uint32_t>(y) == std::bit_cast<std::uint32_t>(otherY);
+        }
+    };
+    struct Trace {
+        std::optional<Color> colour;
+        bool collecting = false;
+        int column = 0;
+        float columnEnd = 0; // the smallest x right of the column
+        Point first;
+        Point lowest;
+        Point highest;
+        Point last;
+    };
+
+    Trace& traceOf(const std::optional<Color>& colour);
+    void follow(const PlotLine& line);
+    void resume(Trace& trace, float x, float y);
+    void start(Trace& trace, int column, float x, float y);
+    static void add(Trace& trace, float x, float y) {
+        const Point point{x, y};
+        if (y < trace.lowest.y) {
+            trace.lowest = point;
+        }
+        if (y > trace.highest.y) {
+            trace.highest = point;
+        }
+        trace.last = point;
+    }
+    void close(Trace& trace);
+    void drawStep(const Trace& trace, const Point& from, const Point& to);
+
+    LineSink& out_;
+    PixelColumns columns_;
+    std::vector<Trace> traces_;
+    std::size_t latest_ = 0; // the trace of the latest segment
+    std::size_t traceCount_ = 0;
+};
+
+// The traces of a plot with far more segments than pixel columns, without computing every
+// segment. Every displayed period repeats the same samples, so for each trace a column needs
+// only the segment that enters it from the left, unchanged, and a path from its first sample
+// through its lowest and highest samples to its last one: the whole period's when it covers a
+// period or more, else those of the samples it covers, read from a range-extremes index of
+// the period's samples. The cost is one pass over the N samples of each trace to build the
+// index, then per column a binary search for its samples and a query of at most a few
+// hundred samples: about O(N + width × log(NP × N)), whatever NP × N is.
+// The result is meant for a ReducingSink of the same columns, which then draws, for every
+// trace and column, the same vertical extent as the full drawing would. Leaves Iter and Idx as
+// the full drawing does. When a mapping faults it draws nothing and returns false: the caller
+// then draws the full stream, so that the fault is met where it would be. Needs NP >= 1 and
+// N >= 2.
+bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);
 
 // The drawing half of a verification for the screen. The frame is drawn exactly. The traces
 // are drawn exactly when they have no more segments than the plot box has pixel columns.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "display/pixel_columns.h"
-#include "display/plot_line.h"
+#include "display/plot_geometry.h"
 
 #include <QFrame>
 #include <QPixmap>

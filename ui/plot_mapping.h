@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/pixel_columns.h"
+#include "display/plot_geometry.h"
 
 #include <QPointF>
 #include <QSizeF>

@@ -2,7 +2,7 @@
 
 #include "core/module1.h"
 #include "core/window_operations.h"
-#include "display/plot_surface.h"
+#include "display/plot_geometry.h"
 
 #include <QPointer>
 

@@ -2,8 +2,7 @@
 
 #include "core/module1.h"
 #include "display/exact_waveform_drawing.h"
-#include "display/plot_axis.h"
-#include "display/plot_line.h"
+#include "display/plot_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "display/column_traces.h"
+#include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/module1.h"
 #include "display/exact_waveform_drawing.h"
-#include "display/plot_surface.h"
+#include "display/plot_geometry.h"
 
 #include <cstddef>
 #include <ostream>

@@ -1,5 +1,4 @@
-#include "display/pixel_columns.h"
-#include "display/plot_axis.h"
+#include "display/plot_geometry.h"
 
 #include <gtest/gtest.h>
 

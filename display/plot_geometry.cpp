@@ -1,4 +1,4 @@
-#include "display/pixel_columns.h"
+#include "display/plot_geometry.h"
 
 #include <algorithm>
 #include <bit>

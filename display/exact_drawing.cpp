@@ -1,14 +1,27 @@
-#include "display/trace_segments.h"
+#include "display/exact_drawing.h"
 
 #include "core/module1.h"
-#include "display/period_positions.h"
-#include "display/segment_x.h"
-#include "display/trace_band.h"
+#include "display/trace_geometry.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <vector>
+
+void DrawPlotFrame(Module1& m, LineSink& sink) {
+    for (m.Idx = 20; m.Idx >= 1; --m.Idx) {
+        const auto y = static_cast<float>(5.0 * m.Idx);
+        sink.drawLine({0, y, 0.2f, y, std::nullopt});
+    }
+    for (m.Idx = 0; m.Idx <= 4; ++m.Idx) {
+        const auto x = static_cast<float>(25.0 * m.Idx);
+        sink.drawLine({x, 0, x, 0.5f, std::nullopt});
+    }
+    for (const TraceBand& band : TraceBands()) {
+        const auto y = static_cast<float>(band.zeroLine);
+        sink.drawLine({0, y, 100, y, band.colour});
+    }
+}
 
 namespace {
 

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "core/module1.h"
-#include "display/plot_line.h"
-#include "display/reducing_sink.h"
+#include "display/plot_geometry.h"
+#include "display/screen_waveform_drawing.h"
+
+// The plot frame: 20 ticks on the left edge (y = 100 down to 5), 5 ticks on the bottom edge
+// (x = 0 to 100), then the zero lines of the four trace bands across the whole width, in their
+// colours. Both tick loops count with the shared counter Idx, which ends at 5.
+void DrawPlotFrame(Module1& m, LineSink& sink);
 
 // The four traces of the last simulated period, repeated over NP displayed periods, every
 // segment in drawing order: for Iter = 1..NP and Idx = 1..N-1, the segments from sample Idx

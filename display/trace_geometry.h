@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/conversions.h"
+#include "core/module1.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Horizontal positions of the trace samples. The plot shows NP displayed periods side by
+// side, each periodWidth = 100 / NP wide; sample k of displayed period p lies at
+// PeriodStartX(p) + SampleOffsetX(k). All arguments are integers already converted to double.
+// A segment from sample k starts at PeriodStartX(p) + SampleOffsetX(k) and ends at
+// SampleOffsetX(k + 1) + PeriodStartX(p): the start of the next one, summed the other way
+// round, which is the same value, as addition is commutative.
+
+// The left end of displayed period p: (100 / NP) × (p - 1).
+inline double PeriodStartX(double periodWidth, double p) {
+    return periodWidth * (p - 1);
+}
+
+// How far into its period sample k lies: ((100 / NP) × k) / N, the same in every period.
+inline double SampleOffsetX(double periodWidth, double k, double n) {
+    return (periodWidth * k) / n;
+}
+
+// One trace's horizontal band of the plot: a sample is drawn at
+// y = (sample × factor) / scale + zeroLine, so the trace reaches `factor` above (or below)
+// its zero line at the largest magnitude `scale`.
+struct TraceBand {
+    std::vector<double> Module1::*samples;
+    double Module1::*scale;
+    double zeroLine;
+    double factor;
+    Color colour;
+};
+
+// The four bands in drawing order: inductor current, capacitor current, output voltage and
+// diode current. The diode current shares the inductor current's scale, so the two current
+// traces are drawn to one scale.
+const std::array<TraceBand, 4>& TraceBands();
+
+// The ys of one trace's samples, computed when asked from the samples themselves:
+// y = (sample × factor) / scale + zero line in double precision, in that order, rounded to
+// single precision. A trace whose scale is 0 never left 0 (its largest magnitude is 0): it
+// lies on its zero line instead of dividing 0 by 0. A y is not finite when its mapping
+// faulted (an overflow, an invalid operation, a y beyond the single range).
+inline float TraceY(double sample, double factor, double scale, double zeroLine) {
+    return static_cast<float>((sample * factor) / scale + zeroLine);
+}
+
+class TraceYs {
+public:
+    // The ys of band's samples 1..N of m, which must stay unchanged while they are read. An
+    // array without samples 1..N is an index error.
+    TraceYs(const Module1& m, const TraceBand& band);
+
+    float at(std::int32_t k) const;
+
+    // The ys of samples first .. first + count - 1, into out[0 .. count - 1].
+    void fill(std::int32_t first, std::int32_t count, float* out) const;
+
+    // Whether the ys of a run of samples are all finite, given whether the samples are and
+    // which of them are lowest and highest. Each step of the mapping is a correctly rounded
+    // operation, monotonic in the sample, so the ys lie between those of the two extreme
+    // samples; a NaN or infinite sample gives a y that is not finite, unless the scale is 0.
+    bool allFinite(bool samplesFinite, std::int32_t lowest, std::int32_t highest) const;
+
+private:
+    const double* samples_;
+    double factor_;
+    double scale_;
+    double zeroLine_;
+};
+
+// The RuntimeError of a mapping that gave a non-finite y: NaN from an invalid operation,
+// infinity from an overflow.
+[[noreturn]] void RaiseMappingFault(float y);
+
+// Where samples 1..N lie vertically within a displayed period: for each trace, their y
+// rounded to single precision. Every displayed period repeats the same samples, so each y is
+// computed once per drawing instead of once per period.
+// A y mapping that faults (an overflow, an invalid operation, a y beyond the single range) is
+// kept as a non-finite y and raised only when a segment reaches that sample, so the segments
+// before it are drawn as they would be. Arrays too short to hold samples 1..N are different:
+// they are an index error raised here, before any segment is drawn.
+class PeriodPositions {
+public:
+    // Positions for NP >= 1; with N below 2 no sample ends a segment and nothing is computed.
+    // An array without samples 1..N is an index error.
+    explicit PeriodPositions(const Module1& m);
+
+    // The y of sample k of one trace (band order); a faulted mapping is a RuntimeError. When
+    // no mapping faulted, which is known once, the samples are read without a test.
+    float y(std::size_t trace, std::int32_t k) const {
+        const float value = ys_[trace][static_cast<std::size_t>(k)];
+        if (!faultFree_ && !std::isfinite(value)) {
+            RaiseMappingFault(value);
+        }
+        return value;
+    }
+
+private:
+    void map(const Module1& m, std::size_t trace);
+
+    std::array<std::vector<float>, 4> ys_;
+    bool faultFree_ = true; // every y finite
+};
