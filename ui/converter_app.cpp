@@ -5,8 +5,22 @@
 #include "core/verification.h"
 #include "ui/progress_observer.h"
 
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <utility>
+
+void DialogMessageBox::MsgBox(const Text& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle),
+                    QString::fromStdU16String(text), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+// Qt gives the separator as a string; every locale's separator is a single UTF-16 unit.
+char16_t UserDecimalSeparator() {
+    return QLocale::system().decimalPoint().front().unicode();
+}
 
 ConverterApp::ConverterApp(MessageBox& messages, char16_t decimalSeparator)
     : messages_(messages), decimalSeparator_(decimalSeparator), form1_(messages),

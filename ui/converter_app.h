@@ -1,11 +1,25 @@
 #pragma once
 
+#include "core/handler_support.h"
 #include "core/module1.h"
 #include "display/screen_waveform_drawing.h"
 #include "ui/main_window.h"
-#include "ui/waveform_window_host.h"
+#include "ui/waveform_window.h"
 
 #include <vector>
+
+// The handlers' messages on screen: a modal box with the text, an OK button only, no icon and
+// the application's title.
+class DialogMessageBox : public MessageBox {
+public:
+    void MsgBox(const Text& text) override;
+};
+
+// The title of every message box.
+inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
+
+// The decimal separator of the user's locale, for the numbers the tool shows.
+char16_t UserDecimalSeparator();
 
 // The whole tool: the shared converter variables, the main window and, when a verification
 // has opened it, the waveform window. The three buttons of the main window run their

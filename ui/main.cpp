@@ -1,7 +1,5 @@
+#include "ui/controls.h"
 #include "ui/converter_app.h"
-#include "ui/dialog_message_box.h"
-#include "ui/user_locale.h"
-#include "ui/window_fonts.h"
 
 #include <QApplication>
 

@@ -1,16 +1,171 @@
 #include "ui/main_window.h"
 
-#include "ui/alarm_clock_icon.h"
 #include "ui/controls.h"
-#include "ui/light_face.h"
-#include "ui/main_window_layout.h"
-#include "ui/picture_box.h"
-#include "ui/schematic.h"
-#include "ui/twips.h"
+#include "ui/pictures.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <array>
+
+namespace {
+
+// Static texts: the title, the symbols and units beside each field, the section headings, the
+// legend of the symbols and the contact line. The Greek letters are shown as themselves.
+const std::array labels{
+    ControlLayout{"Label2", "Convertitore tipo inverter", 240, 120, 4815, 495, 18},
+    // Design data
+    ControlLayout{"Label1", "Progetto > dati:", 11280, 360, 2055, 255, 9.75},
+    ControlLayout{"Label3", "Vi", 10680, 720, 375, 375, 9.75},
+    ControlLayout{"Label4", "[V]", 13440, 720, 735, 375, 9.75, {}, "volt"},
+    ControlLayout{"Label5", "|Vo|", 10680, 1200, 495, 375, 9.75},
+    ControlLayout{"Label6", "[V]", 13440, 1200, 735, 375, 9.75, {}, "volt"},
+    ControlLayout{"Label7", "f", 10800, 1680, 255, 255, 9.75},
+    ControlLayout{"Label8", "[kHz]", 13440, 1680, 735, 255, 9.75, {}, "kilohertz"},
+    ControlLayout{"Label9", "Δ", 10320, 2160, 135, 255, 9.75, {}, "Delta"},
+    ControlLayout{"Label11", "iL/ILm", 10440, 2160, 735, 255, 9.75},
+    ControlLayout{"Label10", "[%]", 13440, 2160, 495, 375, 9.75, {}, "percento"},
+    ControlLayout{"Label12", "Δ", 10680, 2640, 255, 255, 9.75, {}, "Delta"},
+    ControlLayout{"Label13", "Vo", 10800, 2640, 375, 375, 9.75},
+    ControlLayout{"Label14", "[mV]", 13440, 2640, 615, 375, 9.75, {}, "millivolt"},
+    ControlLayout{"Label17", "|Io|", 10800, 3120, 375, 375, 9.75},
+    ControlLayout{"Label18", "[A]", 13440, 3120, 495, 375, 9.75, {}, "ampere"},
+    ControlLayout{"Label15", "Δ", 11280, 3720, 255, 255, 9.75, {}, "Delta"},
+    ControlLayout{"Label16", "iL= (0.3 ; 0.5 )*Io", 11400, 3720, 1695, 375, 9.75},
+    // Design results
+    ControlLayout{"Label19", "Progetto > Risultati:", 11280, 4080, 2175, 255, 9.75},
+    ControlLayout{"Label20", "L", 10800, 4440, 255, 255, 9.75},
+    ControlLayout{"Label21", "[uH]", 13440, 4440, 615, 375, 9.75, {}, "microhenry"},
+    ControlLayout{"Label22", "C", 10800, 4920, 375, 375, 9.75},
+    ControlLayout{"Label23", "[uF]", 13440, 4920, 495, 375, 9.75, {}, "microfarad"},
+    ControlLayout{"Label28", "IDP", 10800, 5400, 375, 255, 8.25},
+    ControlLayout{"Label29", "[A]", 13440, 5400, 375, 375, 9.75, {}, "ampere"},
+    ControlLayout{"Label31", "IDm", 10800, 5880, 375, 255, 8.25},
+    ControlLayout{"Label30", "[A]", 13440, 5880, 495, 375, 9.75, {}, "ampere"},
+    ControlLayout{"Label33", "Iim", 10800, 6360, 375, 255, 8.25},
+    ControlLayout{"Label34", "[A]", 13440, 6360, 495, 375, 9.75, {}, "ampere"},
+    // Verification data
+    ControlLayout{"Label35", "Verifica > dati:", 1800, 6000, 1575, 255, 8.25},
+    ControlLayout{"Label36", "Vi", 1440, 6480, 255, 255, 9.75},
+    ControlLayout{"Label37", "[V]", 3840, 6480, 375, 255, 9.75, {}, "volt"},
+    ControlLayout{"Label46", "f", 1440, 6960, 135, 255, 9.75},
+    ControlLayout{"Label47", "[kHz]", 3840, 6840, 735, 255, 9.75, {}, "kilohertz"},
+    ControlLayout{"Label38", "D", 1440, 7440, 255, 255, 8.25},
+    ControlLayout{"Label39", "[%]", 3840, 7320, 495, 375, 9.75, {}, "percento"},
+    ControlLayout{"Label40", "L", 1440, 8040, 255, 255, 9.75},
+    ControlLayout{"Label43", "[uH]", 3840, 7920, 615, 375, 9.75, {}, "microhenry"},
+    ControlLayout{"Label41", "C", 1440, 8640, 255, 255, 9.75},
+    ControlLayout{"Label44", "[uF]", 3840, 8520, 495, 375, 9.75, {}, "microfarad"},
+    ControlLayout{"Label42", "RL", 1440, 9120, 255, 255, 8.25},
+    ControlLayout{"Label45", "[Ω]", 3840, 9000, 375, 255, 12, {}, "ohm"},
+    ControlLayout{"Label48", "N", 5040, 6360, 255, 255, 8.25},
+    ControlLayout{"Label56", "Numero campioni", 7440, 6480, 1935, 255, 8.25},
+    ControlLayout{"Label49", "NP", 5040, 6840, 255, 255, 8.25},
+    ControlLayout{"Label57", "Numero periodi visualizzati", 7440, 6960, 2655, 255, 8.25},
+    ControlLayout{"Label64", "NI", 5040, 7320, 255, 255, 8.25},
+    ControlLayout{"Label65", "Numero iterazioni", 7440, 7320, 1695, 255, 8.25},
+    ControlLayout{"Label66", "Attendere!", 360, 9720, 1215, 255, 8.25},
+    // Legend of the symbols
+    ControlLayout{"Label50", "Vi = tensione continua in ingresso", 5040, 7800, 3375, 255, 8.25},
+    ControlLayout{"Label51", "|Vo| = valore asoluto della tensione continua desiderata in uscita",
+                  5040, 8160, 4095, 375, 8.25},
+    ControlLayout{"Label52", "f = frequenza di commutazione", 5040, 8640, 2775, 255, 8.25},
+    ControlLayout{"Label53", "DeltaiL = variazione di picco della corrente nell'induttore", 5040,
+                  9000, 5055, 255, 8.25},
+    ControlLayout{"Label54", "DeltaVo = variazione di picco della tensione in uscita", 5040, 9360,
+                  4815, 255, 8.25},
+    ControlLayout{"Label55", "Io = corrente continua in uscita", 5040, 9720, 2775, 255, 8.25},
+    ControlLayout{"Label58", "D = duty cycle = ton/(ton+toff) =| Vo|/(Vi + |Vo|)", 5040, 10080,
+                  5055, 255, 8.25},
+    ControlLayout{"Label59", "ton =  intervallo di tempo in cui l'interruttore è chiuso", 10320,
+                  7680, 5055, 255, 8.25},
+    ControlLayout{"Label60", "toff = intervallo di tempo in cui l'iterruttore è aperto", 10320,
+                  8040, 5175, 255, 8.25},
+    ControlLayout{"Label61", "IDP = corrente di picco nel diodo", 10320, 8400, 4815, 255, 8.25},
+    ControlLayout{"Label62", "IDm = corrente media nel diodo", 10320, 8760, 5415, 255, 8.25},
+    ControlLayout{"Label63", "Iim = corrente media, o continua,  in ingresso ", 10320, 9120, 4455,
+                  255, 8.25},
+    // Contact line: the tool's name and version in the window's regular default font
+    ControlLayout{"Label67", "Inverter " CONVERTER_VERSION, 13680, 9720, 1575, 285, 8.25, LightCyan,
+                  "Inverter, versione " CONVERTER_VERSION, false},
+};
+
+// The design results: empty until the design calculation writes them. Listed in the order of
+// ResultLabel.
+const std::array resultBoxes{
+    ControlLayout{"Label24", "", 11280, 4440, 2055, 375, 8.25, LightBlue,
+                  "L, induttanza calcolata, microhenry"},
+    ControlLayout{"Label25", "", 11280, 4920, 2055, 375, 8.25, LightBlue,
+                  "C, capacità calcolata, microfarad"},
+    ControlLayout{"Label26", "", 11280, 5400, 2055, 375, 8.25, LightBlue,
+                  "IDP, corrente di picco calcolata nel diodo, ampere"},
+    ControlLayout{"Label27", "", 11280, 5880, 2055, 375, 8.25, LightBlue,
+                  "IDm, corrente media calcolata nel diodo, ampere"},
+    ControlLayout{"Label32", "", 11280, 6360, 2055, 375, 8.25, LightBlue,
+                  "Iim, corrente media calcolata in ingresso, ampere"},
+};
+
+// Design data in light blue, verification data in light pink; three simulation counts start
+// with usable values so that a designed converter can be verified at once. Listed in the order
+// of their numbers.
+const std::array textBoxes{
+    ControlLayout{"Text1", "", 11280, 720, 2055, 375, 8.25, LightBlue,
+                  "Vi, tensione di ingresso, volt"},
+    ControlLayout{"Text2", "", 11280, 1200, 2055, 375, 8.25, LightBlue,
+                  "Vo, valore assoluto della tensione di uscita, volt"},
+    ControlLayout{"Text3", "", 11280, 1680, 2055, 375, 8.25, LightBlue,
+                  "f, frequenza di commutazione, kilohertz"},
+    ControlLayout{"Text4", "", 11280, 2160, 2055, 375, 8.25, LightBlue,
+                  "Delta iL su ILm, ondulazione della corrente nell'induttore, percento"},
+    ControlLayout{"Text5", "", 11280, 2640, 2055, 375, 8.25, LightBlue,
+                  "Delta Vo, ondulazione della tensione di uscita, millivolt"},
+    ControlLayout{"Text6", "", 11280, 3120, 2055, 375, 8.25, LightBlue,
+                  "Io, valore assoluto della corrente di uscita, ampere"},
+    ControlLayout{"Text7", "", 1800, 6360, 1935, 375, 8.25, LightPink,
+                  "Vi, tensione di ingresso da verificare, volt"},
+    ControlLayout{"Text8", "", 1800, 7320, 1935, 375, 8.25, LightPink, "D, duty cycle, percento"},
+    ControlLayout{"Text9", "", 1800, 7920, 1935, 375, 8.25, LightPink, "L, induttanza, microhenry"},
+    ControlLayout{"Text10", "", 1800, 8520, 1935, 375, 8.25, LightPink, "C, capacità, microfarad"},
+    ControlLayout{"Text11", "", 1800, 9000, 1935, 375, 8.25, LightPink,
+                  "RL, resistenza di carico, ohm"},
+    ControlLayout{"Text12", "", 1800, 6840, 1935, 375, 8.25, LightPink,
+                  "f, frequenza di commutazione da verificare, kilohertz"},
+    ControlLayout{"Text13", "1000", 5400, 6360, 1935, 375, 8.25, LightPink,
+                  "N, numero campioni per periodo"},
+    ControlLayout{"Text14", "10", 5400, 6840, 1935, 375, 8.25, LightPink,
+                  "NP, numero periodi visualizzati"},
+    ControlLayout{"Text15", "5000", 5400, 7320, 1935, 375, 8.25, LightPink,
+                  "NI, numero periodi simulati"},
+};
+
+// Listed in the order of their numbers.
+const std::array buttons{
+    ControlLayout{"Command1", "Calcola L , C , IDP, IDm , Iim", 10920, 6840, 2895, 495, 8.25,
+                  LightBlue, "Calcola L, C, IDP, IDm, Iim"},
+    ControlLayout{"Command2", "Grafici", 1800, 9600, 1935, 495, 8.25, LightPink},
+    ControlLayout{"Command3", "Dati Esempio", 13920, 3720, 1455, 495, 8.25, LightBlue},
+};
+
+const ControlLayout schematic{
+    "Picture1", "", 240, 720, 9615, 5175, 8.25, {}, "Schema del convertitore tipo inverter"};
+
+} // namespace
+
+std::span<const ControlLayout> MainWindowLabels() {
+    return labels;
+}
+std::span<const ControlLayout> MainWindowResultBoxes() {
+    return resultBoxes;
+}
+std::span<const ControlLayout> MainWindowTextBoxes() {
+    return textBoxes;
+}
+std::span<const ControlLayout> MainWindowButtons() {
+    return buttons;
+}
+const ControlLayout& MainWindowSchematic() {
+    return schematic;
+}
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/progress_observer.h"
 
-#include "ui/dialog_message_box.h"
+#include "ui/converter_app.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>

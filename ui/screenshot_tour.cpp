@@ -1,9 +1,7 @@
+#include "ui/controls.h"
 #include "ui/converter_app.h"
-#include "ui/dialog_message_box.h"
 #include "ui/plot_box.h"
-#include "ui/user_locale.h"
 #include "ui/waveform_window.h"
-#include "ui/window_fonts.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,11 +1,33 @@
 #pragma once
 
+#include "core/module1.h"
 #include "core/window_operations.h"
 #include "display/cursor_readout.h"
+#include "display/plot_geometry.h"
+#include "ui/controls.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <span>
+
+// An option button and the colour of its trace.
+struct OptionLayout {
+    ControlLayout control;
+    QRgb textColor;
+};
+
+// The controls of the waveform window Form2, grouped by the kind of widget that shows them.
+std::span<const ControlLayout> WaveformWindowLabels();
+std::span<const ControlLayout> WaveformWindowValueBoxes();
+std::span<const OptionLayout> WaveformWindowOptions();
+const ControlLayout& WaveformWindowPlot();
+const ControlLayout& WaveformWindowEmptyPicture();
+
+// Client area of Form2 in twips.
+inline constexpr int WaveformWindowWidth = 18555;
+inline constexpr int WaveformWindowHeight = 10005;
 
 class PlotBox;
 class QLabel;
@@ -42,4 +64,37 @@ private:
     PlotBox* plot_ = nullptr;
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
+};
+
+class WaveformWindow;
+
+// Keeps the waveform window Form2 for the verification: creates it hidden when a run first
+// needs it, reuses it while it is open, and forgets it when the user closes it, so that the
+// next run starts a fresh one. Pointer moves over its plot become cursor readouts.
+class WaveformWindowHost : public WaveformWindowOperations, public PlotSurface {
+public:
+    // The readout reads the shared variables `m` and writes numbers with `decimalSeparator`.
+    WaveformWindowHost(Module1& m, char16_t decimalSeparator);
+    ~WaveformWindowHost() override;
+    WaveformWindowHost(const WaveformWindowHost&) = delete;
+    WaveformWindowHost& operator=(const WaveformWindowHost&) = delete;
+
+    // The open window, or null when there is none.
+    WaveformWindow* window() const;
+
+    void obtainForm2() override;
+    void resetPlot() override;
+    void setCaption(SummaryLabel label, const Text& caption) override;
+    void showCancelled() override;
+
+    void showWindow() override;
+    void drawLine(const PlotLine& line) override;
+    PixelColumns columns() const override;
+
+private:
+    void readCursor(float x, float y, QPoint globalPosition);
+
+    Module1& m_;
+    char16_t decimalSeparator_;
+    QPointer<WaveformWindow> window_;
 };

@@ -1,6 +1,6 @@
 #include "offscreen_application.h"
 
-#include "ui/window_fonts.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 

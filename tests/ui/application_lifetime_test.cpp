@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/dialog_message_box.h"
+#include "ui/converter_app.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 #include "core/conversions.h"
-#include "ui/plot_mapping.h"
+#include "ui/plot_box.h"
 
 #include <QMouseEvent>
 #include <QToolTip>

@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/window_colors.h"
+#include "ui/controls.h"
 
 #include <QPalette>
 #include <algorithm>

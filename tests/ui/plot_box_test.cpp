@@ -1,6 +1,5 @@
 #include "ink.h"
 #include "ui/plot_box.h"
-#include "ui/plot_mapping.h"
 
 #include <QApplication>
 #include <QMouseEvent>

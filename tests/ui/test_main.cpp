@@ -1,4 +1,4 @@
-#include "ui/window_fonts.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

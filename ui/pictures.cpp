@@ -1,10 +1,43 @@
-#include "ui/schematic.h"
+#include "ui/pictures.h"
 
-#include "ui/window_fonts.h"
+#include "ui/controls.h"
 
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+// A dotted frame just inside `area`, drawn over the picture.
+void DrawFocusMark(QPainter& painter, const QRect& area, const QColor& color) {
+    painter.setPen(QPen(color, 2, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(area).adjusted(2, 2, -2, -2));
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    if (hasFocus()) {
+        DrawFocusMark(painter, contentsRect(), palette().color(QPalette::Highlight));
+    }
+}
 
 // The drawing follows the power path from left to right: the input source, the switch with
 // its PWM driver in the top wire, the inductor from the switch node to the return wire, the
@@ -188,4 +221,48 @@ QPixmap SchematicPixmap(qreal dpiScale, qreal devicePixelRatio) {
     painter.scale(dpiScale, dpiScale);
     PaintSchematic(painter);
     return pixmap;
+}
+
+namespace {
+
+// Drawn on a 32 x 32 grid and scaled to each icon size.
+constexpr int gridSize = 32;
+
+void PaintAlarmClock(QPainter& painter) {
+    const QColor red(210, 0, 0);
+    painter.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap));
+    // The two bells on top, partly hidden by the body.
+    painter.setBrush(red);
+    painter.drawEllipse(QPointF(8, 8), 5, 5);
+    painter.drawEllipse(QPointF(24, 8), 5, 5);
+    // The legs.
+    painter.drawLine(QPointF(9, 26), QPointF(5, 31));
+    painter.drawLine(QPointF(23, 26), QPointF(27, 31));
+    // The body and the dial.
+    painter.drawEllipse(QPointF(16, 18), 12, 12);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(16, 18), 8.5, 8.5);
+    // The hands at ten past twelve.
+    painter.drawLine(QPointF(16, 18), QPointF(16, 11));
+    painter.drawLine(QPointF(16, 18), QPointF(20.5, 20));
+}
+
+QPixmap AlarmClockPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(size) / gridSize, qreal(size) / gridSize);
+    PaintAlarmClock(painter);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon AlarmClockIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        icon.addPixmap(AlarmClockPixmap(size));
+    }
+    return icon;
 }
