@@ -1,11 +1,11 @@
-#include "bench/silent_messages.h"
 #include "core/handler_support.h"
 #include "core/module1.h"
 #include "core/simulation.h"
-#include "display/exact_waveform_drawing.h"
-#include "display/screen_waveform_drawing.h"
 #include "display/exact_drawing.h"
-#include "tests/core/example_converter.h"
+#include "display/screen_waveform_drawing.h"
+#include "test_support/exact_waveform_drawing.h"
+#include "test_support/example_converter.h"
+#include "test_support/recorders.h"
 
 #include <benchmark/benchmark.h>
 

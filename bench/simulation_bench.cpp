@@ -1,7 +1,7 @@
-#include "bench/silent_messages.h"
 #include "core/module1.h"
 #include "core/simulation.h"
-#include "tests/core/example_converter.h"
+#include "test_support/example_converter.h"
+#include "test_support/recorders.h"
 
 #include <benchmark/benchmark.h>
 

@@ -22,8 +22,8 @@ char16_t UserDecimalSeparator() {
     return QLocale::system().decimalPoint().front().unicode();
 }
 
-ConverterApp::ConverterApp(MessageBox& messages, char16_t decimalSeparator)
-    : messages_(messages), decimalSeparator_(decimalSeparator), form1_(messages),
+ConverterApp::ConverterApp(Module1& m, MessageBox& messages, char16_t decimalSeparator)
+    : messages_(messages), decimalSeparator_(decimalSeparator), m_(m), form1_(messages),
       form2_(m_, decimalSeparator), drawing_(form2_) {
     QObject::connect(&form1_.command1(), &QPushButton::clicked, &form1_,
                      [this] { handleClick(&ConverterApp::calculateDesign); });

@@ -21,18 +21,18 @@ inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
 // The decimal separator of the user's locale, for the numbers the tool shows.
 char16_t UserDecimalSeparator();
 
-// The whole tool: the shared converter variables, the main window and, when a verification
-// has opened it, the waveform window. The three buttons of the main window run their
+// The whole tool: the main window and, when a verification has opened it, the waveform window,
+// working on the shared converter variables. The three buttons of the main window run their
 // handlers; a runtime error stops the handler with one message and the tool goes on.
 class ConverterApp {
 public:
+    // `m` holds the shared variables for the life of the process (its owner keeps it);
     // `messages` shows every message box; `decimalSeparator` is the user's, used in the
     // numbers the tool shows (not in the texts it writes into the verification fields).
-    ConverterApp(MessageBox& messages, char16_t decimalSeparator);
+    ConverterApp(Module1& m, MessageBox& messages, char16_t decimalSeparator);
 
     MainWindow& form1() { return form1_; }
     WaveformWindowHost& form2() { return form2_; }
-    const Module1& variables() const { return m_; }
 
 private:
     using Handler = void (ConverterApp::*)();
@@ -47,7 +47,7 @@ private:
 
     MessageBox& messages_;
     char16_t decimalSeparator_;
-    Module1 m_;
+    Module1& m_;
     MainWindow form1_;
     WaveformWindowHost form2_;
     ScreenWaveformDrawing drawing_;

@@ -10,7 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     RegisterWindowFonts();
     DialogMessageBox messages;
-    ConverterApp app(messages, UserDecimalSeparator());
+    Module1 variables;
+    ConverterApp app(variables, messages, UserDecimalSeparator());
     app.form1().show();
     return QApplication::exec();
 }

@@ -69,7 +69,8 @@ int main(int argc, char* argv[]) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     DialogMessageBox messages;
-    ConverterApp app(messages, UserDecimalSeparator());
+    Module1 variables;
+    ConverterApp app(variables, messages, UserDecimalSeparator());
     app.form1().move(0, 0);
     app.form1().show();
     Pause(300);

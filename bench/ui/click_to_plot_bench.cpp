@@ -1,5 +1,5 @@
 #include "offscreen_application.h"
-#include "bench/silent_messages.h"
+#include "test_support/recorders.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"
@@ -18,7 +18,8 @@ namespace {
 void BM_ClickToPlot(benchmark::State& state) {
     EnsureOffscreenApplication();
     SilentMessages messages;
-    ConverterApp app(messages, u'.');
+    Module1 variables;
+    ConverterApp app(variables, messages, u'.');
     app.form1().command3().click();
     app.form1().command1().click();
     for (auto _ : state) {
@@ -67,7 +68,8 @@ private:
 void BM_LongestStallAtMostSamples(benchmark::State& state) {
     EnsureOffscreenApplication();
     SilentMessages messages;
-    ConverterApp app(messages, u'.');
+    Module1 variables;
+    ConverterApp app(variables, messages, u'.');
     app.form1().command3().click();
     app.form1().command1().click();
     app.form1().setText(TextBox::Text13, u"10000000");

@@ -1,5 +1,5 @@
 #include "offscreen_application.h"
-#include "bench/silent_messages.h"
+#include "test_support/recorders.h"
 #include "ui/main_window.h"
 
 #include <QApplication>

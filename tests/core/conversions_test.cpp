@@ -1,6 +1,6 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "utf8.h"
+#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

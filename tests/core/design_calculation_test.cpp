@@ -1,6 +1,6 @@
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
-#include "form1_recorder.h"
+#include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 

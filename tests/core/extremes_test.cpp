@@ -1,7 +1,7 @@
 #include "core/measurements.h"
 #include "core/simulation.h"
-#include "example_converter.h"
-#include "thrown_kind.h"
+#include "test_support/example_converter.h"
+#include "test_support/thrown_kind.h"
 
 #include <gtest/gtest.h>
 

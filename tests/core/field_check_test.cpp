@@ -1,6 +1,6 @@
-#include "core/verification.h"
 #include "core/handler_support.h"
-#include "message_recorder.h"
+#include "core/verification.h"
+#include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 
@@ -36,15 +36,15 @@ TEST_P(CheckNumberFieldTest, ClassifiesCharactersOneByOne) {
     switch (GetParam().verdict) {
     case Verdict::Accepted:
         EXPECT_EQ(m.ErrFlag, 0);
-        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_TRUE(messages.texts.empty());
         break;
     case Verdict::Empty:
         EXPECT_EQ(m.ErrFlag, 1);
-        EXPECT_EQ(messages.shown, std::vector<std::string>{"vuoto"});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"vuoto"});
         break;
     case Verdict::Malformed:
         EXPECT_EQ(m.ErrFlag, 1);
-        EXPECT_EQ(messages.shown, std::vector<std::string>{"malformato"});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{"malformato"});
         break;
     }
     EXPECT_EQ(m.Msg, u"vuoto");
@@ -86,7 +86,7 @@ TEST(CheckNumberFieldLengthTest, LongestCountableTextIsChecked) {
     EXPECT_EQ(m.ErrFlag, 0);
     CheckNumberField(m, Text(32765, u'7') + u"x", messages);
     EXPECT_EQ(m.ErrFlag, 1);
-    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.texts.size(), 1u);
 }
 
 TEST(CheckNumberFieldLengthTest, UncountableTextIsAnOverflowWithoutMessage) {
@@ -101,7 +101,7 @@ TEST(CheckNumberFieldLengthTest, UncountableTextIsAnOverflowWithoutMessage) {
             EXPECT_EQ(error.kind(), RuntimeErrorKind::Overflow);
         }
         EXPECT_EQ(m.ErrFlag, 0) << length;
-        EXPECT_TRUE(messages.shown.empty()) << length;
+        EXPECT_TRUE(messages.texts.empty()) << length;
     }
 }
 

@@ -1,5 +1,5 @@
 #include "core/handler_support.h"
-#include "message_recorder.h"
+#include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +21,14 @@ TEST(HandlerGuardTest, ReportsEachRuntimeErrorInOneItalianMessage) {
     for (const auto& [kind, message] : cases) {
         MessageRecorder messages;
         RunGuarded(messages, [kind] { throw RuntimeError(kind); });
-        EXPECT_EQ(messages.shown, std::vector<std::string>{message});
+        EXPECT_EQ(messages.texts, std::vector<std::string>{message});
     }
 }
 
 TEST(HandlerGuardTest, ExhaustedMemoryIsReportedAsSuch) {
     MessageRecorder messages;
     RunGuarded(messages, [] { throw std::bad_alloc(); });
-    EXPECT_EQ(messages.shown,
+    EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Memoria insufficiente: riduci il numero dei campioni N."});
 }
 
@@ -37,7 +37,7 @@ TEST(HandlerGuardTest, CompletedHandlerShowsNothing) {
     bool ran = false;
     RunGuarded(messages, [&ran] { ran = true; });
     EXPECT_TRUE(ran);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 } // namespace

@@ -2,8 +2,7 @@
 // several are wrong, the range of N, and how a decimal comma in a design field is taken.
 #include "core/design_calculation.h"
 #include "core/verification.h"
-#include "form1_recorder.h"
-#include "waveform_recorder.h"
+#include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 

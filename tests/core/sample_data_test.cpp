@@ -1,5 +1,5 @@
 #include "core/design_calculation.h"
-#include "form1_recorder.h"
+#include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 

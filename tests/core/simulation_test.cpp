@@ -1,9 +1,8 @@
 #include "core/conversions.h"
 #include "core/simulation.h"
-#include "example_converter.h"
-#include "form1_recorder.h"
-#include "thrown_kind.h"
-#include "waveform_recorder.h"
+#include "test_support/example_converter.h"
+#include "test_support/recorders.h"
+#include "test_support/thrown_kind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #include "core/verification.h"
-#include "form1_recorder.h"
-#include "thrown_kind.h"
-#include "waveform_recorder.h"
+#include "test_support/recorders.h"
+#include "test_support/thrown_kind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/module1.h"
-#include "display/exact_waveform_drawing.h"
 #include "display/plot_geometry.h"
+#include "test_support/exact_waveform_drawing.h"
 
 #include <algorithm>
 #include <cmath>

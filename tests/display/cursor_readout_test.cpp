@@ -1,5 +1,5 @@
 #include "display/cursor_readout.h"
-#include "utf8.h"
+#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/handler_support.h"
+#include "test_support/recorders.h"
+#include "test_support/utf8.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"
-#include "utf8.h"
 
 #include <QApplication>
 #include <QImage>
@@ -35,13 +36,6 @@ inline std::string NameOf(const QObject& object) {
     return object.objectName().toStdString();
 }
 
-// Stands in for the message box: keeps every text instead of waiting for a click.
-class MessageRecorder : public MessageBox {
-public:
-    std::vector<std::string> texts;
-    void MsgBox(const Text& text) override { texts.push_back(Utf8(text)); }
-};
-
 // The progress dialog of a running simulation, if one is shown.
 inline QProgressDialog* OpenProgressDialog() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -71,7 +65,8 @@ private:
 class AppTest : public testing::Test {
 protected:
     MessageRecorder messages;
-    ConverterApp app{messages, u','};
+    Module1 variables;
+    ConverterApp app{variables, messages, u','};
 
     // A missing window or control fails the test, which goes on with a blank stand-in instead
     // of crashing and taking every later test's result with it.

@@ -50,7 +50,7 @@ TEST_F(CursorTest, TheBottomStripKeepsTheSelectionAndItsFormula) {
     const int bottom = static_cast<int>(area().height()) - 1;
     moveTo(0, bottom);
     EXPECT_EQ(form2().selection(), TraceOption::Option1);
-    const double v = (double(yAt(bottom)) - 80) * app.variables().iLMax / 18;
+    const double v = (double(yAt(bottom)) - 80) * variables.iLMax / 18;
     EXPECT_EQ(
         form2().plot().toolTip(),
         QString::fromStdU16String(u"t= 0,00usec ; iL(t) = " + Format(v, "0.00E+00", u',') + u"A"));
@@ -82,7 +82,7 @@ TEST_F(CursorTest, TheToolTipCarriesTimeAndValueAndFollowsThePointer) {
         {150, lastRowAtOrAbove(80.0f) - 30, u"t= ", u"iL(t) = ", &Module1::iLMax, 80, u"A"},
         {450, lastRowAtOrAbove(25.0f) - 30, u"t= ", u"Vo(t) = ", &Module1::VoMax, 50, u"V"},
         {100, lastRowAtOrAbove(25.0f) + 40, u"t = ", u"id(t) = ", &Module1::idMax, 0.1, u"A"}};
-    const Module1& m = app.variables();
+    const Module1& m = variables;
     QString previous;
     for (const Case& c : cases) {
         const QPoint pointer = moveTo(c.column, c.row);

@@ -171,7 +171,7 @@ TEST_F(VerificationFlowTest, WhileALongRunGoesOnNoOtherClickGetsThrough) {
     click("Command2");
     watch.stop();
     EXPECT_EQ(pressesWhileRunning, 0) << "-1: the progress dialog never appeared";
-    EXPECT_LT(app.variables().Iter, 1000000) << "stopped by Annulla";
+    EXPECT_LT(variables.Iter, 1000000) << "stopped by Annulla";
     type("Text7", ""); // the next run is refused at once
     messages.texts.clear();
     UserClick(grafici);

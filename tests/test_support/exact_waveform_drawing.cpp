@@ -1,4 +1,4 @@
-#include "display/exact_waveform_drawing.h"
+#include "test_support/exact_waveform_drawing.h"
 
 #include "display/exact_drawing.h"
 

@@ -1,0 +1,2 @@
+// Must not compile from core: the display layer sits above it.
+#include "display/plot_geometry.h"

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/handler_support.h"
+#include "core/window_operations.h"
+#include "test_support/utf8.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Keeps the texts of the message boxes shown, in order, as UTF-8.
+class MessageRecorder : public MessageBox {
+public:
+    std::vector<std::string> texts;
+    void MsgBox(const Text& text) override { texts.push_back(Utf8(text)); }
+};
+
+// A stand-in for the main window: keeps the field texts and logs every operation in order,
+// e.g. "setText Text7 1.500E+01", "setForeColor Text7 0,0,255", "setCaption Label24 7.99E+03",
+// "MsgBox La frequenza ...". Reading a text is not logged.
+class Form1Recorder : public Form1Operations {
+public:
+    std::map<TextBox, Text> texts;
+    std::vector<std::string> calls;
+
+    Text text(TextBox box) const override {
+        const auto found = texts.find(box);
+        return found == texts.end() ? Text() : found->second;
+    }
+    void setText(TextBox box, const Text& text) override {
+        texts[box] = text;
+        calls.push_back("setText " + Name(box) + " " + Utf8(text));
+    }
+    void setForeColor(TextBox box, Color color) override {
+        calls.push_back("setForeColor " + Name(box) + " " + std::to_string(color.red) + "," +
+                        std::to_string(color.green) + "," + std::to_string(color.blue));
+    }
+    void setCaption(ResultLabel label, const Text& caption) override {
+        static const char* const names[] = {"Label24", "Label25", "Label26", "Label27", "Label32"};
+        calls.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
+                        Utf8(caption));
+    }
+    void MsgBox(const Text& text) override { calls.push_back("MsgBox " + Utf8(text)); }
+
+    void type(TextBox box, const std::string& utf8) { texts[box] = Utf16(utf8); }
+
+    static std::string Name(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
+};
+
+// A stand-in for the waveform window and its drawing half, logging into a shared call list
+// (e.g. a Form1Recorder's) so that the order across both windows shows: "obtainForm2",
+// "resetPlot", "showAndDrawFrame", "drawTraces", "setCaption Label2 2.13E+00".
+class WaveformRecorder : public WaveformWindowOperations, public WaveformDrawing {
+public:
+    explicit WaveformRecorder(std::vector<std::string>& calls) : calls_(calls) {}
+
+    void obtainForm2() override { calls_.push_back("obtainForm2"); }
+    void resetPlot() override { calls_.push_back("resetPlot"); }
+    void setCaption(SummaryLabel label, const Text& caption) override {
+        static const char* const names[] = {"Label2", "Label5", "Label8", "Label9", "Label16"};
+        calls_.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
+                         Utf8(caption));
+    }
+    void showCancelled() override { calls_.push_back("showCancelled"); }
+    void showAndDrawFrame(Module1&) override { calls_.push_back("showAndDrawFrame"); }
+    void drawTraces(Module1&) override { calls_.push_back("drawTraces"); }
+
+private:
+    std::vector<std::string>& calls_;
+};
+
+// Benchmarks measure the computation, not a person closing message boxes: should a message
+// come, it must not wait for a click.
+class SilentMessages : public MessageBox {
+public:
+    void MsgBox(const Text&) override {}
+};
