@@ -30,7 +30,8 @@ Text CStr(std::int16_t value);
 // Replaces the character at the 1-based position; the length is unchanged.
 void MidAssign(Text& text, int position, char16_t character);
 
-// The sixteen classic console colours; 0 is black, 9 light blue.
+// The sixteen colours of the numbered palette that field texts are coloured from; 0 is
+// black, 9 light blue (the colour of a value the design calculation wrote).
 Color QBColor(int index);
 
 // Each component is clamped to 0..255.

@@ -4,6 +4,7 @@
 #include "core/handler_support.h"
 #include "core/simulation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,7 +25,7 @@ bool IsNumberCharacter(char16_t c) {
 
 void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
     m.ErrFlag = 0;
-    if (fieldText == u"") {
+    if (fieldText.empty()) {
         messages.MsgBox(m.Msg);
         m.ErrFlag = 1;
         return;
@@ -32,15 +33,8 @@ void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
     if (fieldText.size() >= UncountableLength) {
         throw RuntimeError(RuntimeErrorKind::Overflow);
     }
-    m.ErrFlag = 0;
-    // Only whether anything was rejected matters: one message however many characters are.
-    Text rejected;
-    for (const char16_t c : fieldText) {
-        if (!IsNumberCharacter(c)) {
-            rejected += c;
-        }
-    }
-    if (rejected.empty()) {
+    // One message however many characters are rejected.
+    if (std::all_of(fieldText.begin(), fieldText.end(), IsNumberCharacter)) {
         return;
     }
     messages.MsgBox(m.ErrMsg);

@@ -96,7 +96,8 @@ QPalette LightFace() {
 
 namespace {
 
-// The longest text a one-line field holds, as in the classic text box.
+// The longest text a one-line field holds: one code unit short of the length at which the
+// field check can no longer count a text (an overflow), so typing can never get there.
 constexpr int maxTextLength = 32766;
 
 void SetBackground(QWidget& control, QPalette::ColorRole role, std::optional<QRgb> color) {
@@ -123,7 +124,7 @@ QLabel* NewLabel(QWidget& parent, const ControlLayout& layout) {
     return label;
 }
 
-// The layout's boxes were measured for another typeface: a label on the window's background
+// Some of the layout's boxes are tight for their text: a label on the window's background
 // whose text needs more room grows to the right and down from its place rather than cut the
 // text. Words still wrap at the box's width.
 void GrowToText(QLabel& label) {

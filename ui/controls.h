@@ -41,8 +41,8 @@ qreal DpiScale(const QPaintDevice& device);
 QSize TwipsSize(int width, int height, const QPaintDevice& device);
 QRect TwipsRect(int left, int top, int width, int height, const QPaintDevice& device);
 
-// The windows' typeface, Liberation Sans, ships with the tool: its widths match the narrow
-// sans-serif the layout was sized for, so every text keeps its place on any machine.
+// The windows' typeface, Liberation Sans, ships with the tool: every text of the layout fits
+// its box in it, so every text keeps its place on any machine.
 
 // Makes the shipped regular and bold faces available; call once after creating the
 // application and before building any window.
