@@ -1,0 +1,357 @@
+#include "core/csv_export.h"
+#include "core/simulation.h"
+#include "test_support/example_converter.h"
+#include "test_support/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
+#include <clocale>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <locale>
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Header = "k,t_s,iL_A,iC_A,Vo_V,id_A";
+constexpr std::int32_t RowsPerBlock = 65536;
+
+// A folder of its own under the system's temporary folder, removed with all it holds.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device random;
+        do {
+            path_ = fs::temp_directory_path() / ("csv_export_test_" + std::to_string(random()));
+        } while (!fs::create_directory(path_));
+    }
+    ~ScratchFolder() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+    std::vector<std::string> names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path_)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    fs::path path_;
+};
+
+std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return contents.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& contents) {
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+struct Row {
+    std::int64_t k = 0;
+    std::array<double, 5> numbers{}; // t_s, iL, iC, Vo, id
+};
+
+struct Table {
+    std::string header;
+    std::vector<Row> rows;
+};
+
+// Parses the file strictly: LF line ends, a final LF, exactly six fields per row, each read
+// whole by std::from_chars.
+Table ReadTable(const fs::path& path) {
+    const std::string text = Contents(path);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_TRUE(!text.empty() && text.back() == '\n');
+    std::istringstream lines(text);
+    Table table;
+    std::getline(lines, table.header);
+    for (std::string line; std::getline(lines, line);) {
+        Row row;
+        const char* const end = line.data() + line.size();
+        std::from_chars_result read = std::from_chars(line.data(), end, row.k);
+        std::size_t fields = 0;
+        while (fields < row.numbers.size() && read.ec == std::errc() && read.ptr != end &&
+               *read.ptr == ',') {
+            read = std::from_chars(read.ptr + 1, end, row.numbers[fields++]);
+        }
+        EXPECT_TRUE(fields == row.numbers.size() && read.ec == std::errc() && read.ptr == end)
+            << line;
+        table.rows.push_back(row);
+    }
+    return table;
+}
+
+bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+// Every row k holds sample k of the four arrays and k / (N f), bit for bit.
+void ExpectTableOf(const Module1& m, const Table& table) {
+    EXPECT_EQ(table.header, Header);
+    ASSERT_EQ(table.rows.size(), static_cast<std::size_t>(m.N));
+    for (std::int32_t k = 1; k <= m.N; ++k) {
+        const Row& row = table.rows[static_cast<std::size_t>(k - 1)];
+        const std::array<double, 5> expected{static_cast<double>(k) /
+                                                 (static_cast<double>(m.N) * m.f),
+                                             m.iL_t[k], m.iC_t[k], m.Vo_t[k], m.id_t[k]};
+        EXPECT_EQ(row.k, k);
+        for (std::size_t column = 0; column < expected.size(); ++column) {
+            EXPECT_TRUE(SameBits(row.numbers[column], expected[column]))
+                << "row " << k << " column " << column + 1 << ": " << row.numbers[column]
+                << " != " << expected[column];
+        }
+    }
+}
+
+// N samples per array that differ between arrays; indices 0 and N + 1 hold a marker that
+// must never reach the file.
+Module1 SyntheticPeriod(const std::vector<double>& samples) {
+    Module1 m = ExampleConverter();
+    m.N = static_cast<std::int32_t>(samples.size());
+    const auto withEnds = [](std::vector<double> values) {
+        values.insert(values.begin(), 7777);
+        values.push_back(7777);
+        return values;
+    };
+    std::vector<double> reversed(samples.rbegin(), samples.rend());
+    std::vector<double> negated;
+    for (double sample : samples) {
+        negated.push_back(-sample);
+    }
+    m.iL_t = withEnds(samples);
+    m.iC_t = withEnds(negated);
+    m.Vo_t = withEnds(reversed);
+    m.id_t = withEnds(std::vector<double>(samples.size(), 0.1));
+    return m;
+}
+
+Module1 ManySamples(std::int32_t N) {
+    std::vector<double> samples;
+    for (std::int32_t k = 1; k <= N; ++k) {
+        samples.push_back(1.5 + 1 / static_cast<double>(k));
+    }
+    return SyntheticPeriod(samples);
+}
+
+class RecordingObserver : public SimulationObserver {
+public:
+    std::vector<double> fractions;
+    std::size_t stopAtCall = std::numeric_limits<std::size_t>::max(); // 1 for the first call
+    bool keepGoing(double fraction) override {
+        fractions.push_back(fraction);
+        return fractions.size() < stopAtCall;
+    }
+};
+
+// Numbers with a decimal comma for both the C library and the C++ streams while it lives:
+// Italian where that locale is installed, and a comma facet in the global C++ locale always.
+class DecimalCommaLocale {
+public:
+    DecimalCommaLocale() : previousC_(std::setlocale(LC_ALL, nullptr)) {
+        struct Comma : std::numpunct<char> {
+            char do_decimal_point() const override { return ','; }
+        };
+        previousCpp_ = std::locale::global(std::locale(std::locale::classic(), new Comma));
+        if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr) {
+            std::setlocale(LC_ALL, "C.UTF-8");
+        }
+    }
+    ~DecimalCommaLocale() {
+        std::locale::global(previousCpp_);
+        std::setlocale(LC_ALL, previousC_.c_str());
+    }
+
+private:
+    std::string previousC_;
+    std::locale previousCpp_;
+};
+
+TEST(CsvExportTest, WorkedExampleReadsBackBitForBit) {
+    Module1 m = ExampleConverter();
+    ASSERT_TRUE(SimulatePeriods(m, nullptr, CycleShortcut::On));
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "forme.csv";
+    EXPECT_EQ(ExportLastPeriodCsv(m, target, nullptr).outcome, CsvExportOutcome::Written);
+    ExpectTableOf(m, ReadTable(target));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"forme.csv"});
+}
+
+TEST(CsvExportTest, AwkwardNumbersReadBackBitForBitUnderADecimalCommaLocale) {
+    const std::vector<double> awkward{
+        -0.0,
+        0.0,
+        std::numeric_limits<double>::denorm_min(),
+        -2.2250738585072014e-308, // the longest shortest form
+        std::numeric_limits<double>::min(),
+        1e308,
+        std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::lowest(),
+        0.1 + 0.2, // 17 significant digits
+        1.5912345678901234,
+        -25.397,
+        1e-7,
+        123456789012345680.0,
+    };
+    const Module1 m = SyntheticPeriod(awkward);
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "forme.csv";
+    {
+        DecimalCommaLocale comma;
+        ASSERT_EQ(ExportLastPeriodCsv(m, target, nullptr).outcome, CsvExportOutcome::Written);
+    }
+    ExpectTableOf(m, ReadTable(target));
+}
+
+TEST(CsvExportTest, ReplacesAnEarlierFileAndReportsEveryBlock) {
+    const Module1 m = ManySamples(2 * RowsPerBlock + 3);
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "forme.csv";
+    WriteFile(target, std::string(16'000'000, 'x'));
+    RecordingObserver observer;
+    EXPECT_EQ(ExportLastPeriodCsv(m, target, &observer).outcome, CsvExportOutcome::Written);
+    ExpectTableOf(m, ReadTable(target));
+    const double N = m.N;
+    EXPECT_EQ(observer.fractions, (std::vector<double>{RowsPerBlock / N, 2 * RowsPerBlock / N, 1}));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"forme.csv"});
+}
+
+struct CancelCase {
+    const char* name;
+    std::size_t stopAtCall;
+    bool earlierFile;
+};
+
+class CsvExportCancelTest : public testing::TestWithParam<CancelCase> {};
+
+void PrintTo(const CancelCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+TEST_P(CsvExportCancelTest, LeavesTheTargetAsItWas) {
+    const CancelCase& c = GetParam();
+    const Module1 m = ManySamples(2 * RowsPerBlock + 3);
+    ScratchFolder folder;
+    const fs::path target = folder.path() / "forme.csv";
+    const std::string earlier = "k,t_s\n1,2\n";
+    if (c.earlierFile) {
+        WriteFile(target, earlier);
+    }
+    RecordingObserver observer;
+    observer.stopAtCall = c.stopAtCall;
+    const CsvExportResult result = ExportLastPeriodCsv(m, target, &observer);
+    EXPECT_EQ(result.outcome, CsvExportOutcome::Cancelled);
+    EXPECT_TRUE(result.message.empty());
+    EXPECT_EQ(observer.fractions.size(), c.stopAtCall);
+    if (c.earlierFile) {
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"forme.csv"});
+        EXPECT_EQ(Contents(target), earlier);
+    } else {
+        EXPECT_EQ(folder.names(), std::vector<std::string>{});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CsvExportCancelTest,
+                         testing::Values(CancelCase{"FirstBlockNoEarlierFile", 1, false},
+                                         CancelCase{"FirstBlock", 1, true},
+                                         CancelCase{"LastBlock", 3, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FailureCase {
+    const char* name;
+    const char* target; // under the scratch folder
+    const char* reason; // the message's end after the file name; empty: the system's text
+    bool simulatedPeriod;
+};
+
+class CsvExportFailureTest : public testing::TestWithParam<FailureCase> {};
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+TEST_P(CsvExportFailureTest, NamesTheFileAndLeavesTheFolderAsItWas) {
+    const FailureCase& c = GetParam();
+    const Module1 m = c.simulatedPeriod ? ManySamples(10) : ExampleConverter();
+    ScratchFolder folder;
+    fs::create_directory(folder.path() / "cartella");
+    const fs::path target = folder.path() / c.target;
+    const CsvExportResult result = ExportLastPeriodCsv(m, target, nullptr);
+    EXPECT_EQ(result.outcome, CsvExportOutcome::Failed);
+    const std::string opening = "Impossibile scrivere il file \"" + target.string() + "\": ";
+    const std::string message = Utf8(result.message);
+    if (*c.reason != '\0') {
+        EXPECT_EQ(message, opening + c.reason);
+    } else {
+        EXPECT_EQ(message.substr(0, opening.size()), opening);
+        EXPECT_GT(message.size(), opening.size() + 1);
+    }
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"cartella"});
+    EXPECT_TRUE(fs::is_empty(folder.path() / "cartella"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvExportFailureTest,
+    testing::Values(FailureCase{"MissingFolder", "manca/forme.csv", "cartella inesistente.", true},
+                    FailureCase{"MissingFolderWithAccents", "già_tolta_🙂/forme à.csv",
+                                "cartella inesistente.", true},
+                    FailureCase{"TargetIsAFolder", "cartella", "", true},
+                    FailureCase{"NoSimulatedPeriod", "forme.csv",
+                                "non c'è un periodo simulato da esportare.", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StemCase {
+    const char* name;
+    double Vi, D, f, L, C, RL;
+    std::int32_t N;
+    const char* stem;
+};
+
+class ProposedFileStemTest : public testing::TestWithParam<StemCase> {};
+
+void PrintTo(const StemCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+TEST_P(ProposedFileStemTest, ReadsTheRunInEveryLocale) {
+    const StemCase& c = GetParam();
+    Module1 m;
+    m.Vi = c.Vi;
+    m.D = c.D;
+    m.f = c.f;
+    m.L = c.L;
+    m.C = c.C;
+    m.RL = c.RL;
+    m.N = c.N;
+    DecimalCommaLocale comma;
+    EXPECT_EQ(ProposedFileStem(m), c.stem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProposedFileStemTest,
+    testing::Values(StemCase{"WorkedExample", 15, 0.625, 11000, 0.0004, 0.00006, 25, 1000,
+                             "forme_d_onda_Vi15V_D62.5pct_f11kHz_L400uH_C60uF_RL25ohm_N1000"},
+                    StemCase{"FractionsAndLargeCounts", 3.3, 0.333333333, 250000, 0.0000047,
+                             0.00000022, 0.5, 10000000,
+                             "forme_d_onda_Vi3.3V_D33.3333pct_f250kHz_L4.7uH_C0.22uF_RL0.5ohm_"
+                             "N10000000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
