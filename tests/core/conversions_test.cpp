@@ -1,26 +1,22 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "test_support/named_case.h"
 #include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 #include <string>
 
 namespace {
 
-struct ValCase {
+struct ValCase : NamedCase {
     const char* text;
     double expected;
 };
 
 class ValTest : public testing::TestWithParam<ValCase> {};
-
-void PrintTo(const ValCase& c, std::ostream* out) {
-    *out << '"' << c.text << '"';
-}
 
 TEST_P(ValTest, ReadsTheLongestLeadingNumber) {
     EXPECT_EQ(Val(Utf16(GetParam().text)), GetParam().expected) << GetParam().text;
@@ -28,15 +24,22 @@ TEST_P(ValTest, ReadsTheLongestLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValTest,
-    testing::Values(ValCase{"", 0}, ValCase{"15", 15}, ValCase{"0.1", 0.1}, ValCase{"5E3", 5000},
-                    ValCase{"5e3", 5000}, ValCase{"1E-5", 1E-5}, ValCase{"1e+2", 100},
-                    ValCase{"1.2.3", 1.2}, ValCase{"1-2", 1}, ValCase{"--5", 0}, ValCase{"+5", 5},
-                    ValCase{"-12.5", -12.5}, ValCase{".5", 0.5}, ValCase{"5.", 5},
-                    ValCase{"12abc", 12}, ValCase{"15 V", 15}, ValCase{" 1 2 . 5 ", 12.5},
-                    ValCase{"\t1\n5", 15}, ValCase{"1,5", 1}, ValCase{"e", 0}, ValCase{"-", 0},
-                    ValCase{".", 0}, ValCase{"5E", 5}, ValCase{"5E+", 5}, ValCase{"5D3", 5},
-                    ValCase{"1E-400", 0}, ValCase{"\xEF\xBC\x93", 0},
-                    ValCase{"0.000001", 0.000001}));
+    testing::Values(ValCase{"Empty", "", 0}, ValCase{"Integer", "15", 15},
+                    ValCase{"Decimal", "0.1", 0.1}, ValCase{"Exponent", "5E3", 5000},
+                    ValCase{"SmallE", "5e3", 5000}, ValCase{"NegativeExponent", "1E-5", 1E-5},
+                    ValCase{"SignedExponent", "1e+2", 100}, ValCase{"SecondPoint", "1.2.3", 1.2},
+                    ValCase{"InnerMinus", "1-2", 1}, ValCase{"TwoMinusSigns", "--5", 0},
+                    ValCase{"PlusSign", "+5", 5}, ValCase{"Negative", "-12.5", -12.5},
+                    ValCase{"LeadingPoint", ".5", 0.5}, ValCase{"TrailingPoint", "5.", 5},
+                    ValCase{"Letters", "12abc", 12}, ValCase{"Unit", "15 V", 15},
+                    ValCase{"Blanks", " 1 2 . 5 ", 12.5}, ValCase{"TabAndNewLine", "\t1\n5", 15},
+                    ValCase{"Comma", "1,5", 1}, ValCase{"LoneE", "e", 0},
+                    ValCase{"LoneMinus", "-", 0}, ValCase{"LonePoint", ".", 0},
+                    ValCase{"EmptyExponent", "5E", 5}, ValCase{"SignedEmptyExponent", "5E+", 5},
+                    ValCase{"OtherExponentLetter", "5D3", 5}, ValCase{"Underflow", "1E-400", 0},
+                    ValCase{"FullWidthDigit", "\xEF\xBC\x93", 0},
+                    ValCase{"SixDecimals", "0.000001", 0.000001}),
+    ByCaseName());
 
 TEST(ValTest, NumberBeyondTheDoubleRangeIsAnOverflow) {
     for (const char* text : {"1E400", "-1E400", "1E99999999999999999999"}) {
@@ -104,7 +107,7 @@ TEST(ColorTest, ConsoleColoursAndRgb) {
     EXPECT_EQ(RGB(300, -4, 7), (Color{255, 0, 7}));
 }
 
-struct FormatCase {
+struct FormatCase : NamedCase {
     double value;
     const char* pattern;
     const char* point;
@@ -112,10 +115,6 @@ struct FormatCase {
 };
 
 class FormatTest : public testing::TestWithParam<FormatCase> {};
-
-void PrintTo(const FormatCase& c, std::ostream* out) {
-    *out << c.value << " " << c.pattern;
-}
 
 TEST_P(FormatTest, RoundsTheFifteenDigitFormHalfAwayFromZero) {
     const FormatCase& c = GetParam();
@@ -125,28 +124,33 @@ TEST_P(FormatTest, RoundsTheFifteenDigitFormHalfAwayFromZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatTest,
-    testing::Values(
-        FormatCase{1.125, "0.00E+00", "1.13E+00", "1,13E+00"},
-        FormatCase{0.285, "0.00", "0.29", "0,29"},
-        FormatCase{0, "0.00E+00", "0.00E+00", "0,00E+00"},
-        FormatCase{-0.0, "0.00E+00", "0.00E+00", "0,00E+00"},
-        FormatCase{-12, "0.00E+00", "-1.20E+01", "-1,20E+01"},
-        FormatCase{1E-100, "0.00E+00", "1.00E-100", "1,00E-100"},
-        FormatCase{1.5E300, "0.00E+00", "1.50E+300", "1,50E+300"},
-        FormatCase{7990.0639488409, "0.00E+00", "7.99E+03", "7,99E+03"},
-        FormatCase{7990.0639488409, "0.000E+00", "7.990E+03", "7,990E+03"},
-        FormatCase{62.5, "0.000E+00", "6.250E+01", "6,250E+01"},
-        FormatCase{9.995, "0.00E+00", "1.00E+01", "1,00E+01"},
-        FormatCase{0.99999, "0.00E+00", "1.00E+00", "1,00E+00"},
-        FormatCase{0.123, "0.00E+00", "1.23E-01", "1,23E-01"},
-        FormatCase{1.0 / 3.0, "0.00E+00", "3.33E-01", "3,33E-01"},
-        FormatCase{2.0 / 3.0, "0.00E+00", "6.67E-01", "6,67E-01"},
-        FormatCase{62.5, "0.00", "62.50", "62,50"}, FormatCase{0, "0.00", "0.00", "0,00"},
-        FormatCase{0.004, "0.00", "0.00", "0,00"}, FormatCase{0.005, "0.00", "0.01", "0,01"},
-        FormatCase{-0.001, "0.00", "0.00", "0,00"}, FormatCase{-2.345, "0.00", "-2.35", "-2,35"},
-        FormatCase{99.999, "0.00", "100.00", "100,00"},
-        FormatCase{1E20, "0.00", "100000000000000000000.00", "100000000000000000000,00"},
-        FormatCase{1136.3636363636363, "0.00", "1136.36", "1136,36"}));
+    testing::Values(FormatCase{"Half", 1.125, "0.00E+00", "1.13E+00", "1,13E+00"},
+                    FormatCase{"FixedHalfOfFifteenDigits", 0.285, "0.00", "0.29", "0,29"},
+                    FormatCase{"Zero", 0, "0.00E+00", "0.00E+00", "0,00E+00"},
+                    FormatCase{"NegativeZero", -0.0, "0.00E+00", "0.00E+00", "0,00E+00"},
+                    FormatCase{"Negative", -12, "0.00E+00", "-1.20E+01", "-1,20E+01"},
+                    FormatCase{"Tiny", 1E-100, "0.00E+00", "1.00E-100", "1,00E-100"},
+                    FormatCase{"Huge", 1.5E300, "0.00E+00", "1.50E+300", "1,50E+300"},
+                    FormatCase{"TwoDecimals", 7990.0639488409, "0.00E+00", "7.99E+03", "7,99E+03"},
+                    FormatCase{"ThreeDecimals", 7990.0639488409, "0.000E+00", "7.990E+03",
+                               "7,990E+03"},
+                    FormatCase{"TrailingZero", 62.5, "0.000E+00", "6.250E+01", "6,250E+01"},
+                    FormatCase{"CarryIntoTheExponent", 9.995, "0.00E+00", "1.00E+01", "1,00E+01"},
+                    FormatCase{"CarryToOne", 0.99999, "0.00E+00", "1.00E+00", "1,00E+00"},
+                    FormatCase{"BelowOne", 0.123, "0.00E+00", "1.23E-01", "1,23E-01"},
+                    FormatCase{"OneThird", 1.0 / 3.0, "0.00E+00", "3.33E-01", "3,33E-01"},
+                    FormatCase{"TwoThirds", 2.0 / 3.0, "0.00E+00", "6.67E-01", "6,67E-01"},
+                    FormatCase{"Fixed", 62.5, "0.00", "62.50", "62,50"},
+                    FormatCase{"FixedZero", 0, "0.00", "0.00", "0,00"},
+                    FormatCase{"FixedDown", 0.004, "0.00", "0.00", "0,00"},
+                    FormatCase{"FixedHalf", 0.005, "0.00", "0.01", "0,01"},
+                    FormatCase{"FixedNegativeToZero", -0.001, "0.00", "0.00", "0,00"},
+                    FormatCase{"FixedNegativeHalf", -2.345, "0.00", "-2.35", "-2,35"},
+                    FormatCase{"FixedCarry", 99.999, "0.00", "100.00", "100,00"},
+                    FormatCase{"FixedHuge", 1E20, "0.00", "100000000000000000000.00",
+                               "100000000000000000000,00"},
+                    FormatCase{"FixedTime", 1136.3636363636363, "0.00", "1136.36", "1136,36"}),
+    ByCaseName());
 
 TEST(FormatTest, NonFiniteValuesAreRuntimeErrors) {
     EXPECT_THROW(Format(std::numeric_limits<double>::infinity(), "0.00", u'.'), RuntimeError);

@@ -1,13 +1,13 @@
 #include "core/simulation.h"
+#include "test_support/named_case.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 
 namespace {
 
-struct CycleCase {
+struct CycleCase : NamedCase {
     std::int32_t start;  // first period of the cycle
     std::int32_t length; // periods per cycle
 };
@@ -19,10 +19,6 @@ PeriodState StateEntering(std::int32_t period, const CycleCase& c) {
 }
 
 class CycleDetectorTest : public testing::TestWithParam<CycleCase> {};
-
-void PrintTo(const CycleCase& c, std::ostream* out) {
-    *out << "from " << c.start << " every " << c.length;
-}
 
 TEST_P(CycleDetectorTest, FindsTheCycleLengthSoonAfterItStarts) {
     const CycleCase& c = GetParam();
@@ -42,9 +38,13 @@ TEST_P(CycleDetectorTest, FindsTheCycleLengthSoonAfterItStarts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, CycleDetectorTest,
-                         testing::Values(CycleCase{1, 1}, CycleCase{1054, 1}, CycleCase{1, 2},
-                                         CycleCase{1941, 17}, CycleCase{3, 116},
-                                         CycleCase{100, 5000}));
+                         testing::Values(CycleCase{"FixedFromTheStart", 1, 1},
+                                         CycleCase{"LateFixedPoint", 1054, 1},
+                                         CycleCase{"TwoFromTheStart", 1, 2},
+                                         CycleCase{"LateCycle17", 1941, 17},
+                                         CycleCase{"EarlyCycle116", 3, 116},
+                                         CycleCase{"CycleLongerThanItsStart", 100, 5000}),
+                         ByCaseName());
 
 TEST(CycleDetectorTest, StatesCompareBitForBit) {
     EXPECT_FALSE(PeriodStateOf(0.0, 1) == PeriodStateOf(-0.0, 1));

@@ -1,11 +1,11 @@
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
+#include "test_support/named_case.h"
 #include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 
 #include <cfenv>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -69,18 +69,12 @@ TEST_P(WorkedExampleTest, ShowsResultsAndFillsVerificationFieldsInLightBlue) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, WorkedExampleTest, testing::Values(u'.', u','));
 
-struct RefusalCase {
-    const char* name;
+struct RefusalCase : NamedCase {
     Typed typed; // over the worked example
     std::string message;
 };
 
 class RefusalTest : public testing::TestWithParam<RefusalCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const RefusalCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // A refusal shows one message and changes no label, field text or colour.
 TEST_P(RefusalTest, ShowsOneMessageAndTouchesNothingElse) {
@@ -153,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"CommaOnZero",
                     {{TextBox::Text1, "0,5"}},
                     "Errore di inserimento dati per la tensione di ingresso Vi" + CommaTail}),
-    [](const auto& info) { return info.param.name; });
+    ByCaseName());
 
 TEST(DesignCalculationTest, RefusedValueStaysStoredAndEarlierStepsKeepTheirs) {
     Form1Recorder form1;
@@ -191,19 +185,13 @@ TEST(DesignCalculationTest, VerificationCountsAreNeverTouched) {
     }
 }
 
-struct FaultCase {
-    const char* name;
+struct FaultCase : NamedCase {
     Typed typed;
     RuntimeErrorKind kind;
     std::size_t callsBeforeFault;
 };
 
 class ArithmeticFaultTest : public testing::TestWithParam<FaultCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // A fault ends the calculation where it stands: no message of its own, earlier writes stay.
 TEST_P(ArithmeticFaultTest, EndsTheCalculationWhereItStands) {
@@ -257,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{TextBox::Text1, "1.5E308"}, {TextBox::Text2, "1.5E308"}},
                   RuntimeErrorKind::Overflow,
                   0}),
-    [](const auto& info) { return info.param.name; });
+    ByCaseName());
 
 TEST(DesignCalculationTest, DutyCycleOfOneIsStoredBeforeTheFault) {
     Form1Recorder form1;

@@ -1,25 +1,20 @@
 #include "core/measurements.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
+#include "test_support/named_case.h"
 #include "test_support/thrown_kind.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace {
 
-struct FinderCase {
+struct FinderCase : NamedCase {
     std::vector<double> samples; // index 0 and N + 1 included
     double largest;
     double smallest;
 };
 
 class FinderTest : public testing::TestWithParam<FinderCase> {};
-
-void PrintTo(const FinderCase& c, std::ostream* out) {
-    *out << c.samples.size() - 2 << " samples";
-}
 
 // Every finder on its own array: magnitudes over samples 1..N only, Idx left at N + 1.
 TEST_P(FinderTest, MagnitudesOverSamples1ToN) {
@@ -41,11 +36,12 @@ TEST_P(FinderTest, MagnitudesOverSamples1ToN) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, FinderTest,
-                         testing::Values(FinderCase{{99, -3, 2, -0.5, 1, 99}, 3, 0.5},
-                                         FinderCase{{-99, -2, 2, -2, -99}, 2, 2},
-                                         FinderCase{{0, 4, 7, 1, 5, 0}, 7, 1},
-                                         FinderCase{{5, 0, 0, 0, 5}, 0, 0},
-                                         FinderCase{{0, -6, 0}, 6, 6}));
+                         testing::Values(FinderCase{"MixedSigns", {99, -3, 2, -0.5, 1, 99}, 3, 0.5},
+                                         FinderCase{"EqualMagnitudes", {-99, -2, 2, -2, -99}, 2, 2},
+                                         FinderCase{"AllPositive", {0, 4, 7, 1, 5, 0}, 7, 1},
+                                         FinderCase{"AllZero", {5, 0, 0, 0, 5}, 0, 0},
+                                         FinderCase{"OneSample", {0, -6, 0}, 6, 6}),
+                         ByCaseName());
 
 TEST(FinderTest, NoSampleLoopBelowOne) {
     Module1 m;

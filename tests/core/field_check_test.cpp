@@ -1,10 +1,10 @@
 #include "core/handler_support.h"
 #include "core/verification.h"
+#include "test_support/named_case.h"
 #include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,18 +12,12 @@ namespace {
 
 enum class Verdict { Accepted, Empty, Malformed };
 
-struct FieldCase {
-    const char* name;
+struct FieldCase : NamedCase {
     Text text;
     Verdict verdict;
 };
 
 class CheckNumberFieldTest : public testing::TestWithParam<FieldCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const FieldCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(CheckNumberFieldTest, ClassifiesCharactersOneByOne) {
     Module1 m;
@@ -77,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldCase{"ArabicIndicDigit", u"\u0663", Verdict::Malformed},
                     FieldCase{"SlashBelowZero", u"1/2", Verdict::Malformed},
                     FieldCase{"ColonAboveNine", u"1:2", Verdict::Malformed}),
-    [](const auto& info) { return info.param.name; });
+    ByCaseName());
 
 TEST(CheckNumberFieldLengthTest, LongestCountableTextIsChecked) {
     Module1 m;

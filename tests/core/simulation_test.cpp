@@ -1,6 +1,7 @@
 #include "core/conversions.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
+#include "test_support/named_case.h"
 #include "test_support/recorders.h"
 #include "test_support/thrown_kind.h"
 
@@ -13,7 +14,6 @@
 #include <cstring>
 #include <limits>
 #include <optional>
-#include <ostream>
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST(SimulationTest, ExampleLastPeriod) {
     EXPECT_NEAR(*high, -24.454, 0.0005);
 }
 
-struct SampleCase {
+struct SampleCase : NamedCase {
     std::int32_t N;
     double D;
     std::int32_t k;
@@ -79,10 +79,6 @@ struct SampleCase {
 };
 
 class ExactSampleTest : public testing::TestWithParam<SampleCase> {};
-
-void PrintTo(const SampleCase& c, std::ostream* out) {
-    *out << "N" << c.N << " D" << c.D << " k" << c.k;
-}
 
 // Bit-exact samples after 50 periods (the example: 5000), computed literally as the formulas
 // are written, one rounding per operation in their order.
@@ -96,30 +92,37 @@ TEST_P(ExactSampleTest, MatchesTheWrittenArithmetic) {
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, ExactSampleTest,
-    testing::Values(SampleCase{1000,
-                               0.625,
-                               1,
-                               {1.5912406650955022, -25.396963237474882, -0.57536213559650673,
-                                1.5912406650955022}},
-                    SampleCase{1000,
-                               0.625,
-                               625,
-                               {3.7185133923682345, -24.454402998031327, 0.97817611992084619, 0}},
-                    SampleCase{1000,
-                               0.625,
-                               626,
-                               {3.7185133923679619, -24.454402998031327, -2.740337272446709,
-                                3.7185133923679619}},
-                    SampleCase{1000, 0.625, 1001, {1.5854686279960142, -25.397834998286392, 0, 0}},
-                    SampleCase{10, 0.25, 3, {0.031989067905233259, -2.2792088644531239, 0, 0}},
-                    SampleCase{10, 0.25, 11, {-0.63898569395911109, -1.7198272749466337, 0, 0}},
-                    SampleCase{10,
-                               0.15,
-                               2,
-                               {-0.11239656394109501, -2.1655432444494527, 0.19901829371907312,
-                                -0.11239656394109501}}));
+    testing::Values(
+        SampleCase{
+            "Example1",
+            1000,
+            0.625,
+            1,
+            {1.5912406650955022, -25.396963237474882, -0.57536213559650673, 1.5912406650955022}},
+        SampleCase{"Example625",
+                   1000,
+                   0.625,
+                   625,
+                   {3.7185133923682345, -24.454402998031327, 0.97817611992084619, 0}},
+        SampleCase{
+            "Example626",
+            1000,
+            0.625,
+            626,
+            {3.7185133923679619, -24.454402998031327, -2.740337272446709, 3.7185133923679619}},
+        SampleCase{
+            "Example1001", 1000, 0.625, 1001, {1.5854686279960142, -25.397834998286392, 0, 0}},
+        SampleCase{"QuarterOn3", 10, 0.25, 3, {0.031989067905233259, -2.2792088644531239, 0, 0}},
+        SampleCase{"QuarterOn11", 10, 0.25, 11, {-0.63898569395911109, -1.7198272749466337, 0, 0}},
+        SampleCase{"FifteenPercentOn2",
+                   10,
+                   0.15,
+                   2,
+                   {-0.11239656394109501, -2.1655432444494527, 0.19901829371907312,
+                    -0.11239656394109501}}),
+    ByCaseName());
 
-struct LayoutCase {
+struct LayoutCase : NamedCase {
     std::int32_t N;
     double D;
     const char* iL;
@@ -130,11 +133,8 @@ struct LayoutCase {
 
 class SampleLayoutTest : public testing::TestWithParam<LayoutCase> {};
 
-void PrintTo(const LayoutCase& c, std::ostream* out) {
-    *out << "N" << c.N << " D" << c.D;
-}
-
-// Which samples a period writes depends on how N x D and N x D + 1 round.
+// Which samples a period writes depends on how N x D (the last on step) and N x D + 1 (the
+// first off step) round.
 TEST_P(SampleLayoutTest, SamplesLeftZero) {
     const LayoutCase& c = GetParam();
     Module1 m = Converter(c.N, c.D, 50);
@@ -145,14 +145,18 @@ TEST_P(SampleLayoutTest, SamplesLeftZero) {
     EXPECT_EQ(ZeroPattern(m, m.id_t), c.id);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rounding, SampleLayoutTest,
-    testing::Values(
-        LayoutCase{8, 0.625, "xxxxxxxx", "xxxxxxxx", "xxxxxxxx", "x0000xxx"}, // 5 on, off at 6
-        LayoutCase{10, 0.25, "xxxxxxxxxx", "xxxxxxxxxx", "xx0xxxxxxx", "x00xxxxxxx"},   // 2, 4
-        LayoutCase{10, 0.15, "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx"},   // 2, 2
-        LayoutCase{10, 0.04, "0000000000", "0000000000", "0000000000", "0000000000"},   // 0, 1
-        LayoutCase{10, 0.97, "xxxxxxxxxx", "0000000000", "0000000000", "0000000000"})); // 10
+INSTANTIATE_TEST_SUITE_P(Rounding, SampleLayoutTest,
+                         testing::Values(LayoutCase{"OnTo5OffFrom6", 8, 0.625, "xxxxxxxx",
+                                                    "xxxxxxxx", "xxxxxxxx", "x0000xxx"},
+                                         LayoutCase{"OnTo2OffFrom4", 10, 0.25, "xxxxxxxxxx",
+                                                    "xxxxxxxxxx", "xx0xxxxxxx", "x00xxxxxxx"},
+                                         LayoutCase{"OnTo2OffFrom2", 10, 0.15, "xxxxxxxxxx",
+                                                    "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx"},
+                                         LayoutCase{"NoOnStepOffFrom1", 10, 0.04, "0000000000",
+                                                    "0000000000", "0000000000", "0000000000"},
+                                         LayoutCase{"OnTo10NoOffStep", 10, 0.97, "xxxxxxxxxx",
+                                                    "0000000000", "0000000000", "0000000000"}),
+                         ByCaseName());
 
 // 2.5 samples on: sample 4 repeats sample 2, sample 3 keeps the last on step's rise. 1.5 on:
 // the off interval takes sample 2 over. 9.7 on: the inductor current only rises.
@@ -172,19 +176,13 @@ TEST(SimulationTest, RoundingOfTheSwitchOffSample) {
     EXPECT_EQ(m.iL_t[1], m.iL_t[10]);
 }
 
-struct RunCase {
-    const char* name;
+struct RunCase : NamedCase {
     Module1 m;
     std::vector<std::string> calls;
     std::int32_t idx;
 };
 
 class SimulateAndPlotTest : public testing::TestWithParam<RunCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const RunCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(SimulateAndPlotTest, StepsAndSharedCounter) {
     Module1 m = GetParam().m;
@@ -211,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, SimulateAndPlotTest,
                                          RunCase{"NoOnStep", Converter(10, 0.04, 20), Refused, 1},
                                          RunCase{"CurrentVanishesAtSample9",
                                                  Converter(20, 0.1, 1, 0.000004), Refused, 9}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ByCaseName());
 
 // The on-step rise (Vi dt) / L overflows, but with no on step it is never computed: the run is
 // an ordinary conduction failure, not an arithmetic fault.
@@ -241,7 +239,7 @@ TEST(SimulationTest, StoppedRunEndsAfterTheFrameWithoutMessage) {
     EXPECT_EQ(m.iLMax, 42);
 }
 
-struct RateCase {
+struct RateCase : NamedCase {
     std::int32_t N;
     std::int32_t NI;
     std::int32_t stepsPerReport;
@@ -249,10 +247,6 @@ struct RateCase {
 };
 
 class ObserverRateTest : public testing::TestWithParam<RateCase> {};
-
-void PrintTo(const RateCase& c, std::ostream* out) {
-    *out << "N" << c.N << " NI" << c.NI << " stretch" << c.stepsPerReport;
-}
 
 // About every stepsPerReport steps: after every so many short periods; between stretches of
 // that many steps of a long period's intervals (62.5 % on), or of samples while the arrays
@@ -268,28 +262,29 @@ TEST_P(ObserverRateTest, FractionsReported) {
 // 125001..200000.
 INSTANTIATE_TEST_SUITE_P(
     Periods, ObserverRateTest,
-    testing::Values(RateCase{100000, 3, StepsPerReport, {0, 1.0 / 3, 2.0 / 3, 1}},
-                    RateCase{1000, 200, StepsPerReport, {0.325, 0.65, 0.975}},
-                    RateCase{1000, 64, StepsPerReport, {}},
-                    RateCase{100, 1, 16, {0, 0, 0, 0, 0, 0, 0.16, 0.32, 0.48, 0.79, 0.95, 1}},
-                    RateCase{200000,
-                             2,
-                             StepsPerReport,
-                             {0, 0, 0, (65536 / 200000.0) / 2, (190536 / 200000.0) / 2, 0.5,
-                              (1 + 65536 / 200000.0) / 2, (1 + 190536 / 200000.0) / 2, 1}}));
+    testing::Values(
+        RateCase{"AfterEachPeriod", 100000, 3, StepsPerReport, {0, 1.0 / 3, 2.0 / 3, 1}},
+        RateCase{"AfterEvery65Periods", 1000, 200, StepsPerReport, {0.325, 0.65, 0.975}},
+        RateCase{"NoneWithin64Periods", 1000, 64, StepsPerReport, {}},
+        RateCase{"StretchesWithinAPeriod",
+                 100,
+                 1,
+                 16,
+                 {0, 0, 0, 0, 0, 0, 0.16, 0.32, 0.48, 0.79, 0.95, 1}},
+        RateCase{"StretchesWithinLongPeriods",
+                 200000,
+                 2,
+                 StepsPerReport,
+                 {0, 0, 0, (65536 / 200000.0) / 2, (190536 / 200000.0) / 2, 0.5,
+                  (1 + 65536 / 200000.0) / 2, (1 + 190536 / 200000.0) / 2, 1}}),
+    ByCaseName());
 
 // A run simulated in stretches of `stepsPerReport` steps.
-struct StretchCase {
-    const char* name;
+struct StretchCase : NamedCase {
     Module1 m;
     std::int32_t stepsPerReport;
     CycleShortcut shortcut;
 };
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const StretchCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class ObserverFractionTest : public testing::TestWithParam<StretchCase> {};
 
@@ -311,32 +306,37 @@ INSTANTIATE_TEST_SUITE_P(
         StretchCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1,
                     CycleShortcut::On},
         StretchCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, CycleShortcut::On}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ByCaseName());
 
-class StretchTest : public testing::TestWithParam<StretchCase> {};
+class BitIdentityTest : public testing::TestWithParam<StretchCase> {};
 
-// Whole intervals in one loop each (no stretch can be that long) against stretches, without
-// and with an observer.
-TEST_P(StretchTest, ArraysBitIdenticalToWholeIntervals) {
+// The straight-line run simulates every period, each interval in one loop (no stretch can be
+// that long), with no observer. Stretches, the cycle shortcut and an observer leave the arrays
+// bit for bit as it does.
+TEST_P(BitIdentityTest, ArraysBitIdenticalToTheStraightLineRun) {
     const StretchCase& c = GetParam();
-    Module1 whole = c.m;
-    ASSERT_TRUE(SimulatePeriods(whole, nullptr, c.shortcut, std::numeric_limits<int32_t>::max()));
+    Module1 straight = c.m;
+    ASSERT_TRUE(SimulatePeriods(straight, nullptr, CycleShortcut::Off,
+                                std::numeric_limits<int32_t>::max()));
     for (bool observed : {false, true}) {
         Module1 m = c.m;
         RecordingObserver observer;
         ASSERT_TRUE(
             SimulatePeriods(m, observed ? &observer : nullptr, c.shortcut, c.stepsPerReport));
-        EXPECT_EQ(m.Iter, whole.Iter);
-        EXPECT_TRUE(BitIdentical(m.iL_t, whole.iL_t)) << "observed " << observed;
-        EXPECT_TRUE(BitIdentical(m.Vo_t, whole.Vo_t)) << "observed " << observed;
-        EXPECT_TRUE(BitIdentical(m.iC_t, whole.iC_t)) << "observed " << observed;
-        EXPECT_TRUE(BitIdentical(m.id_t, whole.id_t)) << "observed " << observed;
+        EXPECT_EQ(m.Iter, straight.Iter);
+        EXPECT_TRUE(BitIdentical(m.iL_t, straight.iL_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.Vo_t, straight.Vo_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.iC_t, straight.iC_t)) << "observed " << observed;
+        EXPECT_TRUE(BitIdentical(m.id_t, straight.id_t)) << "observed " << observed;
     }
 }
 
-// The example has 625 on steps and 375 off steps (626..1000).
+// The example has 625 on steps and 375 off steps (626..1000); its state entering period 1055
+// repeats the one entering 1054: a fixed point. N 10 at 50 % settles into a cycle of 17
+// periods from period 1941 (found entering 2064), N 200 at 45 % into one of 41 from 1106
+// (found entering 2088).
 INSTANTIATE_TEST_SUITE_P(
-    Splits, StretchTest,
+    Runs, BitIdentityTest,
     testing::Values(
         StretchCase{"EveryStep", Converter(1000, 0.625, 20), 1, CycleShortcut::Off},
         StretchCase{"SevenSteps", Converter(1000, 0.625, 20), 7, CycleShortcut::Off},
@@ -349,21 +349,27 @@ INSTANTIATE_TEST_SUITE_P(
                     CycleShortcut::Off},
         StretchCase{"NoOffStep", Converter(10, 0.97, 3), 2, CycleShortcut::Off},
         StretchCase{"NoOnStep", Converter(10, 0.04, 5), 1, CycleShortcut::Off},
-        StretchCase{"Cycle17", Converter(10, 0.5, 3000), 3, CycleShortcut::On},
-        StretchCase{"LongPeriods", Converter(200000, 0.625, 2), StepsPerReport,
-                    CycleShortcut::Off}),
-    [](const auto& info) { return std::string(info.param.name); });
+        StretchCase{"Cycle17InStretchesOf3", Converter(10, 0.5, 3000), 3, CycleShortcut::On},
+        StretchCase{"LongPeriods", Converter(200000, 0.625, 2), StepsPerReport, CycleShortcut::Off},
+        StretchCase{"NoRepeatWithinNI", Converter(1000, 0.625, 1054), StepsPerReport,
+                    CycleShortcut::On},
+        StretchCase{"FixedPointAtLastPeriod", Converter(1000, 0.625, 1055), StepsPerReport,
+                    CycleShortcut::On},
+        StretchCase{"FixedPoint", Converter(1000, 0.625, 5000), StepsPerReport, CycleShortcut::On},
+        StretchCase{"Cycle17", Converter(10, 0.5, 3000), StepsPerReport, CycleShortcut::On},
+        StretchCase{"Cycle17AtLastPeriod", Converter(10, 0.5, 2064), StepsPerReport,
+                    CycleShortcut::On},
+        StretchCase{"Cycle17WholeCycles", Converter(10, 0.5, 2064 + 17 * 50), StepsPerReport,
+                    CycleShortcut::On},
+        StretchCase{"Cycle41", Converter(200, 0.45, 2500), StepsPerReport, CycleShortcut::On}),
+    ByCaseName());
 
-struct StopCase {
+struct StopCase : NamedCase {
     std::size_t stopAtCall;
     std::int32_t lastStep;
 };
 
 class StopWithinPeriodTest : public testing::TestWithParam<StopCase> {};
-
-void PrintTo(const StopCase& c, std::ostream* out) {
-    *out << "call" << c.stopAtCall;
-}
 
 // N 100 in stretches of 16: six calls while the arrays are made, then period 1 pauses after
 // on steps 16, 32, 48 and off steps 79, 95. No step runs after the stop, and the observer is
@@ -381,8 +387,11 @@ TEST_P(StopWithinPeriodTest, EndsAtTheStretch) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stretches, StopWithinPeriodTest,
-                         testing::Values(StopCase{7, 16}, StopCase{9, 48}, StopCase{10, 79},
-                                         StopCase{11, 95}));
+                         testing::Values(StopCase{"AfterOnStep16", 7, 16},
+                                         StopCase{"AfterOnStep48", 9, 48},
+                                         StopCase{"AfterOffStep79", 10, 79},
+                                         StopCase{"AfterOffStep95", 11, 95}),
+                         ByCaseName());
 
 // N 200000: the arrays take three calls to make, the fourth comes after on step 65536.
 TEST(SimulationTest, StopWithinALongPeriodEndsAfterTheFrameWithoutMessage) {
@@ -551,19 +560,13 @@ ReferenceStop StatementByStatement(const Module1& m) {
     return r;
 }
 
-struct FirstFaultCase {
-    const char* name;
+struct FirstFaultCase : NamedCase {
     Module1 m;
     std::int32_t stepsPerReport;
     RuntimeErrorKind fault;
     std::int32_t Iter;
     std::int32_t Idx;
 };
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const FirstFaultCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 Module1 WithCircuit(Module1 m, double Vi, double L, double C, double RL) {
     m.Vi = Vi;
@@ -630,51 +633,13 @@ INSTANTIATE_TEST_SUITE_P(
                     FirstFaultCase{"CurrentOverflowsAfterStretchesThatPassed",
                                    WithCircuit(ExampleConverter(), 1E300, 5E-14, 0.00006, 25), 16,
                                    RuntimeErrorKind::Overflow, 1, 99}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ByCaseName());
 
 TEST(SimulationTest, PeriodCounterCannotStepPastInt32) {
     Module1 m = Converter(1000, 0.625, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
               RuntimeErrorKind::Overflow);
 }
-
-struct ShortcutCase {
-    const char* name;
-    Module1 m;
-};
-
-class CycleShortcutTest : public testing::TestWithParam<ShortcutCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const ShortcutCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-TEST_P(CycleShortcutTest, ArraysBitIdenticalToEveryPeriodRun) {
-    Module1 full = GetParam().m;
-    Module1 shortcut = GetParam().m;
-    SimulatePeriods(full, nullptr, CycleShortcut::Off);
-    SimulatePeriods(shortcut, nullptr, CycleShortcut::On);
-    EXPECT_EQ(shortcut.Iter, full.Iter);
-    EXPECT_TRUE(BitIdentical(shortcut.iL_t, full.iL_t));
-    EXPECT_TRUE(BitIdentical(shortcut.Vo_t, full.Vo_t));
-    EXPECT_TRUE(BitIdentical(shortcut.iC_t, full.iC_t));
-    EXPECT_TRUE(BitIdentical(shortcut.id_t, full.id_t));
-}
-
-// The example's state entering period 1055 repeats the one entering 1054: a fixed point. N 10
-// at 50 % settles into a cycle of 17 periods from period 1941 (found entering 2064), N 200 at
-// 45 % into one of 41 from 1106 (found entering 2088).
-INSTANTIATE_TEST_SUITE_P(
-    Runs, CycleShortcutTest,
-    testing::Values(ShortcutCase{"NoRepeatWithinNI", Converter(1000, 0.625, 1054)},
-                    ShortcutCase{"FixedPointAtLastPeriod", Converter(1000, 0.625, 1055)},
-                    ShortcutCase{"FixedPoint", Converter(1000, 0.625, 5000)},
-                    ShortcutCase{"Cycle17", Converter(10, 0.5, 3000)},
-                    ShortcutCase{"Cycle17AtLastPeriod", Converter(10, 0.5, 2064)},
-                    ShortcutCase{"Cycle17WholeCycles", Converter(10, 0.5, 2064 + 17 * 50)},
-                    ShortcutCase{"Cycle41", Converter(200, 0.45, 2500)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SimulationTest, ShortcutRunsFewerPeriods) {
     for (Module1 m : {Converter(1000, 0.625, 5000), Converter(10, 0.5, 20000)}) {

@@ -1,4 +1,5 @@
 #include "core/verification.h"
+#include "test_support/named_case.h"
 #include "test_support/recorders.h"
 #include "test_support/thrown_kind.h"
 
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ostream>
 
 namespace {
 
@@ -60,19 +60,13 @@ const char* const Blacks[] = {"setForeColor Text7 0,0,0",  "setForeColor Text8 0
                               "setForeColor Text12 0,0,0", "setForeColor Text9 0,0,0",
                               "setForeColor Text10 0,0,0", "setForeColor Text11 0,0,0"};
 
-struct StopCase {
-    const char* name;
+struct StopCase : NamedCase {
     Fields changes;
     int stored; // how many of the nine values were stored before the stop
     Calls last; // the calls after the fields turned black
 };
 
 class VerificationStopTest : public testing::TestWithParam<StopCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const StopCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(VerificationStopTest, FieldsVariablesAndWindow) {
     const StopCase& c = GetParam();
@@ -169,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                  7,
                  {"MsgBox Il numero dei campioni N deve essere compreso tra 1 e 10000000!"}},
         StopCase{"NotConducting", {{TextBox::Text8, "30"}}, 9, NotConducting}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ByCaseName());
 
 TEST(VerificationTest, RuleBrokenLeavesTheLastCheckedFieldAndTheRuleMessage) {
     VerificationRun run(ExampleFields({{TextBox::Text8, "0"}}));
@@ -211,8 +205,7 @@ TEST(VerificationTest, ValuesOutOfRangeAreRuntimeErrors) {
     }
 }
 
-struct FaultCase {
-    const char* name;
+struct FaultCase : NamedCase {
     Fields changes;
     RuntimeErrorKind fault;
     std::int32_t Iter;
@@ -220,11 +213,6 @@ struct FaultCase {
 };
 
 class VerificationFaultTest : public testing::TestWithParam<FaultCase> {};
-
-// Cases are listed by name, not as bytes.
-void PrintTo(const FaultCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 // The runtime error names the first fault of the simulation in statement order, though later
 // steps of the same stretch raise others, and ends the run after the frame.
@@ -254,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, VerificationFaultTest,
                                                    RuntimeErrorKind::InvalidOperation,
                                                    1,
                                                    1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ByCaseName());
 
 // Each field alone empty, then malformed: its own message, in its words.
 TEST(VerificationTest, EachFieldShowsItsOwnMessages) {
