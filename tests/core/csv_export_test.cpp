@@ -1,6 +1,7 @@
 #include "core/csv_export.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
+#include "test_support/named_case.h"
 #include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 #include <fstream>
 #include <limits>
 #include <locale>
-#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -233,17 +233,12 @@ TEST(CsvExportTest, ReplacesAnEarlierFileAndReportsEveryBlock) {
     EXPECT_EQ(folder.names(), std::vector<std::string>{"forme.csv"});
 }
 
-struct CancelCase {
-    const char* name;
+struct CancelCase : NamedCase {
     std::size_t stopAtCall;
     bool earlierFile;
 };
 
 class CsvExportCancelTest : public testing::TestWithParam<CancelCase> {};
-
-void PrintTo(const CancelCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(CsvExportCancelTest, LeavesTheTargetAsItWas) {
     const CancelCase& c = GetParam();
@@ -272,20 +267,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, CsvExportCancelTest,
                          testing::Values(CancelCase{"FirstBlockNoEarlierFile", 1, false},
                                          CancelCase{"FirstBlock", 1, true},
                                          CancelCase{"LastBlock", 3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ByCaseName());
 
-struct FailureCase {
-    const char* name;
+struct FailureCase : NamedCase {
     const char* target; // under the scratch folder
     const char* reason; // the message's end after the file name; empty: the system's text
     bool simulatedPeriod;
 };
 
 class CsvExportFailureTest : public testing::TestWithParam<FailureCase> {};
-
-void PrintTo(const FailureCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(CsvExportFailureTest, NamesTheFileAndLeavesTheFolderAsItWas) {
     const FailureCase& c = GetParam();
@@ -315,20 +305,15 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"TargetIsAFolder", "cartella", "", true},
                     FailureCase{"NoSimulatedPeriod", "forme.csv",
                                 "non c'è un periodo simulato da esportare.", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ByCaseName());
 
-struct StemCase {
-    const char* name;
+struct StemCase : NamedCase {
     double Vi, D, f, L, C, RL;
     std::int32_t N;
     const char* stem;
 };
 
 class ProposedFileStemTest : public testing::TestWithParam<StemCase> {};
-
-void PrintTo(const StemCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 TEST_P(ProposedFileStemTest, ReadsTheRunInEveryLocale) {
     const StemCase& c = GetParam();
@@ -352,6 +337,6 @@ INSTANTIATE_TEST_SUITE_P(
                              0.00000022, 0.5, 10000000,
                              "forme_d_onda_Vi3.3V_D33.3333pct_f250kHz_L4.7uH_C0.22uF_RL0.5ohm_"
                              "N10000000"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ByCaseName());
 
 } // namespace
