@@ -1,0 +1,291 @@
+#include "display/measuring_cursors.h"
+
+#include "core/conversions.h"
+#include "core/handler_support.h"
+#include "display/trace_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr std::int32_t kBlock = 256; // samples per block of the running sums
+
+// The TraceBands() index of a trace: the buttons are declared in band order.
+std::size_t BandOf(TraceOption trace) {
+    return static_cast<std::size_t>(trace);
+}
+
+// The bands of the cursor readout, top first, each from its lowest pointer y (compared in
+// single precision) up to the band above: iL from 80, iC from 55, Vo from 25, id from 0.1.
+std::optional<TraceOption> TraceUnderPointer(float y) {
+    constexpr std::array<std::pair<float, TraceOption>, 4> bands{{
+        {80.0f, TraceOption::Option1},
+        {55.0f, TraceOption::Option2},
+        {25.0f, TraceOption::Option3},
+        {0.1f, TraceOption::Option5},
+    }};
+    for (const auto& [bottom, trace] : bands) {
+        if (y >= bottom) {
+            return trace;
+        }
+    }
+    return std::nullopt;
+}
+
+// The sums of x and of x² over one block of at most kBlock samples, added pairwise: the
+// block, padded with zeros, is folded in halves eight times, which bounds the rounding error
+// by eight units in the last place of sum|x| and lets the compiler add several pairs at once.
+std::pair<double, double> BlockSums(const double* x, std::int32_t count) {
+    std::array<double, kBlock> sums{};
+    std::array<double, kBlock> squares{};
+    for (std::int32_t i = 0; i < count; ++i) {
+        sums[i] = x[i];
+        squares[i] = x[i] * x[i];
+    }
+    for (std::int32_t width = kBlock / 2; width >= 1; width /= 2) {
+        for (std::int32_t i = 0; i < width; ++i) {
+            sums[i] += sums[i + width];
+            squares[i] += squares[i + width];
+        }
+    }
+    return {sums[0], squares[0]};
+}
+
+// The plot x of a sample number, as the drawing computes it before rounding to single.
+double PlotXOf(std::int64_t number, const CursorSums& run) {
+    const double periodWidth = 100 / static_cast<double>(run.periods());
+    const std::int32_t n = run.samplesPerPeriod();
+    return PeriodStartX(periodWidth, static_cast<double>(number / n + 1)) +
+           SampleOffsetX(periodWidth, static_cast<double>(number % n + 1), n);
+}
+
+// The sample number whose plot x lies nearest to plotX (the left one of two as near), the
+// first or last when plotX lies beyond them. Samples are evenly spaced, number j near
+// plotX × NP × N / 100 - 1, so only the two numbers around that need comparing.
+std::int64_t NearestSampleNumber(double plotX, const CursorSums& run) {
+    const std::int64_t last = run.sampleCount() - 1;
+    const double position = plotX * static_cast<double>(run.sampleCount()) / 100 - 1;
+    if (!(position > 0)) {
+        return 0;
+    }
+    if (position >= static_cast<double>(last)) {
+        return last;
+    }
+    const auto left = static_cast<std::int64_t>(position);
+    const double toLeft = plotX - PlotXOf(left, run);
+    const double toRight = PlotXOf(left + 1, run) - plotX;
+    return toLeft <= toRight ? left : left + 1;
+}
+
+void SnapTo(MeasuringCursor& cursor, std::int64_t number, const CursorSums& run) {
+    const std::int32_t n = run.samplesPerPeriod();
+    cursor.period = static_cast<std::int32_t>(number / n + 1);
+    cursor.sample = static_cast<std::int32_t>(number % n + 1);
+}
+
+// The time of `samples` sample spacings in microseconds: samples / N periods of 1 / f s.
+double Microseconds(std::int64_t samples, const CursorSums& run, double f) {
+    return static_cast<double>(samples) / run.samplesPerPeriod() * 1000000 / f;
+}
+
+struct TraceText {
+    std::u16string_view name;
+    std::u16string_view unit;
+};
+
+// In band order.
+constexpr std::array<TraceText, 4> kTraceTexts{{
+    {u"iL", u"A"},
+    {u"iC", u"A"},
+    {u"Vo", u"V"},
+    {u"id", u"A"},
+}};
+
+Text Value(double value, std::u16string_view unit, char16_t separator) {
+    return Format(value, "0.00E+00", separator) + u" " + Text(unit);
+}
+
+Text CursorLine(std::u16string_view name, const MeasuringCursor& cursor, const CursorSums& run,
+                double f, char16_t separator) {
+    const TraceText& trace = kTraceTexts[BandOf(cursor.trace)];
+    return Text(name) + u": t = " + Format(CursorMicroseconds(cursor, run, f), "0.00", separator) +
+           u" µs  " + Text(trace.name) + u" = " +
+           Value(run.sample(cursor.trace, cursor.sample), trace.unit, separator);
+}
+
+} // namespace
+
+void CursorSums::Compensated::add(double x) {
+    const double sum = value + x;
+    if (std::fabs(value) >= std::fabs(x)) {
+        compensation += (value - sum) + x;
+    } else {
+        compensation += (x - sum) + value;
+    }
+    value = sum;
+}
+
+// The values' difference is rounded once, relative to itself and not to the prefixes; the
+// compensations are small and differ by little.
+void CursorSums::Compensated::addDifference(const Compensated& minuend,
+                                            const Compensated& subtrahend) {
+    add(minuend.value - subtrahend.value);
+    add(minuend.compensation - subtrahend.compensation);
+}
+
+CursorSums::CursorSums(const Module1& m) : n_(m.N), np_(m.NP) {
+    for (std::size_t band = 0; band < traces_.size(); ++band) {
+        const std::vector<double>& samples = m.*TraceBands()[band].samples;
+        if (samples.size() < static_cast<std::size_t>(n_) + 1) {
+            throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+        }
+        traces_[band] = MakeSums(std::span(samples).first(static_cast<std::size_t>(n_) + 1), n_);
+    }
+}
+
+CursorSums::TraceSums CursorSums::MakeSums(std::span<const double> samples, std::int32_t n) {
+    TraceSums trace{samples, {Compensated{}}, {Compensated{}}};
+    for (std::int32_t start = 0; start < n; start += kBlock) {
+        const auto [sum, squares] = BlockSums(&samples[start + 1], std::min(kBlock, n - start));
+        trace.sums.push_back(trace.sums.back());
+        trace.sums.back().add(sum);
+        trace.squares.push_back(trace.squares.back());
+        trace.squares.back().add(squares);
+    }
+    return trace;
+}
+
+double CursorSums::sample(TraceOption trace, std::int32_t k) const {
+    return traces_[BandOf(trace)].samples[static_cast<std::size_t>(k)];
+}
+
+// Positions from .. to - 1 within a period, position i holding sample i + 1.
+void CursorSums::addWithinPeriod(const TraceSums& trace, std::int32_t from, std::int32_t to,
+                                 RangeSums& out) const {
+    const auto addSamples = [&](std::int32_t first, std::int32_t end) {
+        for (std::int32_t i = first; i < end; ++i) {
+            const double x = trace.samples[static_cast<std::size_t>(i) + 1];
+            out.sum.add(x);
+            out.squares.add(x * x);
+        }
+    };
+    const std::int32_t firstWholeBlock = (from + kBlock - 1) / kBlock;
+    const std::int32_t endWholeBlock = to / kBlock;
+    if (firstWholeBlock >= endWholeBlock) {
+        addSamples(from, to);
+        return;
+    }
+    addSamples(from, firstWholeBlock * kBlock);
+    out.sum.addDifference(trace.sums[endWholeBlock], trace.sums[firstWholeBlock]);
+    out.squares.addDifference(trace.squares[endWholeBlock], trace.squares[firstWholeBlock]);
+    addSamples(endWholeBlock * kBlock, to);
+}
+
+CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
+                                        std::int64_t last) const {
+    if (first > last) {
+        std::swap(first, last);
+    }
+    const TraceSums& sums = traces_[BandOf(trace)];
+    const std::int64_t firstPeriod = first / n_;
+    const std::int64_t lastPeriod = last / n_;
+    const auto firstPosition = static_cast<std::int32_t>(first % n_);
+    const auto endPosition = static_cast<std::int32_t>(last % n_ + 1);
+    RangeSums range;
+    if (firstPeriod == lastPeriod) {
+        addWithinPeriod(sums, firstPosition, endPosition, range);
+    } else {
+        addWithinPeriod(sums, firstPosition, n_, range);
+        const auto wholePeriods = static_cast<double>(lastPeriod - firstPeriod - 1);
+        range.sum.add(wholePeriods * sums.sums.back().total());
+        range.squares.add(wholePeriods * sums.squares.back().total());
+        addWithinPeriod(sums, 0, endPosition, range);
+    }
+    const auto count = static_cast<double>(last - first + 1);
+    return {range.sum.total() / count, std::sqrt(range.squares.total() / count)};
+}
+
+MeasuringCursors TurnOnCursors(std::optional<TraceOption> selection, const WaveformView& view,
+                               const CursorSums& run) {
+    MeasuringCursors cursors;
+    for (MeasuringCursor& cursor : cursors.cursors) {
+        cursor.trace = selection.value_or(TraceOption::Option1);
+    }
+    SnapTo(cursors[CursorName::A], NearestSampleNumber(view.plotX(100.0 / 3), run), run);
+    SnapTo(cursors[CursorName::B], NearestSampleNumber(view.plotX(200.0 / 3), run), run);
+    return cursors;
+}
+
+void PlaceCursor(MeasuringCursors& cursors, CursorName which, float x, float y,
+                 const WaveformView& view, const CursorSums& run) {
+    MeasuringCursor& cursor = cursors[which];
+    cursor.trace = TraceUnderPointer(y).value_or(cursor.trace);
+    SnapTo(cursor, NearestSampleNumber(view.plotX(x), run), run);
+}
+
+CursorName NearerCursor(const MeasuringCursors& cursors, float x, const WaveformView& view,
+                        const CursorSums& run) {
+    const auto distance = [&](CursorName name) {
+        return std::fabs(view.screenX(PlotXOf(SampleNumber(cursors[name], run), run)) - x);
+    };
+    const CursorName other = cursors.active == CursorName::A ? CursorName::B : CursorName::A;
+    return distance(other) < distance(cursors.active) ? other : cursors.active;
+}
+
+void StepActiveCursor(MeasuringCursors& cursors, std::int64_t samples, const CursorSums& run) {
+    MeasuringCursor& cursor = cursors[cursors.active];
+    const std::int64_t number = SampleNumber(cursor, run) + samples;
+    SnapTo(cursor, std::clamp<std::int64_t>(number, 0, run.sampleCount() - 1), run);
+}
+
+std::int64_t TenthOfView(const WaveformView& view, const CursorSums& run) {
+    const double samples = view.span() / 1000 * static_cast<double>(run.sampleCount());
+    return std::max<std::int64_t>(1, std::llround(samples));
+}
+
+void SwitchActiveCursor(MeasuringCursors& cursors) {
+    cursors.active = cursors.active == CursorName::A ? CursorName::B : CursorName::A;
+}
+
+CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run) {
+    const TraceYs ys(m, TraceBands()[BandOf(cursor.trace)]);
+    return {static_cast<float>(PlotXOf(SampleNumber(cursor, run), run)), ys.at(cursor.sample)};
+}
+
+std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run) {
+    return std::int64_t{cursor.period - 1} * run.samplesPerPeriod() + cursor.sample - 1;
+}
+
+double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, double f) {
+    return Microseconds(SampleNumber(cursor, run) + 1, run, f);
+}
+
+std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
+                                     double f, char16_t decimalSeparator) {
+    const MeasuringCursor& a = cursors[CursorName::A];
+    const MeasuringCursor& b = cursors[CursorName::B];
+    const std::int64_t spacings = SampleNumber(b, run) - SampleNumber(a, run);
+    const double deltaT = Microseconds(spacings, run, f);
+    std::vector<Text> lines{
+        CursorLine(u"A", a, run, f, decimalSeparator),
+        CursorLine(u"B", b, run, f, decimalSeparator),
+        u"Δt = " + Format(deltaT, "0.00", decimalSeparator) + u" µs",
+    };
+    if (spacings != 0) {
+        lines.push_back(u"1/Δt = " + Value(1000000 / deltaT, u"Hz", decimalSeparator));
+    }
+    if (a.trace == b.trace) {
+        const TraceText& trace = kTraceTexts[BandOf(a.trace)];
+        const double deltaV = run.sample(b.trace, b.sample) - run.sample(a.trace, a.sample);
+        const CursorSums::Moments moments =
+            run.between(a.trace, SampleNumber(a, run), SampleNumber(b, run));
+        lines.push_back(u"Δ" + Text(trace.name) + u" = " +
+                        Value(deltaV, trace.unit, decimalSeparator));
+        lines.push_back(u"media = " + Value(moments.mean, trace.unit, decimalSeparator));
+        lines.push_back(u"RMS = " + Value(moments.rms, trace.unit, decimalSeparator));
+    }
+    return lines;
+}
