@@ -5,34 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-constexpr double fullScale = 100.0;
-
-PlotAxis HorizontalAxis(QSizeF area, qreal ratio) {
-    return {area.width(), ratio};
-}
-
-// Laid from the top down: plot y runs upwards.
-PlotAxis VerticalAxis(QSizeF area, qreal ratio) {
-    return {area.height(), ratio};
-}
-
-} // namespace
-
-QPointF PlotToPixel(float x, float y, QSizeF area) {
-    return {HorizontalAxis(area, 1).logicalAt(x), VerticalAxis(area, 1).logicalAt(fullScale - y)};
-}
-
-PlotPoint PixelToPlot(QPointF position, QSizeF area, qreal ratio) {
-    return {static_cast<float>(HorizontalAxis(area, ratio).valueAtPointer(position.x())),
-            static_cast<float>(fullScale - VerticalAxis(area, ratio).valueAtPointer(position.y()))};
-}
-
-PixelColumns PlotColumns(QSizeF area, qreal ratio) {
-    return PixelColumns(HorizontalAxis(area, ratio));
-}
-
 PlotBox::PlotBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -58,12 +30,7 @@ void PlotBox::clear() {
 }
 
 void PlotBox::drawLine(const PlotLine& line) {
-    const QColor color =
-        line.colour ? QColor(line.colour->red, line.colour->green, line.colour->blue) : Qt::black;
-    QPainter& target = painter();
-    target.setPen(QPen(color, 1));
-    const QSizeF area = contentsRect().size();
-    target.drawLine(PlotToPixel(line.x1, line.y1, area), PlotToPixel(line.x2, line.y2, area));
+    PaintPlotLine(painter(), line, contentsRect().size());
     update();
 }
 

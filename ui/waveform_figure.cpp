@@ -1,0 +1,337 @@
+#include "ui/waveform_figure.h"
+
+#include "core/conversions.h"
+#include "core/handler_support.h"
+#include "display/screen_waveform_drawing.h"
+#include "display/trace_geometry.h"
+#include "ui/controls.h"
+#include "ui/plot_mapping.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPolygonF>
+#include <QSaveFile>
+#include <QStringList>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// The layout in logical pixels: the plot at the size of the waveform window's plot at 96 dpi,
+// the trace names beside it at the heights of their zero lines, the measured values to their
+// right, the time span under the plot.
+constexpr int margin = 12;
+constexpr QRect plotArea(margin, margin, 997, 605);
+constexpr int namesLeft = plotArea.right() + 1 + margin;
+constexpr int namesWidth = 56;
+constexpr int valuesLeft = namesLeft + namesWidth + 8;
+constexpr int valuesWidth = 220;
+constexpr int valueSpacing = 48;
+constexpr int textHeight = 18;
+constexpr int spanTop = plotArea.bottom() + 1 + 6;
+constexpr QSize figureSize(valuesLeft + valuesWidth + margin, spanTop + textHeight + margin);
+constexpr QRgb plotBorder = qRgb(128, 128, 128);
+// The lowest resolution at which print keeps the thin traces sharp.
+constexpr qreal leastRatio = 2;
+constexpr double metresPerInch = 0.0254;
+constexpr double logicalDpi = 96;
+
+// The names of the traces, in the order of their bands, as their option buttons give them.
+constexpr std::array<const char16_t*, 4> traceNames{u"iL(t)", u"iC(t)", u"Vo(t)", u"id(t)"};
+
+// A measured value with the caption and the unit of its value box.
+struct MeasuredValue {
+    const char16_t* name;
+    double Module1::*value;
+    const char16_t* unit;
+};
+
+constexpr std::array<MeasuredValue, 5> measuredValues{{
+    {u"Delta iL", &Module1::DeltaiLSim, u"A"},
+    {u"Delta Vo", &Module1::DeltaVoSim, u"mV"},
+    {u"Id picco", &Module1::IDPSim, u"A"},
+    {u"Id media", &Module1::IdmSim, u"A"},
+    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A"},
+}};
+
+QString FromText(const Text& text) {
+    return QString::fromStdU16String(text);
+}
+
+// The number as its value box shows it, then the unit.
+QString ValueWithUnit(const Module1& m, const MeasuredValue& measured, char16_t separator) {
+    return FromText(Format(m.*measured.value, "0.00E+00", separator)) + u' ' +
+           QString::fromUtf16(measured.unit);
+}
+
+// The plot spans NP switching periods of 1 / f seconds: its width in microseconds, as the
+// pointer readout gives the time at the right edge.
+QString TimeSpanText(const Module1& m, char16_t separator) {
+    const double microseconds = static_cast<double>(m.NP) * 1000000 / m.f;
+    return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
+           QStringLiteral(" µs");
+}
+
+// Sized in pixels rather than points, so that text keeps its place on any device resolution.
+QFont FigureFont(int pixels, bool bold) {
+    QFont font = WindowFont(8.25, bold);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// Drawing a figure only reads the run: the loop counters that the drawing steps are put back.
+class LoopCountersKept {
+public:
+    explicit LoopCountersKept(Module1& m) : m_(m), idx_(m.Idx), iter_(m.Iter) {}
+    ~LoopCountersKept() {
+        m_.Idx = idx_;
+        m_.Iter = iter_;
+    }
+    LoopCountersKept(const LoopCountersKept&) = delete;
+    LoopCountersKept& operator=(const LoopCountersKept&) = delete;
+
+private:
+    Module1& m_;
+    std::int32_t idx_;
+    std::int32_t iter_;
+};
+
+// The plot of a figure as the screen drawing sees a plot box: always shown, its pixel columns
+// those of the picture.
+class FigurePlot : public PlotSurface {
+public:
+    FigurePlot(QSizeF area, qreal ratio) : area_(area), columns_(PlotColumns(area, ratio)) {}
+    void showWindow() override {}
+    PixelColumns columns() const override { return columns_; }
+
+    // Draws the frame and the traces as the screen does.
+    void draw(Module1& m) {
+        const LoopCountersKept counters(m);
+        ScreenWaveformDrawing drawing(*this);
+        drawing.showAndDrawFrame(m);
+        try {
+            drawing.drawTraces(m);
+        } catch (const RuntimeError&) {
+            // A mapping that faults ends the traces where it ended them on the screen; the
+            // segments before it are drawn.
+        }
+    }
+
+protected:
+    QSizeF area() const { return area_; }
+
+private:
+    QSizeF area_;
+    PixelColumns columns_;
+};
+
+// Paints every segment as it comes, as the plot box does: the pixels of the screen.
+class RasterPlot final : public FigurePlot {
+public:
+    RasterPlot(QPainter& painter, QSizeF area, qreal ratio)
+        : FigurePlot(area, ratio), painter_(painter) {}
+    void drawLine(const PlotLine& line) override { PaintPlotLine(painter_, line, area()); }
+
+private:
+    QPainter& painter_;
+};
+
+// Gathers the segments of each colour into polylines, a segment that starts where the last
+// one of its colour ended extending it, and paints them colour by colour once the drawing is
+// done: a vector file then holds one group per colour and one point per vertex, rather than
+// an element and a change of pen per segment. The colours of the four bands do not overlap,
+// so the order among colours changes nothing visible.
+class VectorPlot final : public FigurePlot {
+public:
+    using FigurePlot::FigurePlot;
+
+    void drawLine(const PlotLine& line) override {
+        std::vector<QPolygonF>& runs = runsOf(line.colour);
+        const QPointF from = PlotToPixel(line.x1, line.y1, area());
+        if (runs.empty() || runs.back().back() != from) {
+            runs.push_back({from});
+        }
+        runs.back().append(PlotToPixel(line.x2, line.y2, area()));
+    }
+
+    void paint(QPainter& painter) const {
+        for (const ColourRuns& colour : colours_) {
+            painter.setPen(PlotPen(colour.colour));
+            for (const QPolygonF& run : colour.runs) {
+                painter.drawPolyline(run);
+            }
+        }
+    }
+
+private:
+    struct ColourRuns {
+        std::optional<Color> colour;
+        std::vector<QPolygonF> runs;
+    };
+
+    std::vector<QPolygonF>& runsOf(const std::optional<Color>& colour) {
+        const auto found =
+            std::find_if(colours_.begin(), colours_.end(),
+                         [&](const ColourRuns& runs) { return runs.colour == colour; });
+        if (found != colours_.end()) {
+            return found->runs;
+        }
+        return colours_.emplace_back(ColourRuns{colour, {}}).runs;
+    }
+
+    std::vector<ColourRuns> colours_;
+};
+
+// Raster pictures paint each segment as it comes, as the screen does; vector pictures gather
+// them first (see VectorPlot).
+enum class Output { Raster, Vector };
+
+// The plot on its light-yellow area inside a thin border.
+void PaintPlot(QPainter& painter, Module1& m, Output output) {
+    painter.setPen(QColor(plotBorder));
+    painter.drawRect(plotArea.adjusted(-1, -1, 0, 0));
+    painter.save();
+    painter.translate(plotArea.topLeft());
+    const QSizeF area = plotArea.size();
+    painter.fillRect(QRectF(QPointF(0, 0), area), QColor(LightYellow));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (output == Output::Raster) {
+        RasterPlot plot(painter, area, ratio);
+        plot.draw(m);
+    } else {
+        VectorPlot plot(area, ratio);
+        plot.draw(m);
+        plot.paint(painter);
+    }
+    painter.restore();
+}
+
+// Each name beside its band, at the height of the band's zero line, in the trace's colour.
+void PaintTraceNames(QPainter& painter) {
+    painter.setFont(FigureFont(13, true));
+    for (std::size_t k = 0; k < traceNames.size(); ++k) {
+        const TraceBand& band = TraceBands()[k];
+        const double zeroLine =
+            PlotToPixel(0, static_cast<float>(band.zeroLine), plotArea.size()).y();
+        const QRectF box(namesLeft, plotArea.top() + zeroLine - textHeight / 2.0, namesWidth,
+                         textHeight);
+        painter.setPen(QColor(band.colour.red, band.colour.green, band.colour.blue));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(traceNames[k]));
+    }
+}
+
+// Each value under its caption, in black.
+void PaintMeasuredValues(QPainter& painter, const Module1& m, char16_t separator) {
+    painter.setPen(Qt::black);
+    int top = plotArea.top();
+    for (const MeasuredValue& measured : measuredValues) {
+        painter.setFont(FigureFont(12, false));
+        painter.drawText(QRect(valuesLeft, top, valuesWidth, textHeight), Qt::AlignLeft,
+                         QString::fromUtf16(measured.name));
+        painter.setFont(FigureFont(13, true));
+        painter.drawText(QRect(valuesLeft, top + textHeight, valuesWidth, textHeight),
+                         Qt::AlignLeft, ValueWithUnit(m, measured, separator));
+        top += valueSpacing;
+    }
+}
+
+void PaintTimeSpan(QPainter& painter, const Module1& m, char16_t separator) {
+    painter.setPen(Qt::black);
+    painter.setFont(FigureFont(12, false));
+    const QRect line(plotArea.left(), spanTop, plotArea.width(), textHeight);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, TimeSpanText(m, separator));
+}
+
+void PaintFigure(QPainter& painter, Module1& m, char16_t separator, Output output) {
+    painter.fillRect(QRect(QPoint(0, 0), figureSize), Qt::white);
+    PaintPlot(painter, m, output);
+    PaintTraceNames(painter);
+    PaintMeasuredValues(painter, m, separator);
+    PaintTimeSpan(painter, m, separator);
+}
+
+bool WritePng(QSaveFile& file, Module1& m, char16_t separator, qreal ratio) {
+    return RenderWaveformImage(m, separator, ratio).save(&file, "PNG");
+}
+
+bool WriteSvg(QSaveFile& file, Module1& m, char16_t separator) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(figureSize);
+    svg.setViewBox(QRect(QPoint(0, 0), figureSize));
+    svg.setResolution(static_cast<int>(logicalDpi));
+    svg.setTitle(QStringLiteral("Forme d'onda reali"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    PaintFigure(painter, m, separator, Output::Vector);
+    return painter.end();
+}
+
+std::optional<QString> Refusal(const QString& path, const QString& reason) {
+    return QStringLiteral("Impossibile salvare l'immagine \"%1\": %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Why a file could not be written: in the user's words for the usual causes that can be told
+// before writing, else the system's own text.
+QString FailureReason(const QString& path, const QFileDevice& file) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("la cartella non esiste");
+    }
+    if (!folder.isWritable()) {
+        return QStringLiteral("permesso negato");
+    }
+    if (file.error() == QFileDevice::NoError) {
+        return QStringLiteral("scrittura non riuscita");
+    }
+    return file.errorString();
+}
+
+} // namespace
+
+QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio) {
+    const qreal scale = std::max(ratio, leastRatio);
+    QImage image(figureSize * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    const int dotsPerMeter = qRound(logicalDpi * scale / metresPerInch);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    PaintFigure(painter, m, decimalSeparator, Output::Raster);
+    return image;
+}
+
+std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
+                                          char16_t decimalSeparator, qreal ratio) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+        return Refusal(path, QStringLiteral("il nome deve finire con .png o .svg"));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Refusal(path, FailureReason(path, file));
+    }
+    const bool written = suffix == QLatin1String("png") ? WritePng(file, m, decimalSeparator, ratio)
+                                                        : WriteSvg(file, m, decimalSeparator);
+    if (!written || !file.commit()) {
+        return Refusal(path, FailureReason(path, file));
+    }
+    return std::nullopt;
+}
+
+QString SummaryValuesText(const Module1& m, char16_t decimalSeparator) {
+    QStringList lines;
+    for (const MeasuredValue& measured : measuredValues) {
+        lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
+                     ValueWithUnit(m, measured, decimalSeparator));
+    }
+    return lines.join(u'\n');
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/module1.h"
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// The waveform figure for reports and for the clipboard: the plot as the waveform window draws
+// it, the four trace names in their colours, the time span shown and the five measured values,
+// so that the picture stands on its own.
+//
+// Drawn with Qt's Gui module alone, without a widget, so that a tool without windows can write
+// the same pictures: it only has to register the windows' fonts first, as the application
+// does. Nothing here may include a QtWidgets header.
+//
+// Each function shows the last run that drew its traces: the sample arrays, their extremes,
+// NP, f and the measured values of m, with numbers written with `decimalSeparator`. Drawing
+// steps the shared loop counters Idx and Iter as the plot does and then puts them back.
+
+// The figure as a picture at `ratio` device pixels per logical pixel, but at least 2, so that
+// it stays sharp in print; its resolution says so, so that documents show it at its logical
+// size. Dense traces are reduced to the picture's pixel columns as on the screen.
+QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio);
+
+// Writes the figure to `path`, chosen by its extension in any case: ".png" the picture of
+// RenderWaveformImage at `ratio`, ".svg" a vector picture whose traces are reduced to one
+// pixel column per logical pixel, so that its size stays bounded whatever N is. The file is
+// written to a temporary file beside it and renamed at the end: whole or not at all, and an
+// earlier file stays as it was until then. Returns the message to show when the file could not
+// be written, naming the file and the reason; nothing when it was written.
+std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
+                                          char16_t decimalSeparator, qreal ratio);
+
+// The five measured values, one per line with the name and the unit the window gives them,
+// the numbers as the window's value boxes show them: "Delta iL = 1,06E-01 A" and so on.
+QString SummaryValuesText(const Module1& m, char16_t decimalSeparator);
