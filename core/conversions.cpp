@@ -14,6 +14,8 @@
 
 namespace {
 
+// Reading: the leading number of a field's text.
+
 bool IsStrippedByVal(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
@@ -82,75 +84,7 @@ Text WithoutBlanks(const Text& text) {
     return compact;
 }
 
-} // namespace
-
-double Val(const Text& text) {
-    const std::string number = LeadingNumber(WithoutBlanks(text));
-    return number.empty() ? 0.0 : ParseCNumber(number);
-}
-
-bool ValStopsAtDecimalComma(const Text& text) {
-    const Text compact = WithoutBlanks(text);
-    const std::size_t end = LeadingNumber(compact).size();
-    return end > 0 && end + 1 < compact.size() && compact[end] == u',' && IsDigit(compact[end + 1]);
-}
-
-std::int32_t CLng(double value) {
-    // nearbyint rounds in the default to-nearest mode, which sends halves to the even neighbour.
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        throw RuntimeError(RuntimeErrorKind::Overflow);
-    }
-    return static_cast<std::int32_t>(rounded);
-}
-
-Text CStr(std::int16_t value) {
-    const std::string digits = std::to_string(value);
-    return Text(digits.begin(), digits.end());
-}
-
-void MidAssign(Text& text, int position, char16_t character) {
-    if (position < 1 || static_cast<std::size_t>(position) > text.size()) {
-        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
-    }
-    text[static_cast<std::size_t>(position - 1)] = character;
-}
-
-Color QBColor(int index) {
-    static constexpr std::array<Color, 16> palette{{
-        {0, 0, 0},
-        {0, 0, 128},
-        {0, 128, 0},
-        {0, 128, 128},
-        {128, 0, 0},
-        {128, 0, 128},
-        {128, 128, 0},
-        {192, 192, 192},
-        {128, 128, 128},
-        {0, 0, 255},
-        {0, 255, 0},
-        {0, 255, 255},
-        {255, 0, 0},
-        {255, 0, 255},
-        {255, 255, 0},
-        {255, 255, 255},
-    }};
-    if (index < 0 || index >= static_cast<int>(palette.size())) {
-        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
-    }
-    return palette[static_cast<std::size_t>(index)];
-}
-
-Color RGB(int red, int green, int blue) {
-    const auto component = [](int value) {
-        return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-    };
-    return {component(red), component(green), component(blue)};
-}
-
-// Number-to-text conversion for result labels, verification fields and tool tips.
-
-namespace {
+// Writing: numbers as the result labels, the verification fields and the tool tips show them.
 
 constexpr int SignificantDigits = 15;
 
@@ -283,6 +217,31 @@ Text Fixed(const DecimalDigits& form, int decimals, char16_t separator, bool neg
 
 } // namespace
 
+double Val(const Text& text) {
+    const std::string number = LeadingNumber(WithoutBlanks(text));
+    return number.empty() ? 0.0 : ParseCNumber(number);
+}
+
+bool ValStopsAtDecimalComma(const Text& text) {
+    const Text compact = WithoutBlanks(text);
+    const std::size_t end = LeadingNumber(compact).size();
+    return end > 0 && end + 1 < compact.size() && compact[end] == u',' && IsDigit(compact[end + 1]);
+}
+
+std::int32_t CLng(double value) {
+    // nearbyint rounds in the default to-nearest mode, which sends halves to the even neighbour.
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+Text CStr(std::int16_t value) {
+    const std::string digits = std::to_string(value);
+    return Text(digits.begin(), digits.end());
+}
+
 Text Format(double value, std::string_view pattern, char16_t decimalSeparator) {
     if (!std::isfinite(value)) {
         throw RuntimeError(std::isnan(value) ? RuntimeErrorKind::InvalidOperation
@@ -293,4 +252,43 @@ Text Format(double value, std::string_view pattern, char16_t decimalSeparator) {
     const bool negative = std::signbit(value);
     return parsed.scientific ? Scientific(form, parsed.decimals, decimalSeparator, negative)
                              : Fixed(form, parsed.decimals, decimalSeparator, negative);
+}
+
+void MidAssign(Text& text, int position, char16_t character) {
+    if (position < 1 || static_cast<std::size_t>(position) > text.size()) {
+        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+    }
+    text[static_cast<std::size_t>(position - 1)] = character;
+}
+
+Color QBColor(int index) {
+    static constexpr std::array<Color, 16> palette{{
+        {0, 0, 0},
+        {0, 0, 128},
+        {0, 128, 0},
+        {0, 128, 128},
+        {128, 0, 0},
+        {128, 0, 128},
+        {128, 128, 0},
+        {192, 192, 192},
+        {128, 128, 128},
+        {0, 0, 255},
+        {0, 255, 0},
+        {0, 255, 255},
+        {255, 0, 0},
+        {255, 0, 255},
+        {255, 255, 0},
+        {255, 255, 255},
+    }};
+    if (index < 0 || index >= static_cast<int>(palette.size())) {
+        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+    }
+    return palette[static_cast<std::size_t>(index)];
+}
+
+Color RGB(int red, int green, int blue) {
+    const auto component = [](int value) {
+        return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+    };
+    return {component(red), component(green), component(blue)};
 }

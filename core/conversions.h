@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+// Numbers to and from the texts of the windows, and the colours of their fields.
+
 // Window texts are UTF-16, as the toolkit stores them: field checks and length limits count
 // UTF-16 code units.
 using Text = std::u16string;
@@ -20,12 +22,21 @@ struct Color {
 // beyond the double range is an overflow RuntimeError.
 double Val(const Text& text);
 
+// True when Val would stop at a comma that a digit follows ("1,5", "12,5 V"): a decimal comma
+// that Val silently drops, so the design fields refuse it.
+bool ValStopsAtDecimalComma(const Text& text);
+
 // Rounds to the nearest int32, halves to the even neighbour; overflow RuntimeError outside
 // the int32 range (NaN included).
 std::int32_t CLng(double value);
 
 // Decimal digits with a leading "-" for negatives.
 Text CStr(std::int16_t value);
+
+// Formats with "0.00E+00", "0.000E+00" (scientific) or "0.00" (fixed) style patterns: the
+// number's 15-significant-digit decimal form is rounded half away from zero, and the decimal
+// separator is the one given (the user's locale separator).
+Text Format(double value, std::string_view pattern, char16_t decimalSeparator);
 
 // Replaces the character at the 1-based position; the length is unchanged.
 void MidAssign(Text& text, int position, char16_t character);
@@ -36,12 +47,3 @@ Color QBColor(int index);
 
 // Each component is clamped to 0..255.
 Color RGB(int red, int green, int blue);
-
-// Formats with "0.00E+00", "0.000E+00" (scientific) or "0.00" (fixed) style patterns: the
-// number's 15-significant-digit decimal form is rounded half away from zero, and the decimal
-// separator is the one given (the user's locale separator).
-Text Format(double value, std::string_view pattern, char16_t decimalSeparator);
-
-// True when Val would stop at a comma that a digit follows ("1,5", "12,5 V"): a decimal comma
-// that Val silently drops, so the design fields refuse it.
-bool ValStopsAtDecimalComma(const Text& text);

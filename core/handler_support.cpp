@@ -4,9 +4,9 @@
 
 #include <new>
 
-RuntimeError::RuntimeError(RuntimeErrorKind kind)
-    : std::runtime_error("runtime error"), kind_(kind) {}
+namespace {
 
+// The Italian text the user reads for a runtime error.
 Text RuntimeErrorMessage(RuntimeErrorKind kind) {
     switch (kind) {
     case RuntimeErrorKind::DivisionByZero:
@@ -23,6 +23,11 @@ Text RuntimeErrorMessage(RuntimeErrorKind kind) {
     }
     return u"Errore di calcolo.";
 }
+
+} // namespace
+
+RuntimeError::RuntimeError(RuntimeErrorKind kind)
+    : std::runtime_error("runtime error"), kind_(kind) {}
 
 void RunGuarded(MessageBox& messages, const std::function<void()>& handler) {
     try {

@@ -7,6 +7,9 @@
 
 struct Module1;
 
+// What every event handler of the windows works with: the message box it speaks through, the
+// runtime error that ends it, and the guard that runs it to its end.
+
 // A modal message box with an OK button only, no icon and the application's title; returns
 // when the user has closed it.
 class MessageBox {
@@ -33,9 +36,6 @@ public:
 private:
     RuntimeErrorKind kind_;
 };
-
-// The Italian text the user reads for a runtime error.
-Text RuntimeErrorMessage(RuntimeErrorKind kind);
 
 // Runs one event handler to its end. A runtime error (or exhausted memory) stops the handler
 // where it stands, is reported in one Italian message, and the application goes on.

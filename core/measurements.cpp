@@ -38,34 +38,6 @@ void FindExtreme(Module1& m, const std::vector<double>& samples, double& result,
     }
 }
 
-} // namespace
-
-void FindILMax(Module1& m) {
-    FindExtreme(m, m.iL_t, m.iLMax, AtLeast);
-}
-
-void FindILMin(Module1& m) {
-    FindExtreme(m, m.iL_t, m.iLMin, AtMost);
-}
-
-void FindICMax(Module1& m) {
-    FindExtreme(m, m.iC_t, m.iCMax, AtLeast);
-}
-
-void FindVoMax(Module1& m) {
-    FindExtreme(m, m.Vo_t, m.VoMax, AtLeast);
-}
-
-void FindVoMin(Module1& m) {
-    FindExtreme(m, m.Vo_t, m.VoMin, AtMost);
-}
-
-void FindIdMax(Module1& m) {
-    FindExtreme(m, m.id_t, m.idMax, AtLeast);
-}
-
-namespace {
-
 // The samples are finite (the simulation stops at any fault) and these sums and products have
 // no division, so a value can leave the finite doubles only by an overflow, the first fault of
 // its statement. A running sum, once outside them, stays outside.
@@ -99,6 +71,30 @@ double MeanInputCurrent(Module1& m) {
 }
 
 } // namespace
+
+void FindILMax(Module1& m) {
+    FindExtreme(m, m.iL_t, m.iLMax, AtLeast);
+}
+
+void FindILMin(Module1& m) {
+    FindExtreme(m, m.iL_t, m.iLMin, AtMost);
+}
+
+void FindICMax(Module1& m) {
+    FindExtreme(m, m.iC_t, m.iCMax, AtLeast);
+}
+
+void FindVoMax(Module1& m) {
+    FindExtreme(m, m.Vo_t, m.VoMax, AtLeast);
+}
+
+void FindVoMin(Module1& m) {
+    FindExtreme(m, m.Vo_t, m.VoMin, AtMost);
+}
+
+void FindIdMax(Module1& m) {
+    FindExtreme(m, m.id_t, m.idMax, AtLeast);
+}
 
 void MeasureLastPeriod(Module1& m) {
     FindILMax(m);

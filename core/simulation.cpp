@@ -14,36 +14,103 @@
 #include <optional>
 #include <vector>
 
-namespace {
-
-// Between two passes over the samples: the simulation is done, so the fraction is whole.
-bool KeepGoingAfterSimulation(SimulationObserver* observer) {
-    return observer == nullptr || observer->keepGoing(1.0);
+PeriodState PeriodStateOf(double iL, double Vo) {
+    return {std::bit_cast<std::uint64_t>(iL), std::bit_cast<std::uint64_t>(Vo)};
 }
 
-} // namespace
-
-PlotOutcome SimulateAndPlot(Module1& m, WaveformDrawing& drawing, MessageBox& messages,
-                            SimulationObserver* observer) {
-    drawing.showAndDrawFrame(m);
-    if (!SimulatePeriods(m, observer, CycleShortcut::On)) {
-        return PlotOutcome::Cancelled;
+std::int32_t CycleDetector::cycleLength(const PeriodState& state, std::int32_t period) {
+    if (previousPeriod_ != 0 && state == previous_) {
+        return period - previousPeriod_;
     }
-    if (!CheckConduction(m, messages)) {
-        return PlotOutcome::NotConducting;
+    if (keptPeriod_ != 0 && state == kept_) {
+        return period - keptPeriod_;
     }
-    if (!KeepGoingAfterSimulation(observer)) {
-        return PlotOutcome::Cancelled;
+    if (period - keptPeriod_ >= keepSpan_) {
+        kept_ = state;
+        keptPeriod_ = period;
+        keepSpan_ *= 2;
     }
-    MeasureLastPeriod(m);
-    if (!KeepGoingAfterSimulation(observer)) {
-        return PlotOutcome::Cancelled;
-    }
-    drawing.drawTraces(m);
-    return PlotOutcome::Drawn;
+    previous_ = state;
+    previousPeriod_ = period;
+    return 0;
 }
 
 namespace {
+
+// Tells a SimulationObserver how far a run is, about every stepsPerReport simulated steps:
+// after every so many short periods, and between stretches of that many steps within a long
+// period or while the sample arrays are made. No listener costs one test per call.
+//
+// The floating-point flags are cleared after the observer returns, its own arithmetic being no
+// fault of the simulation: whoever asks must have raised the simulation's faults before.
+class ProgressReport {
+public:
+    ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
+                   std::int32_t samplesPerPeriod, std::int32_t periods);
+
+    // The most steps to run between two questions within a period.
+    std::int32_t stepsPerReport() const;
+
+    // While the arrays are made, before any period: nothing is done yet. False when the
+    // observer asks to stop.
+    bool keepGoingBeforePeriods();
+
+    // Within period `period` (1 for the first), once its steps up to `step` have run.
+    bool keepGoingWithin(std::int32_t period, std::int32_t step);
+
+    // Called after each period with the number of periods done.
+    bool keepGoing(std::int32_t periodsDone);
+
+private:
+    bool report(double fractionDone);
+
+    SimulationObserver* observer_;
+    std::int32_t stepsPerReport_;
+    std::int32_t periodsPerReport_;
+    std::int32_t periodsToReport_;
+    double samplesPerPeriod_;
+    double periods_;
+};
+
+ProgressReport::ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
+                               std::int32_t samplesPerPeriod, std::int32_t periods)
+    : observer_(observer), stepsPerReport_(stepsPerReport),
+      periodsPerReport_(std::max(1, stepsPerReport / samplesPerPeriod)),
+      periodsToReport_(periodsPerReport_), samplesPerPeriod_(static_cast<double>(samplesPerPeriod)),
+      periods_(static_cast<double>(periods)) {}
+
+std::int32_t ProgressReport::stepsPerReport() const {
+    return stepsPerReport_;
+}
+
+bool ProgressReport::keepGoingBeforePeriods() {
+    return observer_ == nullptr || report(0.0);
+}
+
+bool ProgressReport::keepGoingWithin(std::int32_t period, std::int32_t step) {
+    if (observer_ == nullptr) {
+        return true;
+    }
+    const double periodsDone = static_cast<double>(period - 1);
+    return report((periodsDone + static_cast<double>(step) / samplesPerPeriod_) / periods_);
+}
+
+bool ProgressReport::keepGoing(std::int32_t periodsDone) {
+    if (observer_ == nullptr || --periodsToReport_ > 0) {
+        return true;
+    }
+    periodsToReport_ = periodsPerReport_;
+    return report(static_cast<double>(periodsDone) / periods_);
+}
+
+bool ProgressReport::report(double fractionDone) {
+    const bool goOn = observer_->keepGoing(fractionDone);
+    // Whatever the listener computed, its floating-point flags are not the simulation's faults,
+    // and its vector state must not slow the steps that follow.
+    ClearFloatingPointFaults();
+    ClearUpperVectorState();
+    return goOn;
+}
 
 constexpr std::int32_t LargestInt32 = std::numeric_limits<std::int32_t>::max();
 
@@ -237,6 +304,27 @@ private:
     StepsDone passed_{0, 0};
 };
 
+// The model has no discontinuous conduction: the inductor current of the last simulated period
+// must stay above zero at every sample 1..N. At the first sample that is not (NaN included) it
+// shows the message and returns false, with Idx left at that sample; else Idx ends at N + 1.
+bool CheckConduction(Module1& m, MessageBox& messages) {
+    const std::int32_t last = m.N;
+    for (m.Idx = 1; m.Idx <= last; ++m.Idx) {
+        if (!(m.iL_t[m.Idx] > 0)) {
+            m.Msg = u"Il Duty Cycle non può essere così basso, la corrente nell'induttore non può "
+                    u"annullarsi, prova ad aumentare L ( anche di molto )!";
+            messages.MsgBox(m.Msg);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Between two passes over the samples: the simulation is done, so the fraction is whole.
+bool KeepGoingAfterSimulation(SimulationObserver* observer) {
+    return observer == nullptr || observer->keepGoing(1.0);
+}
+
 } // namespace
 
 bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut,
@@ -265,76 +353,22 @@ bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut sho
     return true;
 }
 
-bool CheckConduction(Module1& m, MessageBox& messages) {
-    const std::int32_t last = m.N;
-    for (m.Idx = 1; m.Idx <= last; ++m.Idx) {
-        if (!(m.iL_t[m.Idx] > 0)) {
-            m.Msg = u"Il Duty Cycle non può essere così basso, la corrente nell'induttore non può "
-                    u"annullarsi, prova ad aumentare L ( anche di molto )!";
-            messages.MsgBox(m.Msg);
-            return false;
-        }
+PlotOutcome SimulateAndPlot(Module1& m, WaveformDrawing& drawing, MessageBox& messages,
+                            SimulationObserver* observer) {
+    drawing.showAndDrawFrame(m);
+    if (!SimulatePeriods(m, observer, CycleShortcut::On)) {
+        return PlotOutcome::Cancelled;
     }
-    return true;
-}
-
-PeriodState PeriodStateOf(double iL, double Vo) {
-    return {std::bit_cast<std::uint64_t>(iL), std::bit_cast<std::uint64_t>(Vo)};
-}
-
-std::int32_t CycleDetector::cycleLength(const PeriodState& state, std::int32_t period) {
-    if (previousPeriod_ != 0 && state == previous_) {
-        return period - previousPeriod_;
+    if (!CheckConduction(m, messages)) {
+        return PlotOutcome::NotConducting;
     }
-    if (keptPeriod_ != 0 && state == kept_) {
-        return period - keptPeriod_;
+    if (!KeepGoingAfterSimulation(observer)) {
+        return PlotOutcome::Cancelled;
     }
-    if (period - keptPeriod_ >= keepSpan_) {
-        kept_ = state;
-        keptPeriod_ = period;
-        keepSpan_ *= 2;
+    MeasureLastPeriod(m);
+    if (!KeepGoingAfterSimulation(observer)) {
+        return PlotOutcome::Cancelled;
     }
-    previous_ = state;
-    previousPeriod_ = period;
-    return 0;
-}
-
-ProgressReport::ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
-                               std::int32_t samplesPerPeriod, std::int32_t periods)
-    : observer_(observer), stepsPerReport_(stepsPerReport),
-      periodsPerReport_(std::max(1, stepsPerReport / samplesPerPeriod)),
-      periodsToReport_(periodsPerReport_), samplesPerPeriod_(static_cast<double>(samplesPerPeriod)),
-      periods_(static_cast<double>(periods)) {}
-
-std::int32_t ProgressReport::stepsPerReport() const {
-    return stepsPerReport_;
-}
-
-bool ProgressReport::keepGoingBeforePeriods() {
-    return observer_ == nullptr || report(0.0);
-}
-
-bool ProgressReport::keepGoingWithin(std::int32_t period, std::int32_t step) {
-    if (observer_ == nullptr) {
-        return true;
-    }
-    const double periodsDone = static_cast<double>(period - 1);
-    return report((periodsDone + static_cast<double>(step) / samplesPerPeriod_) / periods_);
-}
-
-bool ProgressReport::keepGoing(std::int32_t periodsDone) {
-    if (observer_ == nullptr || --periodsToReport_ > 0) {
-        return true;
-    }
-    periodsToReport_ = periodsPerReport_;
-    return report(static_cast<double>(periodsDone) / periods_);
-}
-
-bool ProgressReport::report(double fractionDone) {
-    const bool goOn = observer_->keepGoing(fractionDone);
-    // Whatever the listener computed, its floating-point flags are not the simulation's faults,
-    // and its vector state must not slow the steps that follow.
-    ClearFloatingPointFaults();
-    ClearUpperVectorState();
-    return goOn;
+    drawing.drawTraces(m);
+    return PlotOutcome::Drawn;
 }

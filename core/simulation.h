@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+// The simulation of a verification: the run that simulates, checks, measures and draws, the
+// period loop that fills the sample arrays, and the cycle detection that lets the loop skip
+// periods that only repeat a cycle.
+
 // How a run of SimulateAndPlot ended.
 enum class PlotOutcome {
     Drawn,         // simulated, measured and drawn
@@ -48,11 +52,6 @@ inline constexpr std::int32_t StepsPerReport = 65536;
 bool SimulatePeriods(Module1& m, SimulationObserver* observer, CycleShortcut shortcut,
                      std::int32_t stepsPerReport = StepsPerReport);
 
-// The model has no discontinuous conduction: the inductor current of the last simulated period
-// must stay above zero at every sample 1..N. At the first sample that is not (NaN included) it
-// shows the message and returns false, with Idx left at that sample; else Idx ends at N + 1.
-bool CheckConduction(Module1& m, MessageBox& messages);
-
 // The state that enters a switching period: samples 1 of iL_t and Vo_t, compared bit for bit.
 struct PeriodState {
     std::uint64_t iL = 0;
@@ -77,39 +76,4 @@ private:
     PeriodState kept_;
     std::int32_t keptPeriod_ = 0;
     std::int64_t keepSpan_ = 1; // wide enough to double past the last int32 period
-};
-
-// Tells a SimulationObserver how far a run is, about every stepsPerReport simulated steps:
-// after every so many short periods, and between stretches of that many steps within a long
-// period or while the sample arrays are made. No listener costs one test per call.
-//
-// The floating-point flags are cleared after the observer returns, its own arithmetic being no
-// fault of the simulation: whoever asks must have raised the simulation's faults before.
-class ProgressReport {
-public:
-    ProgressReport(SimulationObserver* observer, std::int32_t stepsPerReport,
-                   std::int32_t samplesPerPeriod, std::int32_t periods);
-
-    // The most steps to run between two questions within a period.
-    std::int32_t stepsPerReport() const;
-
-    // While the arrays are made, before any period: nothing is done yet. False when the
-    // observer asks to stop.
-    bool keepGoingBeforePeriods();
-
-    // Within period `period` (1 for the first), once its steps up to `step` have run.
-    bool keepGoingWithin(std::int32_t period, std::int32_t step);
-
-    // Called after each period with the number of periods done.
-    bool keepGoing(std::int32_t periodsDone);
-
-private:
-    bool report(double fractionDone);
-
-    SimulationObserver* observer_;
-    std::int32_t stepsPerReport_;
-    std::int32_t periodsPerReport_;
-    std::int32_t periodsToReport_;
-    double samplesPerPeriod_;
-    double periods_;
 };

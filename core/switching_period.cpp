@@ -4,6 +4,22 @@
 #include "core/floating_point_environment.h"
 #include "core/handler_support.h"
 
+SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
+    const double samples = static_cast<double>(m.N);
+    const std::int32_t onSteps = CLng(samples * m.D);
+    const std::int32_t offStart = CLng(samples * m.D + 1);
+    if (onSteps < 0 || onSteps > m.N || offStart < 0 || offStart > m.N + 1) {
+        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+    }
+    // The hoisted quantities are formed only when a step uses them: one that overflows must
+    // fault exactly when the steps would have computed it, never in a run without such a step.
+    const bool anyOnStep = onSteps >= 1;
+    const bool anyStep = anyOnStep || offStart <= m.N;
+    const double onIncrement = anyOnStep ? (m.Vi * m.dt) / m.L : 0.0;
+    const double CRL = anyStep ? m.C * m.RL : 0.0;
+    return {m.N, onSteps, offStart, m.Vi, m.dt, m.L, m.C, m.RL, onIncrement, CRL};
+}
+
 // The on and off steps carry the state of the step and the circuit constants in locals: the
 // recurrence then never waits for a value to travel through memory (a sample store could
 // otherwise alias a constant and force its reload), and every sample is still stored as written.
@@ -94,20 +110,4 @@ void RunOffStepsChecked(const SwitchingPeriod& p, const SampleArrays& s, std::in
         StoreChecked(s.iL[k], (-Traced(s.iC[k])) - Traced(s.Vo[k]) / p.RL);
         s.id[k] = s.iL[k];
     }
-}
-
-SwitchingPeriod SwitchingPeriodOf(const Module1& m) {
-    const double samples = static_cast<double>(m.N);
-    const std::int32_t onSteps = CLng(samples * m.D);
-    const std::int32_t offStart = CLng(samples * m.D + 1);
-    if (onSteps < 0 || onSteps > m.N || offStart < 0 || offStart > m.N + 1) {
-        throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
-    }
-    // The hoisted quantities are formed only when a step uses them: one that overflows must
-    // fault exactly when the steps would have computed it, never in a run without such a step.
-    const bool anyOnStep = onSteps >= 1;
-    const bool anyStep = anyOnStep || offStart <= m.N;
-    const double onIncrement = anyOnStep ? (m.Vi * m.dt) / m.L : 0.0;
-    const double CRL = anyStep ? m.C * m.RL : 0.0;
-    return {m.N, onSteps, offStart, m.Vi, m.dt, m.L, m.C, m.RL, onIncrement, CRL};
 }

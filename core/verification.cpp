@@ -5,6 +5,7 @@
 #include "core/simulation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -21,26 +22,15 @@ bool IsNumberCharacter(char16_t c) {
     return c == u'e' || c == u'.' || c == u'E' || c == u'-' || c == u'+';
 }
 
-} // namespace
+// A verification field of the main window and what it holds, in the words of its messages,
+// e.g. "il numero dei campioni N".
+struct VerificationField {
+    TextBox box;
+    const char16_t* subject;
+};
 
-void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
-    m.ErrFlag = 0;
-    if (fieldText.empty()) {
-        messages.MsgBox(m.Msg);
-        m.ErrFlag = 1;
-        return;
-    }
-    if (fieldText.size() >= UncountableLength) {
-        throw RuntimeError(RuntimeErrorKind::Overflow);
-    }
-    // One message however many characters are rejected.
-    if (std::all_of(fieldText.begin(), fieldText.end(), IsNumberCharacter)) {
-        return;
-    }
-    messages.MsgBox(m.ErrMsg);
-    m.ErrFlag = 1;
-}
-
+// The nine verification fields in the order they are checked: supply, duty cycle and frequency
+// first, then the components, then the counts.
 const std::array<VerificationField, 9>& VerificationFields() {
     static const std::array<VerificationField, 9> fields{{
         {TextBox::Text7, u"la tensione di ingresso Vi"},
@@ -56,19 +46,17 @@ const std::array<VerificationField, 9>& VerificationFields() {
     return fields;
 }
 
+// "Hai dimenticato di scrivere " and the subject: the message for an empty field.
 Text EmptyFieldText(const VerificationField& field) {
     return Text(u"Hai dimenticato di scrivere ") + field.subject;
 }
 
+// The message for a malformed field: the subject, then how a number may be written.
 Text MalformedFieldText(const VerificationField& field) {
     return Text(u"Errore di inserimento dati per ") + field.subject +
            u". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, "
            u"anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
 }
-
-namespace {
-
-constexpr std::int32_t MostSamples = 10000000;
 
 // Each field in turn: its text and its two messages go to the shared variables the check reads.
 bool CheckFields(Module1& m, Form1Operations& form1) {
@@ -143,6 +131,8 @@ bool ReadComponents(Module1& m, Form1Operations& form1) {
     return true;
 }
 
+constexpr std::int32_t MostSamples = 10000000;
+
 // The counts keep their colour. N sizes the four sample arrays.
 bool ReadCounts(Module1& m, Form1Operations& form1) {
     m.N = ReadCount(form1, TextBox::Text13);
@@ -168,6 +158,24 @@ void WriteSummaryCaptions(const Module1& m, const VerificationContext& context) 
 }
 
 } // namespace
+
+void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
+    m.ErrFlag = 0;
+    if (fieldText.empty()) {
+        messages.MsgBox(m.Msg);
+        m.ErrFlag = 1;
+        return;
+    }
+    if (fieldText.size() >= UncountableLength) {
+        throw RuntimeError(RuntimeErrorKind::Overflow);
+    }
+    // One message however many characters are rejected.
+    if (std::all_of(fieldText.begin(), fieldText.end(), IsNumberCharacter)) {
+        return;
+    }
+    messages.MsgBox(m.ErrMsg);
+    m.ErrFlag = 1;
+}
 
 void RunVerification(Module1& m, const VerificationContext& context) {
     Form1Operations& form1 = context.form1;

@@ -5,8 +5,6 @@
 #include "core/module1.h"
 #include "core/window_operations.h"
 
-#include <array>
-
 // The windows and settings one verification run works with.
 struct VerificationContext {
     Form1Operations& form1;
@@ -19,23 +17,6 @@ struct VerificationContext {
 // The "Grafici" click: checks and reads the nine verification fields, simulates, draws and
 // writes the five measured values into the waveform window.
 void RunVerification(Module1& m, const VerificationContext& context);
-
-// A verification field of the main window and what it holds, in the words of its messages,
-// e.g. "il numero dei campioni N".
-struct VerificationField {
-    TextBox box;
-    const char16_t* subject;
-};
-
-// The nine verification fields in the order they are checked: supply, duty cycle and frequency
-// first, then the components, then the counts.
-const std::array<VerificationField, 9>& VerificationFields();
-
-// "Hai dimenticato di scrivere " and the subject: the message for an empty field.
-Text EmptyFieldText(const VerificationField& field);
-
-// The message for a malformed field: the subject, then how a number may be written.
-Text MalformedFieldText(const VerificationField& field);
 
 // Guards a verification field: an empty text shows m.Msg, a text with any character that
 // cannot occur in a number with a decimal point shows m.ErrMsg; either way m.ErrFlag becomes 1.

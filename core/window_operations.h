@@ -3,6 +3,12 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
 
+struct Module1;
+
+// What the handlers see of the two windows: the main window's fields and result boxes, the
+// waveform window's value boxes, the drawing of a verification and the watcher of a long
+// simulation.
+
 // The text boxes of the main window: design data Text1..Text6, verification data Text7..Text15.
 enum class TextBox {
     Text1 = 1,
@@ -51,8 +57,6 @@ public:
     // the plot says that the simulation was cancelled. The next run's plot reset removes it.
     virtual void showCancelled() = 0;
 };
-
-struct Module1;
 
 // The drawing half of a verification run.
 class WaveformDrawing {

@@ -4,6 +4,9 @@
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 
+// The exact drawing of the plot: the frame and every segment of the traces, in drawing order,
+// with the shared loop counters left as the drawing loops leave them.
+
 // The plot frame: 20 ticks on the left edge (y = 100 down to 5), 5 ticks on the bottom edge
 // (x = 0 to 100), then the zero lines of the four trace bands across the whole width, in their
 // colours. Both tick loops count with the shared counter Idx, which ends at 5.

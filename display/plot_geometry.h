@@ -6,6 +6,9 @@
 #include <cmath>
 #include <optional>
 
+// What every drawing path shares of the plot: how plot coordinates lie over the pixels of a
+// plot box, and the segments drawn in them.
+
 // One axis of a plot box: plot coordinates 0 to 100 laid over `pixels` logical pixels, 0 on
 // the centre of the first pixel and 100 on the centre of the last, so that the edge ticks are
 // visible. The box has `ratio` device pixels per logical pixel. Positions count in pixels from

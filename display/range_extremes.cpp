@@ -8,14 +8,13 @@
 namespace {
 
 constexpr std::int32_t kBlock = 256;
+constexpr std::int32_t kLanes = 8;
 
 // Where values[0 .. count - 1] first equal v (kept among them even when none does: a NaN).
 std::int32_t FirstEqual(const double* values, std::int32_t count, double v) {
     return static_cast<std::int32_t>(
         std::min(std::find(values, values + count, v), values + count - 1) - values);
 }
-
-constexpr std::int32_t kLanes = 8;
 
 // The extremes of the `count` values from index `first` on. The lowest and highest value are
 // found first, in several lanes that compare neighbouring values side by side without

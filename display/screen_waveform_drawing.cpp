@@ -251,6 +251,14 @@ private:
     LineSink& sink_;
 };
 
+// The segments of each trace in the exact drawing, for N >= 2.
+std::int64_t SegmentsPerTrace(const Module1& m) {
+    if (m.NP < 1) {
+        return 0;
+    }
+    return std::int64_t{m.NP} * (m.N - 1);
+}
+
 } // namespace
 
 bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
@@ -270,18 +278,6 @@ bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
     EndTraceLoops(m);
     return true;
 }
-
-namespace {
-
-// The segments of each trace in the exact drawing, for N >= 2.
-std::int64_t SegmentsPerTrace(const Module1& m) {
-    if (m.NP < 1) {
-        return 0;
-    }
-    return std::int64_t{m.NP} * (m.N - 1);
-}
-
-} // namespace
 
 void ScreenWaveformDrawing::showAndDrawFrame(Module1& m) {
     surface_.showWindow();

@@ -10,6 +10,22 @@
 #include <optional>
 #include <vector>
 
+// The drawing half of a verification for the screen. The frame is drawn exactly. The traces
+// are drawn exactly when they have no more segments than the plot box has pixel columns;
+// denser traces are drawn column by column (DrawColumnTraces, below) through a ReducingSink,
+// at a cost that grows with the width rather than with NP × N, and with the same vertical
+// extent in every pixel column as the exact drawing. Either way Iter and Idx end as the exact
+// drawing leaves them.
+class ScreenWaveformDrawing : public WaveformDrawing {
+public:
+    explicit ScreenWaveformDrawing(PlotSurface& surface) : surface_(surface) {}
+    void showAndDrawFrame(Module1& m) override;
+    void drawTraces(Module1& m) override;
+
+private:
+    PlotSurface& surface_;
+};
+
 // Reduces each trace's segment stream to what a plot box of a given pixel width can show, as
 // fast plotting libraries do: the segments of one colour that stay inside one pixel column
 // become the path through the column's first, lowest, highest and last points (at most three
@@ -103,20 +119,3 @@ private:
 // then draws the full stream, so that the fault is met where it would be. Needs NP >= 1 and
 // N >= 2.
 bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);
-
-// The drawing half of a verification for the screen. The frame is drawn exactly. The traces
-// are drawn exactly when they have no more segments than the plot box has pixel columns.
-// Denser traces are drawn column by column through a ReducingSink (see DrawColumnTraces): one
-// pass over the N samples of a period, then a bounded amount of work per pixel column, so
-// that the cost is about O(N + width × log(NP × N)) rather than NP × N, with the same
-// vertical extent in every pixel column as the exact drawing. Either way Iter and Idx end as
-// the exact drawing leaves them.
-class ScreenWaveformDrawing : public WaveformDrawing {
-public:
-    explicit ScreenWaveformDrawing(PlotSurface& surface) : surface_(surface) {}
-    void showAndDrawFrame(Module1& m) override;
-    void drawTraces(Module1& m) override;
-
-private:
-    PlotSurface& surface_;
-};

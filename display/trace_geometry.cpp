@@ -1,15 +1,23 @@
 #include "display/trace_geometry.h"
 
-#include "display/range_extremes.h"
-
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "display/range_extremes.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <vector>
+
+namespace {
+
+// One sample's y.
+float TraceY(double sample, double factor, double scale, double zeroLine) {
+    return static_cast<float>((sample * factor) / scale + zeroLine);
+}
+
+} // namespace
 
 const std::array<TraceBand, 4>& TraceBands() {
     static const std::array<TraceBand, 4> bands{{

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <vector>
 
+// Where the samples of the four traces are drawn: their horizontal positions within the
+// displayed periods, and their heights within each trace's band.
+
 // Horizontal positions of the trace samples. The plot shows NP displayed periods side by
 // side, each periodWidth = 100 / NP wide; sample k of displayed period p lies at
 // PeriodStartX(p) + SampleOffsetX(k). All arguments are integers already converted to double.
@@ -47,10 +50,6 @@ const std::array<TraceBand, 4>& TraceBands();
 // single precision. A trace whose scale is 0 never left 0 (its largest magnitude is 0): it
 // lies on its zero line instead of dividing 0 by 0. A y is not finite when its mapping
 // faulted (an overflow, an invalid operation, a y beyond the single range).
-inline float TraceY(double sample, double factor, double scale, double zeroLine) {
-    return static_cast<float>((sample * factor) / scale + zeroLine);
-}
-
 class TraceYs {
 public:
     // The ys of band's samples 1..N of m, which must stay unchanged while they are read. An

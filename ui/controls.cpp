@@ -10,6 +10,7 @@
 #include <algorithm>
 
 namespace {
+
 constexpr double twipsPerInch = 1440.0;
 constexpr double referenceDpi = 96.0;
 
@@ -18,36 +19,13 @@ constexpr double referenceDpi = 96.0;
 int TwipsToPixels(int twips, int dotsPerInch) {
     return qRound(twips * dotsPerInch / twipsPerInch);
 }
-} // namespace
 
-qreal DpiScale(const QPaintDevice& device) {
-    return device.logicalDpiX() / referenceDpi;
-}
-
-QSize TwipsSize(int width, int height, const QPaintDevice& device) {
-    return {TwipsToPixels(width, device.logicalDpiX()),
-            TwipsToPixels(height, device.logicalDpiY())};
-}
-
+// A rectangle (left, top, width, height) in twips, in pixels of the device.
 QRect TwipsRect(int left, int top, int width, int height, const QPaintDevice& device) {
     return {
         QPoint(TwipsToPixels(left, device.logicalDpiX()), TwipsToPixels(top, device.logicalDpiY())),
         TwipsSize(width, height, device)};
 }
-
-void RegisterWindowFonts() {
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-}
-
-QFont WindowFont(double points, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-namespace {
 
 // One colour role: its colour in an enabled window (active or not) and when disabled.
 struct RoleColors {
@@ -79,22 +57,6 @@ constexpr RoleColors lightFace[] = {
     {QPalette::ToolTipText, qRgb(0, 0, 0), qRgb(0, 0, 0)},
     {QPalette::PlaceholderText, qRgba(0, 0, 0, 128), qRgba(0, 0, 0, 128)},
 };
-
-} // namespace
-
-// Every role of every group is set, so no colour of the desktop's palette shows through.
-QPalette LightFace() {
-    QPalette palette;
-    for (const RoleColors& colors : lightFace) {
-        const QColor enabled = QColor::fromRgba(colors.enabled);
-        palette.setColor(QPalette::Active, colors.role, enabled);
-        palette.setColor(QPalette::Inactive, colors.role, enabled);
-        palette.setColor(QPalette::Disabled, colors.role, QColor::fromRgba(colors.disabled));
-    }
-    return palette;
-}
-
-namespace {
 
 // The longest text a one-line field holds: one code unit short of the length at which the
 // field check can no longer count a text (an overflow), so typing can never get there.
@@ -155,6 +117,39 @@ protected:
 };
 
 } // namespace
+
+// Every role of every group is set, so no colour of the desktop's palette shows through.
+QPalette LightFace() {
+    QPalette palette;
+    for (const RoleColors& colors : lightFace) {
+        const QColor enabled = QColor::fromRgba(colors.enabled);
+        palette.setColor(QPalette::Active, colors.role, enabled);
+        palette.setColor(QPalette::Inactive, colors.role, enabled);
+        palette.setColor(QPalette::Disabled, colors.role, QColor::fromRgba(colors.disabled));
+    }
+    return palette;
+}
+
+void RegisterWindowFonts() {
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+}
+
+QFont WindowFont(double points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+qreal DpiScale(const QPaintDevice& device) {
+    return device.logicalDpiX() / referenceDpi;
+}
+
+QSize TwipsSize(int width, int height, const QPaintDevice& device) {
+    return {TwipsToPixels(width, device.logicalDpiX()),
+            TwipsToPixels(height, device.logicalDpiY())};
+}
 
 void PlaceControl(QWidget& control, const ControlLayout& layout) {
     control.setObjectName(QString::fromUtf8(layout.name));

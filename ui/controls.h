@@ -6,6 +6,24 @@
 #include <QRgb>
 #include <optional>
 
+class QLabel;
+class QLineEdit;
+class QPaintDevice;
+class QPushButton;
+class QRadioButton;
+class QString;
+class QWidget;
+
+// The controls of both windows and their look: the face and typeface the windows were designed
+// with, the twips they are laid out in, and the functions that create each kind of control
+// from its line of a window's layout table.
+
+// The light face the windows were designed with: light grey windows and buttons, white fields
+// and black text, as Qt's Fusion style paints them on a light desktop. The background colours
+// that group the controls and the trace colours were chosen against it, so each window keeps
+// it whatever palette the desktop sets, at start and when the desktop changes its theme.
+QPalette LightFace();
+
 // Background colours that group the controls by purpose: light blue for the design, light
 // pink for the verification, light cyan for the contact line, light yellow for the plot.
 inline constexpr QRgb LightBlue = qRgb(192, 192, 255);
@@ -13,6 +31,24 @@ inline constexpr QRgb LightPink = qRgb(255, 192, 192);
 inline constexpr QRgb LightCyan = qRgb(192, 255, 255);
 inline constexpr QRgb LightYellow = qRgb(255, 255, 192);
 inline constexpr QRgb White = qRgb(255, 255, 255);
+
+// The windows' typeface, Liberation Sans, ships with the tool: every text of the layout fits
+// its box in it, so every text keeps its place on any machine.
+
+// Makes the shipped regular and bold faces available; call once after creating the
+// application and before building any window.
+void RegisterWindowFonts();
+
+// The windows' typeface at `points`, bold unless told otherwise.
+QFont WindowFont(double points, bool bold = true);
+
+// The windows are laid out in twips (1/1440 inch), converted with the screen's logical dpi.
+
+// How much larger than at 96 dpi the device shows a twip-sized layout.
+qreal DpiScale(const QPaintDevice& device);
+
+// A size in twips, in pixels of the device.
+QSize TwipsSize(int width, int height, const QPaintDevice& device);
 
 // One control of a window as the layout describes it: its name (the Qt objectName), its text
 // (UTF-8), its place and size in twips from the top-left corner of the client area, its font
@@ -29,40 +65,6 @@ struct ControlLayout {
     const char* accessibleName = nullptr; // nullptr: the text speaks for itself
     bool bold = true;
 };
-
-class QPaintDevice;
-
-// The windows are laid out in twips (1/1440 inch), converted with the screen's logical dpi.
-
-// How much larger than at 96 dpi the device shows a twip-sized layout.
-qreal DpiScale(const QPaintDevice& device);
-
-// A size or a rectangle (left, top, width, height) in twips, in pixels of the device.
-QSize TwipsSize(int width, int height, const QPaintDevice& device);
-QRect TwipsRect(int left, int top, int width, int height, const QPaintDevice& device);
-
-// The windows' typeface, Liberation Sans, ships with the tool: every text of the layout fits
-// its box in it, so every text keeps its place on any machine.
-
-// Makes the shipped regular and bold faces available; call once after creating the
-// application and before building any window.
-void RegisterWindowFonts();
-
-// The windows' typeface at `points`, bold unless told otherwise.
-QFont WindowFont(double points, bool bold = true);
-
-// The light face the windows were designed with: light grey windows and buttons, white fields
-// and black text, as Qt's Fusion style paints them on a light desktop. The background colours
-// that group the controls and the trace colours were chosen against it, so each window keeps
-// it whatever palette the desktop sets, at start and when the desktop changes its theme.
-QPalette LightFace();
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QString;
-class QWidget;
 
 // Sets name, accessible name, font and place (twips at the parent's logical dpi).
 void PlaceControl(QWidget& control, const ControlLayout& layout);

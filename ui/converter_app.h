@@ -8,15 +8,15 @@
 
 #include <vector>
 
+// The title of every message box and dialog.
+inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
+
 // The handlers' messages on screen: a modal box with the text, an OK button only, no icon and
 // the application's title.
 class DialogMessageBox : public MessageBox {
 public:
     void MsgBox(const Text& text) override;
 };
-
-// The title of every message box.
-inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
 
 // The decimal separator of the user's locale, for the numbers the tool shows.
 char16_t UserDecimalSeparator();

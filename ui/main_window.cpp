@@ -10,6 +10,13 @@
 
 namespace {
 
+// The layout of the main window: its size, then its controls grouped by the kind of widget
+// that shows them.
+
+// Client area of Form1 in twips.
+constexpr int MainWindowWidth = 15870;
+constexpr int MainWindowHeight = 10365;
+
 // Static texts: the title, the symbols and units beside each field, the section headings, the
 // legend of the symbols and the contact line. The Greek letters are shown as themselves.
 const std::array labels{
@@ -149,26 +156,6 @@ const std::array buttons{
 const ControlLayout schematic{
     "Picture1", "", 240, 720, 9615, 5175, 8.25, {}, "Schema del convertitore tipo inverter"};
 
-} // namespace
-
-std::span<const ControlLayout> MainWindowLabels() {
-    return labels;
-}
-std::span<const ControlLayout> MainWindowResultBoxes() {
-    return resultBoxes;
-}
-std::span<const ControlLayout> MainWindowTextBoxes() {
-    return textBoxes;
-}
-std::span<const ControlLayout> MainWindowButtons() {
-    return buttons;
-}
-const ControlLayout& MainWindowSchematic() {
-    return schematic;
-}
-
-namespace {
-
 QString FromText(const Text& text) {
     return QString::fromStdU16String(text);
 }
@@ -176,7 +163,7 @@ QString FromText(const Text& text) {
 // The schematic is slightly larger than its box: its right and bottom edges are cut off.
 PictureBox* AddSchematic(QWidget& window) {
     auto* picture = new PictureBox(&window);
-    PlaceControl(*picture, MainWindowSchematic());
+    PlaceControl(*picture, schematic);
     picture->setPicture(SchematicPixmap(DpiScale(window), window.devicePixelRatioF()));
     return picture;
 }
@@ -196,18 +183,17 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
 // The layout lists the text boxes, result boxes and buttons in the order of their numbers.
 void MainWindow::createControls() {
     schematic_ = AddSchematic(*this);
-    for (const ControlLayout& layout : MainWindowLabels()) {
+    for (const ControlLayout& layout : labels) {
         AddLabel(*this, layout);
     }
     std::size_t k = 0;
-    for (const ControlLayout& layout : MainWindowResultBoxes()) {
+    for (const ControlLayout& layout : resultBoxes) {
         results_[k++] = AddBorderedBox(*this, layout);
     }
     k = 0;
-    for (const ControlLayout& layout : MainWindowTextBoxes()) {
+    for (const ControlLayout& layout : textBoxes) {
         fields_[k++] = AddTextBox(*this, layout);
     }
-    const std::span<const ControlLayout> buttons = MainWindowButtons();
     command1_ = AddButton(*this, buttons[0]);
     command2_ = AddButton(*this, buttons[1]);
     command3_ = AddButton(*this, buttons[2]);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSize>
 
 namespace {
 
@@ -16,35 +17,13 @@ void DrawFocusMark(QPainter& painter, const QRect& area, const QColor& color) {
     painter.drawRect(QRectF(area).adjusted(2, 2, -2, -2));
 }
 
-} // namespace
-
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void PictureBox::setPicture(const QPixmap& picture) {
-    picture_ = picture;
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    painter.setClipRect(contentsRect());
-    painter.drawPixmap(contentsRect().topLeft(), picture_);
-    if (hasFocus()) {
-        DrawFocusMark(painter, contentsRect(), palette().color(QPalette::Highlight));
-    }
-}
-
 // The drawing follows the power path from left to right: the input source, the switch with
 // its PWM driver in the top wire, the inductor from the switch node to the return wire, the
 // diode from the output node back to the switch node, then the output capacitor and the load.
 // Wires and parts are green, current and voltage arrows blue, names black.
 
-namespace {
+// The schematic's size in logical pixels, before the dpi enlargement.
+constexpr QSize SchematicSize{647, 356};
 
 const QColor wireColor(0, 150, 0);
 const QColor arrowColor(0, 0, 255);
@@ -211,21 +190,7 @@ void PaintSchematic(QPainter& painter) {
     Load(painter);
 }
 
-} // namespace
-
-QPixmap SchematicPixmap(qreal dpiScale, qreal devicePixelRatio) {
-    QPixmap pixmap(SchematicSize * dpiScale * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(dpiScale, dpiScale);
-    PaintSchematic(painter);
-    return pixmap;
-}
-
-namespace {
-
-// Drawn on a 32 x 32 grid and scaled to each icon size.
+// The alarm clock is drawn on a 32 x 32 grid and scaled to each icon size.
 constexpr int gridSize = 32;
 
 void PaintAlarmClock(QPainter& painter) {
@@ -258,6 +223,37 @@ QPixmap AlarmClockPixmap(int size) {
 }
 
 } // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+    if (hasFocus()) {
+        DrawFocusMark(painter, contentsRect(), palette().color(QPalette::Highlight));
+    }
+}
+
+QPixmap SchematicPixmap(qreal dpiScale, qreal devicePixelRatio) {
+    QPixmap pixmap(SchematicSize * dpiScale * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(dpiScale, dpiScale);
+    PaintSchematic(painter);
+    return pixmap;
+}
 
 QIcon AlarmClockIcon() {
     QIcon icon;

@@ -3,7 +3,9 @@
 #include <QFrame>
 #include <QIcon>
 #include <QPixmap>
-#include <QSize>
+
+// The painted pictures of the windows: the box that shows a picture, the converter's
+// schematic and the alarm clock of the window captions.
 
 // A picture box: a fixed picture shown at its own size from the top-left corner inside a
 // sunken border. What does not fit is cut off at the right and at the bottom; without a
@@ -24,10 +26,7 @@ private:
 };
 
 // The schematic of the inverting buck-boost converter shown at the top left of the main
-// window, in logical pixels.
-inline constexpr QSize SchematicSize{647, 356};
-
-// The schematic enlarged by `dpiScale` (the screen's logical dpi over 96, so that it keeps its
+// window, enlarged by `dpiScale` (the screen's logical dpi over 96, so that it keeps its
 // proportion to the window's text) and rendered at `devicePixelRatio` device pixels per logical
 // pixel, so that it stays sharp on hi-dpi screens.
 QPixmap SchematicPixmap(qreal dpiScale, qreal devicePixelRatio);

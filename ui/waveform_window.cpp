@@ -13,6 +13,19 @@
 
 namespace {
 
+// The layout of the waveform window: its size, then its controls grouped by the kind of widget
+// that shows them.
+
+// Client area of Form2 in twips.
+constexpr int WaveformWindowWidth = 18555;
+constexpr int WaveformWindowHeight = 10005;
+
+// An option button and the colour of its trace.
+struct OptionLayout {
+    ControlLayout control;
+    QRgb textColor;
+};
+
 // Captions and units of the measured values, and the instruction under the plot.
 const std::array labels{
     ControlLayout{"Label3", "Delta iL", 15240, 1320, 735, 255, 8.25},
@@ -60,28 +73,12 @@ const std::array options{
                  qRgb(0, 255, 255)},
 };
 
-const ControlLayout plot{
+const ControlLayout plotPicture{
     "Picture1", "", 120, 120, 15015, 9135, 8.25, {}, "Grafico delle forme d'onda iL, iC, Vo e id"};
 
 const ControlLayout emptyPicture{"Picture2", "", 16800, 6480, 495, 375, 8.25, {}, "Immagine vuota"};
 
 } // namespace
-
-std::span<const ControlLayout> WaveformWindowLabels() {
-    return labels;
-}
-std::span<const ControlLayout> WaveformWindowValueBoxes() {
-    return valueBoxes;
-}
-std::span<const OptionLayout> WaveformWindowOptions() {
-    return options;
-}
-const ControlLayout& WaveformWindowPlot() {
-    return plot;
-}
-const ControlLayout& WaveformWindowEmptyPicture() {
-    return emptyPicture;
-}
 
 WaveformWindow::WaveformWindow() {
     setObjectName(QStringLiteral("Form2"));
@@ -96,22 +93,22 @@ WaveformWindow::WaveformWindow() {
 
 void WaveformWindow::createControls() {
     plot_ = new PlotBox(this);
-    PlaceControl(*plot_, WaveformWindowPlot());
+    PlaceControl(*plot_, plotPicture);
     // Picture2 never holds a picture (clearing the plot box gives the same bare background) and
     // the user has nothing to do with it: it stays hidden and takes no focus.
-    auto* emptyPicture = new PictureBox(this);
-    PlaceControl(*emptyPicture, WaveformWindowEmptyPicture());
-    emptyPicture->setFocusPolicy(Qt::NoFocus);
-    emptyPicture->hide();
-    for (const ControlLayout& layout : WaveformWindowLabels()) {
+    auto* picture2 = new PictureBox(this);
+    PlaceControl(*picture2, emptyPicture);
+    picture2->setFocusPolicy(Qt::NoFocus);
+    picture2->hide();
+    for (const ControlLayout& layout : labels) {
         AddLabel(*this, layout);
     }
     std::size_t k = 0;
-    for (const ControlLayout& layout : WaveformWindowValueBoxes()) {
+    for (const ControlLayout& layout : valueBoxes) {
         values_[k++] = AddBorderedBox(*this, layout);
     }
     k = 0;
-    for (const OptionLayout& layout : WaveformWindowOptions()) {
+    for (const OptionLayout& layout : options) {
         options_[k++] = AddOptionButton(*this, layout.control, layout.textColor);
     }
 }

@@ -4,30 +4,11 @@
 #include "core/window_operations.h"
 #include "display/cursor_readout.h"
 #include "display/plot_geometry.h"
-#include "ui/controls.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <span>
-
-// An option button and the colour of its trace.
-struct OptionLayout {
-    ControlLayout control;
-    QRgb textColor;
-};
-
-// The controls of the waveform window Form2, grouped by the kind of widget that shows them.
-std::span<const ControlLayout> WaveformWindowLabels();
-std::span<const ControlLayout> WaveformWindowValueBoxes();
-std::span<const OptionLayout> WaveformWindowOptions();
-const ControlLayout& WaveformWindowPlot();
-const ControlLayout& WaveformWindowEmptyPicture();
-
-// Client area of Form2 in twips.
-inline constexpr int WaveformWindowWidth = 18555;
-inline constexpr int WaveformWindowHeight = 10005;
 
 class PlotBox;
 class QLabel;
@@ -65,8 +46,6 @@ private:
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };
-
-class WaveformWindow;
 
 // Keeps the waveform window Form2 for the verification: creates it hidden when a run first
 // needs it, reuses it while it is open, and forgets it when the user closes it, so that the
