@@ -177,17 +177,19 @@ void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
     m.ErrFlag = 1;
 }
 
-void RunVerification(Module1& m, const VerificationContext& context) {
+bool RunVerification(Module1& m, const VerificationContext& context) {
     Form1Operations& form1 = context.form1;
     if (!CheckFields(m, form1) || !ReadSupplyAndSwitching(m, form1) || !ReadComponents(m, form1) ||
         !ReadCounts(m, form1)) {
-        return;
+        return false;
     }
     context.form2.obtainForm2();
     context.form2.resetPlot();
-    if (SimulateAndPlot(m, context.drawing, form1, context.observer) == PlotOutcome::Cancelled) {
+    const PlotOutcome outcome = SimulateAndPlot(m, context.drawing, form1, context.observer);
+    if (outcome == PlotOutcome::Cancelled) {
         context.form2.showCancelled();
-        return;
+        return false;
     }
     WriteSummaryCaptions(m, context);
+    return outcome == PlotOutcome::Drawn;
 }

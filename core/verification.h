@@ -15,8 +15,8 @@ struct VerificationContext {
 };
 
 // The "Grafici" click: checks and reads the nine verification fields, simulates, draws and
-// writes the five measured values into the waveform window.
-void RunVerification(Module1& m, const VerificationContext& context);
+// writes the five measured values into the waveform window. True when the run drew its traces.
+bool RunVerification(Module1& m, const VerificationContext& context);
 
 // Guards a verification field: an empty text shows m.Msg, a text with any character that
 // cannot occur in a number with a decimal point shows m.ErrMsg; either way m.ErrFlag becomes 1.

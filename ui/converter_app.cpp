@@ -5,6 +5,7 @@
 #include "core/verification.h"
 #include "ui/progress_observer.h"
 
+#include <QAction>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,9 +23,11 @@ char16_t UserDecimalSeparator() {
     return QLocale::system().decimalPoint().front().unicode();
 }
 
-ConverterApp::ConverterApp(Module1& m, MessageBox& messages, char16_t decimalSeparator)
+ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& files,
+                           char16_t decimalSeparator)
     : messages_(messages), decimalSeparator_(decimalSeparator), m_(m), form1_(messages),
-      form2_(m_, decimalSeparator), drawing_(form2_) {
+      form2_(m_, decimalSeparator), drawing_(form2_), tools_(files, messages, decimalSeparator) {
+    form2_.onWindowCreated([this](WaveformWindow& window) { connectWaveformActions(window); });
     QObject::connect(&form1_.command1(), &QPushButton::clicked, &form1_,
                      [this] { handleClick(&ConverterApp::calculateDesign); });
     QObject::connect(&form1_.command2(), &QPushButton::clicked, &form1_,
@@ -54,9 +57,41 @@ void ConverterApp::calculateDesign() {
 
 void ConverterApp::runVerification() {
     ProgressObserver observer;
-    RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
+    if (RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer})) {
+        form2_.keepPlottedRun();
+    }
 }
 
 void ConverterApp::fillSampleData() {
     FillSampleData(form1_);
+}
+
+void ConverterApp::connectWaveformActions(WaveformWindow& window) {
+    const auto connect = [&](WaveformAction which, Handler handler) {
+        QObject::connect(&window.action(which), &QAction::triggered, &window,
+                         [this, handler] { handleClick(handler); });
+    };
+    connect(WaveformAction::SaveImage, &ConverterApp::saveImage);
+    connect(WaveformAction::ExportCsv, &ConverterApp::exportCsv);
+    connect(WaveformAction::CopyImage, &ConverterApp::copyImage);
+    connect(WaveformAction::CopyValues, &ConverterApp::copyValues);
+}
+
+void ConverterApp::saveImage() {
+    form2_.withPlottedRun(
+        [this](Module1& run, WaveformWindow& window) { tools_.saveImage(&window, run); });
+}
+
+void ConverterApp::exportCsv() {
+    form2_.withPlottedRun(
+        [this](Module1& run, WaveformWindow& window) { tools_.exportCsv(&window, run); });
+}
+
+void ConverterApp::copyImage() {
+    form2_.withPlottedRun(
+        [this](Module1& run, WaveformWindow& window) { tools_.copyImage(&window, run); });
+}
+
+void ConverterApp::copyValues() {
+    form2_.withPlottedRun([this](Module1& run, WaveformWindow&) { tools_.copyValues(run); });
 }

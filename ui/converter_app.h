@@ -4,6 +4,7 @@
 #include "core/module1.h"
 #include "display/screen_waveform_drawing.h"
 #include "ui/main_window.h"
+#include "ui/waveform_tools.h"
 #include "ui/waveform_window.h"
 
 #include <vector>
@@ -27,9 +28,11 @@ char16_t UserDecimalSeparator();
 class ConverterApp {
 public:
     // `m` holds the shared variables for the life of the process (its owner keeps it);
-    // `messages` shows every message box; `decimalSeparator` is the user's, used in the
-    // numbers the tool shows (not in the texts it writes into the verification fields).
-    ConverterApp(Module1& m, MessageBox& messages, char16_t decimalSeparator);
+    // `messages` shows every message box and `files` asks where to save; `decimalSeparator`
+    // is the user's, used in the numbers the tool shows (not in the texts it writes into the
+    // verification fields).
+    ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& files,
+                 char16_t decimalSeparator);
 
     MainWindow& form1() { return form1_; }
     WaveformWindowHost& form2() { return form2_; }
@@ -44,6 +47,13 @@ private:
     void calculateDesign();
     void runVerification();
     void fillSampleData();
+    // The waveform window's commands run as handlers too: an export keeps the event loop
+    // turning, and no run may replace the arrays it reads.
+    void connectWaveformActions(WaveformWindow& window);
+    void saveImage();
+    void exportCsv();
+    void copyImage();
+    void copyValues();
 
     MessageBox& messages_;
     char16_t decimalSeparator_;
@@ -51,6 +61,7 @@ private:
     MainWindow form1_;
     WaveformWindowHost form2_;
     ScreenWaveformDrawing drawing_;
+    WaveformTools tools_;
     bool handling_ = false;
     std::vector<Handler> deferred_;
 };

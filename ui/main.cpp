@@ -11,7 +11,8 @@ int main(int argc, char* argv[]) {
     RegisterWindowFonts();
     DialogMessageBox messages;
     Module1 variables;
-    ConverterApp app(variables, messages, UserDecimalSeparator());
+    DialogSaveFileChooser files;
+    ConverterApp app(variables, messages, files, UserDecimalSeparator());
     app.form1().show();
     return QApplication::exec();
 }

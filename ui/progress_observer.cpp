@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QInputEvent>
 #include <QProgressDialog>
+#include <utility>
 
 namespace {
 
@@ -40,7 +41,8 @@ void DeliverHeldButtonPresses() {
 
 } // namespace
 
-ProgressObserver::ProgressObserver(std::chrono::milliseconds delay) : delay_(delay) {
+ProgressObserver::ProgressObserver(QString label, std::chrono::milliseconds delay)
+    : label_(std::move(label)), delay_(delay) {
     clock_.start();
 }
 
@@ -61,8 +63,7 @@ bool ProgressObserver::keepGoing(double fractionDone) {
 
 void ProgressObserver::openDialog() {
     DeliverHeldButtonPresses();
-    dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Simulazione in corso..."),
-                                                QStringLiteral("Annulla"), 0, fullScale);
+    dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Annulla"), 0, fullScale);
     dialog_->setObjectName(QStringLiteral("SimulationProgress"));
     dialog_->setWindowTitle(QString::fromUtf16(ApplicationTitle));
     dialog_->setWindowModality(Qt::ApplicationModal);

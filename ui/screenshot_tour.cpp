@@ -70,7 +70,8 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     DialogMessageBox messages;
     Module1 variables;
-    ConverterApp app(variables, messages, UserDecimalSeparator());
+    DialogSaveFileChooser files;
+    ConverterApp app(variables, messages, files, UserDecimalSeparator());
     app.form1().move(0, 0);
     app.form1().show();
     Pause(300);

@@ -4,12 +4,19 @@
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/plot_box.h"
+#include "ui/waveform_tools.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -78,6 +85,58 @@ const ControlLayout plotPicture{
 
 const ControlLayout emptyPicture{"Picture2", "", 16800, 6480, 495, 375, 8.25, {}, "Immagine vuota"};
 
+// A command of the menus: its object name, its text with the accelerator, its shortcuts,
+// whether it needs a plotted run and whether it is switched on and off.
+struct ActionLayout {
+    WaveformAction which;
+    const char* name;
+    const char* text;
+    std::initializer_list<const char*> shortcuts;
+    bool needsRun;
+    bool toggle;
+};
+
+const std::array actionLayouts{
+    ActionLayout{WaveformAction::SaveImage,
+                 "actionSaveImage",
+                 "&Salva immagine...",
+                 {"Ctrl+S"},
+                 true,
+                 false},
+    ActionLayout{WaveformAction::ExportCsv,
+                 "actionExportCsv",
+                 "&Esporta dati CSV...",
+                 {"Ctrl+E"},
+                 true,
+                 false},
+    ActionLayout{
+        WaveformAction::CopyImage, "actionCopyImage", "&Copia immagine", {"Ctrl+C"}, true, false},
+    ActionLayout{WaveformAction::CopyValues,
+                 "actionCopyValues",
+                 "Copia &valori",
+                 {"Ctrl+Shift+C"},
+                 true,
+                 false},
+    ActionLayout{WaveformAction::Close, "actionClose", "C&hiudi", {"Ctrl+W"}, false, false},
+    ActionLayout{
+        WaveformAction::ZoomIn, "actionZoomIn", "Zoom &avanti", {"Ctrl++", "Ctrl+="}, true, false},
+    ActionLayout{
+        WaveformAction::ZoomOut, "actionZoomOut", "Zoom &indietro", {"Ctrl+-"}, true, false},
+    ActionLayout{
+        WaveformAction::ZoomReset, "actionZoomReset", "&Vista intera", {"Ctrl+0"}, true, false},
+    ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
+    ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
+};
+
+// The commands of each menu, in order; a separator between the groups.
+const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
+    {WaveformAction::SaveImage, WaveformAction::ExportCsv},
+    {WaveformAction::CopyImage, WaveformAction::CopyValues},
+    {WaveformAction::Close}};
+const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
+    {WaveformAction::ZoomIn, WaveformAction::ZoomOut, WaveformAction::ZoomReset},
+    {WaveformAction::FitBands, WaveformAction::Measure}};
+
 } // namespace
 
 WaveformWindow::WaveformWindow() {
@@ -86,30 +145,104 @@ WaveformWindow::WaveformWindow() {
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
-    resize(TwipsSize(WaveformWindowWidth, WaveformWindowHeight, *this));
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("Form2ClientArea"));
     createControls();
+    createActions();
+    // The menu bar sits above the client area, which keeps its size and every control its place.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QMenuBar* menuBar = createMenuBar();
+    layout->setMenuBar(menuBar);
+    layout->addWidget(clientArea_);
+    const QSize client = TwipsSize(WaveformWindowWidth, WaveformWindowHeight, *this);
+    resize(client.width(), client.height() + menuBar->sizeHint().height());
     setFocusOrder();
 }
 
+QAction& WaveformWindow::action(WaveformAction which) const {
+    return *actions_[static_cast<std::size_t>(which)];
+}
+
+void WaveformWindow::setRunActionsEnabled(bool enabled) {
+    for (const ActionLayout& layout : actionLayouts) {
+        if (layout.needsRun) {
+            action(layout.which).setEnabled(enabled);
+        }
+    }
+}
+
+// Each command is one action of the window, shared by the menu bar and the plot's context
+// menu; those that need a plotted run start disabled. Esc turns the measuring cursors off and
+// never closes the window.
+void WaveformWindow::createActions() {
+    for (const ActionLayout& layout : actionLayouts) {
+        auto* action = new QAction(QString::fromUtf8(layout.text), this);
+        action->setObjectName(QString::fromUtf8(layout.name));
+        QList<QKeySequence> shortcuts;
+        for (const char* shortcut : layout.shortcuts) {
+            shortcuts << QKeySequence(QString::fromUtf8(shortcut));
+        }
+        action->setShortcuts(shortcuts);
+        action->setCheckable(layout.toggle);
+        action->setEnabled(!layout.needsRun);
+        actions_[static_cast<std::size_t>(layout.which)] = action;
+    }
+    connect(&action(WaveformAction::Close), &QAction::triggered, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this,
+            [this] { action(WaveformAction::Measure).setChecked(false); });
+    plot_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const auto* menu : {&fileMenu, &viewMenu}) {
+        for (const auto& group : *menu) {
+            for (WaveformAction which : group) {
+                plot_->addAction(&action(which));
+            }
+            auto* separator = new QAction(this);
+            separator->setSeparator(true);
+            plot_->addAction(separator);
+        }
+    }
+}
+
+QMenuBar* WaveformWindow::createMenuBar() {
+    auto* menuBar = new QMenuBar(this);
+    const auto addMenu = [&](const QString& title, const auto& groups) {
+        QMenu* menu = menuBar->addMenu(title);
+        for (const auto& group : groups) {
+            if (!menu->isEmpty()) {
+                menu->addSeparator();
+            }
+            for (WaveformAction which : group) {
+                menu->addAction(&action(which));
+            }
+        }
+    };
+    addMenu(QStringLiteral("&File"), fileMenu);
+    addMenu(QStringLiteral("&Visualizza"), viewMenu);
+    return menuBar;
+}
+
 void WaveformWindow::createControls() {
-    plot_ = new PlotBox(this);
+    plot_ = new PlotBox(clientArea_);
     PlaceControl(*plot_, plotPicture);
     // Picture2 never holds a picture (clearing the plot box gives the same bare background) and
     // the user has nothing to do with it: it stays hidden and takes no focus.
-    auto* picture2 = new PictureBox(this);
+    auto* picture2 = new PictureBox(clientArea_);
     PlaceControl(*picture2, emptyPicture);
     picture2->setFocusPolicy(Qt::NoFocus);
     picture2->hide();
     for (const ControlLayout& layout : labels) {
-        AddLabel(*this, layout);
+        AddLabel(*clientArea_, layout);
     }
     std::size_t k = 0;
     for (const ControlLayout& layout : valueBoxes) {
-        values_[k++] = AddBorderedBox(*this, layout);
+        values_[k++] = AddBorderedBox(*clientArea_, layout);
     }
     k = 0;
     for (const OptionLayout& layout : options) {
-        options_[k++] = AddOptionButton(*this, layout.control, layout.textColor);
+        options_[k++] = AddOptionButton(*clientArea_, layout.control, layout.textColor);
     }
 }
 
@@ -175,13 +308,39 @@ void WaveformWindowHost::obtainForm2() {
     QObject::connect(window_, &WaveformWindow::closed, window_, [this] { window_ = nullptr; });
     QObject::connect(&window_->plot(), &PlotBox::pointerMoved, window_,
                      [this](float x, float y, QPoint at) { readCursor(x, y, at); });
+    if (windowCreated_) {
+        windowCreated_(*window_);
+    }
+}
+
+void WaveformWindowHost::onWindowCreated(std::function<void(WaveformWindow&)> created) {
+    windowCreated_ = std::move(created);
+}
+
+void WaveformWindowHost::keepPlottedRun() {
+    plotted_ = std::make_unique<PlottedRun>(m_);
+    if (window_) {
+        window_->setRunActionsEnabled(true);
+    }
+}
+
+void WaveformWindowHost::withPlottedRun(
+    const std::function<void(Module1& run, WaveformWindow& window)>& use) {
+    if (!plotted_ || !window_) {
+        return;
+    }
+    WaveformWindow& window = *window_;
+    plotted_->withSamples(m_, [&](Module1& run) { use(run, window); });
 }
 
 // A run keeps the event loop turning, so its window may be gone before the run ends: what was
 // meant for that window then goes nowhere, and the next run opens a fresh one.
 
+// The plotted run, if any, is gone with the plot: the arrays are about to be made anew.
 void WaveformWindowHost::resetPlot() {
+    plotted_.reset();
     if (window_) {
+        window_->setRunActionsEnabled(false);
         window_->plot().clear();
     }
 }

@@ -8,15 +8,35 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class PlotBox;
+class PlottedRun;
+class QAction;
 class QLabel;
+class QMenuBar;
 class QRadioButton;
 
+// The commands of the waveform window's menus, in menu order; each is one QAction shared by
+// the menu bar and the plot's context menu.
+enum class WaveformAction {
+    SaveImage,
+    ExportCsv,
+    CopyImage,
+    CopyValues,
+    Close,
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
+    FitBands,
+    Measure
+};
+
 // Form2, the waveform window: the plot, one option button per trace, the five measured values
-// and the instruction line. It is an independent top-level window and is discarded when the
-// user closes it.
+// and the instruction line in its client area, and above it a menu bar (File, Visualizza). It
+// is an independent top-level window and is discarded when the user closes it.
 class WaveformWindow : public QWidget {
     Q_OBJECT
 
@@ -24,6 +44,11 @@ public:
     WaveformWindow();
 
     PlotBox& plot() const { return *plot_; }
+    // The area below the menu bar that holds every control at its place.
+    QWidget& clientArea() const { return *clientArea_; }
+    QAction& action(WaveformAction which) const;
+    // The commands that need a plotted run are available only while the window shows one.
+    void setRunActionsEnabled(bool enabled);
     void setCaption(SummaryLabel label, const QString& caption);
     std::optional<TraceOption> selection() const;
     void select(TraceOption option);
@@ -40,9 +65,13 @@ protected:
 
 private:
     void createControls();
+    void createActions();
+    QMenuBar* createMenuBar();
     void setFocusOrder();
 
+    QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
+    std::array<QAction*, 10> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };
@@ -61,6 +90,16 @@ public:
     // The open window, or null when there is none.
     WaveformWindow* window() const;
 
+    // Called with every window the host creates, before it is shown.
+    void onWindowCreated(std::function<void(WaveformWindow&)> created);
+
+    // The run whose traces the window shows: kept once a run has drawn them, forgotten when a
+    // run resets the plot. The window's run commands follow it.
+    void keepPlottedRun();
+    // Calls `use` with the plotted run (variables and samples together) and the window, if
+    // the window shows one.
+    void withPlottedRun(const std::function<void(Module1& run, WaveformWindow& window)>& use);
+
     void obtainForm2() override;
     void resetPlot() override;
     void setCaption(SummaryLabel label, const Text& caption) override;
@@ -76,4 +115,6 @@ private:
     Module1& m_;
     char16_t decimalSeparator_;
     QPointer<WaveformWindow> window_;
+    std::function<void(WaveformWindow&)> windowCreated_;
+    std::unique_ptr<PlottedRun> plotted_;
 };

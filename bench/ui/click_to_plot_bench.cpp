@@ -19,7 +19,8 @@ void BM_ClickToPlot(benchmark::State& state) {
     EnsureOffscreenApplication();
     SilentMessages messages;
     Module1 variables;
-    ConverterApp app(variables, messages, u'.');
+    DialogSaveFileChooser files;
+    ConverterApp app(variables, messages, files, u'.');
     app.form1().command3().click();
     app.form1().command1().click();
     for (auto _ : state) {
@@ -69,7 +70,8 @@ void BM_LongestStallAtMostSamples(benchmark::State& state) {
     EnsureOffscreenApplication();
     SilentMessages messages;
     Module1 variables;
-    ConverterApp app(variables, messages, u'.');
+    DialogSaveFileChooser files;
+    ConverterApp app(variables, messages, files, u'.');
     app.form1().command3().click();
     app.form1().command1().click();
     app.form1().setText(TextBox::Text13, u"10000000");

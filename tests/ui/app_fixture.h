@@ -60,13 +60,27 @@ private:
     QEvent::Type type_;
 };
 
+// Stands in for the save dialog: answers with `answer` (nothing: the user cancels) and keeps
+// the paths it was offered.
+class FileChooserStub : public SaveFileChooser {
+public:
+    std::optional<QString> answer;
+    QStringList proposed;
+    std::optional<QString> choose(QWidget*, const QString&, const QString& proposedPath,
+                                  const QString&) override {
+        proposed << proposedPath;
+        return answer;
+    }
+};
+
 // The whole tool with intercepted messages and a comma as the user's decimal separator, so
 // that the locale's separator is told apart from the point of the verification fields.
 class AppTest : public testing::Test {
 protected:
     MessageRecorder messages;
+    FileChooserStub files;
     Module1 variables;
-    ConverterApp app{variables, messages, u','};
+    ConverterApp app{variables, messages, files, u','};
 
     // A missing window or control fails the test, which goes on with a blank stand-in instead
     // of crashing and taking every later test's result with it.

@@ -67,7 +67,8 @@ double Contrast(const QColor& a, const QColor& b) {
 QColor PaintedBackground(QWidget& control) {
     const QVariant text = control.property("text");
     control.setProperty("text", QString());
-    const QRect inside = control.geometry().adjusted(2, 2, -2, -2);
+    const QRect inside =
+        QRect(control.mapTo(control.window(), QPoint()), control.size()).adjusted(2, 2, -2, -2);
     const QImage image = control.window()->grab(inside).toImage();
     control.setProperty("text", text);
     std::map<QRgb, int> counts;

@@ -12,7 +12,8 @@ TEST(ProgressObserverTest, AShortRunShowsNoDialog) {
 }
 
 TEST(ProgressObserverTest, ALongRunShowsAModalDialogWhoseButtonStopsIt) {
-    ProgressObserver observer(std::chrono::milliseconds(0));
+    ProgressObserver observer(QStringLiteral("Simulazione in corso..."),
+                              std::chrono::milliseconds(0));
     EXPECT_TRUE(observer.keepGoing(0.25));
     QProgressDialog* dialog = OpenProgressDialog();
     ASSERT_NE(dialog, nullptr);
