@@ -14,7 +14,9 @@ void EnsureOffscreenApplication() {
     static int argc = 1;
     static char name[] = "converter_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: a static application would be torn down after Qt's own per-thread
+    // storage at exit, and unregistering the fonts then crashes the finished run.
+    new QApplication(argc, argv);
     RegisterWindowFonts();
     QApplication::setQuitOnLastWindowClosed(false);
 }
