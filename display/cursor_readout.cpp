@@ -38,15 +38,6 @@ constexpr std::array<ReadoutRow, 4> kRows{{
     {TraceOption::Option5, 0.1f, 3, FindIdMax, &Module1::idMax, u"t = ", u"id(t) = ", u"A"},
 }};
 
-std::optional<TraceOption> SelectedOption(float y, std::optional<TraceOption> current) {
-    for (const ReadoutRow& row : kRows) {
-        if (y >= row.bandBottom) {
-            return row.option;
-        }
-    }
-    return current; // the strip below the diode band selects nothing new
-}
-
 const ReadoutRow& RowOf(TraceOption option) {
     return *std::find_if(kRows.begin(), kRows.end(),
                          [&](const ReadoutRow& row) { return row.option == option; });
@@ -54,35 +45,53 @@ const ReadoutRow& RowOf(TraceOption option) {
 
 // The plot spans NP switching periods of 1 / f seconds: the time in microseconds from its left
 // edge. A zero f gives no finite time, which Format refuses as a runtime error.
-double Microseconds(float x, const Module1& m) {
-    return static_cast<double>(x) / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
+double Microseconds(double plotX, const Module1& m) {
+    return plotX / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
 }
 
 // The band's mapping y = (sample × factor) / scale + zero line, inverted, with the extreme the
-// row's finder has just stored.
-double TraceValue(float y, const ReadoutRow& row, const Module1& m) {
+// row's finder has just stored; or the fitted band's mapping, inverted.
+double TraceValue(float y, const ReadoutRow& row, const Module1& m,
+                  const std::optional<FittedBands>& fittedBands) {
     const TraceBand& band = TraceBands()[row.band];
+    if (fittedBands) {
+        return FittedValue(y, band, (*fittedBands)[row.band]);
+    }
     return (static_cast<double>(y) - band.zeroLine) * (m.*row.extreme) / band.factor;
 }
 
-Text ToolTip(float x, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator) {
-    const double t = Microseconds(x, m);
+Text ToolTip(double plotX, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator,
+             const std::optional<FittedBands>& fittedBands) {
+    const double t = Microseconds(plotX, m);
     row.finder(m);
-    const double v = TraceValue(y, row, m);
+    const double v = TraceValue(y, row, m, fittedBands);
     return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec ; " +
            Text(row.label) + Format(v, "0.00E+00", decimalSeparator) + Text(row.unit);
 }
 
 } // namespace
 
+std::optional<TraceOption> TraceUnderPointer(float y) {
+    for (const ReadoutRow& row : kRows) {
+        if (y >= row.bandBottom) {
+            return row.option;
+        }
+    }
+    return std::nullopt;
+}
+
 CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
-                         char16_t decimalSeparator) {
-    const std::optional<TraceOption> selection = SelectedOption(y, currentSelection);
+                         char16_t decimalSeparator, const WaveformView& view,
+                         const std::optional<FittedBands>& fittedBands) {
+    // The strip below the diode band selects nothing new.
+    const std::optional<TraceOption> under = TraceUnderPointer(y);
+    const std::optional<TraceOption> selection = under ? under : currentSelection;
     if (!selection) {
         return {selection, std::nullopt};
     }
     try {
-        return {selection, ToolTip(x, y, RowOf(*selection), m, decimalSeparator)};
+        return {selection, ToolTip(view.plotX(x), y, RowOf(*selection), m, decimalSeparator,
+                                   fittedBands)};
     } catch (const RuntimeError&) {
         return {selection, std::nullopt};
     }

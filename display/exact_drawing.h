@@ -4,6 +4,8 @@
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 
+#include <cstdint>
+
 // The exact drawing of the plot: the frame and every segment of the traces, in drawing order,
 // with the shared loop counters left as the drawing loops leave them.
 
@@ -22,6 +24,24 @@ void DrawTraceSegments(Module1& m, LineSink& sink);
 // The same stream straight into a reducing sink, whose per-segment work is then done in the
 // sample loop itself rather than through a call per segment.
 void DrawTraceSegments(Module1& m, ReducingSink& sink);
+
+// Keeps the shared loop counters Idx and Iter while it lives and puts them back when it ends:
+// for a drawing that only shows a run again, stepping them as the run's drawing does.
+class LoopCountersKept {
+public:
+    explicit LoopCountersKept(Module1& m) : m_(m), idx_(m.Idx), iter_(m.Iter) {}
+    ~LoopCountersKept() {
+        m_.Idx = idx_;
+        m_.Iter = iter_;
+    }
+    LoopCountersKept(const LoopCountersKept&) = delete;
+    LoopCountersKept& operator=(const LoopCountersKept&) = delete;
+
+private:
+    Module1& m_;
+    std::int32_t idx_;
+    std::int32_t iter_;
+};
 
 // Leaves Iter and Idx where the trace loops of NP >= 1 displayed periods end, for a drawing
 // that does not run them: Iter at NP + 1 (stepping past the largest int32 is an overflow), Idx

@@ -18,23 +18,6 @@ std::size_t BandOf(TraceOption trace) {
     return static_cast<std::size_t>(trace);
 }
 
-// The bands of the cursor readout, top first, each from its lowest pointer y (compared in
-// single precision) up to the band above: iL from 80, iC from 55, Vo from 25, id from 0.1.
-std::optional<TraceOption> TraceUnderPointer(float y) {
-    constexpr std::array<std::pair<float, TraceOption>, 4> bands{{
-        {80.0f, TraceOption::Option1},
-        {55.0f, TraceOption::Option2},
-        {25.0f, TraceOption::Option3},
-        {0.1f, TraceOption::Option5},
-    }};
-    for (const auto& [bottom, trace] : bands) {
-        if (y >= bottom) {
-            return trace;
-        }
-    }
-    return std::nullopt;
-}
-
 // The sums of x and of x² over one block of at most kBlock samples, added pairwise: the
 // block, padded with zeros, is folded in halves eight times, which bounds the rounding error
 // by eight units in the last place of sum|x| and lets the compiler add several pairs at once.

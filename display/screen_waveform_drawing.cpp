@@ -9,7 +9,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 void ReducingSink::follow(const PlotLine& line) {
@@ -92,163 +94,186 @@ namespace {
 
 // The samples of the whole plot numbered from the left, 0 to NP × N - 1: sample k of
 // displayed period p has number (p - 1) × N + k - 1. Any N consecutive numbers hold every
-// sample of the period once.
+// sample of the period once. Each sample lies at the screen x at which the view shows its
+// plot x.
 class SampleGrid {
 public:
-    SampleGrid(std::int32_t np, std::int32_t n)
-        : periodWidth_(100 / static_cast<double>(np)), n_(n), count_(std::int64_t{np} * n) {}
+    SampleGrid(std::int32_t np, std::int32_t n, const WaveformView& view)
+        : periodWidth_(100 / static_cast<double>(np)), n_(n), count_(std::int64_t{np} * n),
+          view_(view) {}
 
     std::int32_t n() const { return n_; }
+    std::int64_t count() const { return count_; }
 
     std::int32_t sample(std::int64_t number) const {
         return static_cast<std::int32_t>(number % n_ + 1);
     }
 
-    // The x at which the drawing places this sample.
+    // The x at which the drawing places this sample; in the whole view its plot x.
     float x(std::int64_t number) const {
         const auto p = static_cast<double>(number / n_ + 1);
-        return static_cast<float>(PeriodStartX(periodWidth_, p) +
-                                  SampleOffsetX(periodWidth_, sample(number), n_));
+        return static_cast<float>(view_.screenX(PeriodStartX(periodWidth_, p) +
+                                                SampleOffsetX(periodWidth_, sample(number), n_)));
     }
 
-    // The first number at or after `from` that lies in `column` or to its right (the count
-    // when there is none). x never decreases with the number, so a binary search finds it.
-    std::int64_t firstFrom(int column, const PixelColumns& columns, std::int64_t from) const {
+    // The first number in from .. end - 1 for which `beyond` holds (end when there is none),
+    // for a `beyond` of x that, once true, stays true further right. x never decreases with
+    // the number, so a binary search finds it.
+    template <typename Beyond>
+    std::int64_t first(std::int64_t from, std::int64_t end, Beyond beyond) const {
         std::int64_t low = from;
-        std::int64_t high = count_;
+        std::int64_t high = end;
         while (low < high) {
             const std::int64_t middle = low + (high - low) / 2;
-            if (columns.of(x(middle)) < column) {
-                low = middle + 1;
-            } else {
+            if (beyond(x(middle))) {
                 high = middle;
+            } else {
+                low = middle + 1;
             }
         }
         return low;
+    }
+
+    // The numbers of the samples that the box shows, from screen x 0 to 100: all of them in
+    // the whole view.
+    std::pair<std::int64_t, std::int64_t> shown() const {
+        if (view_.whole()) {
+            return {0, count_};
+        }
+        const std::int64_t begin = first(0, count_, [](float x) { return x >= 0; });
+        return {begin, first(begin, count_, [](float x) { return x > 100; })};
     }
 
 private:
     double periodWidth_;
     std::int32_t n_;
     std::int64_t count_;
+    WaveformView view_;
 };
 
-// Per trace, the ys of its samples and where its samples are lowest and highest over any run.
-// Where the samples are extreme, so are the ys: the mapping from sample to y never decreases
-// (or, with a negative scale, never increases) as the sample grows.
-class TraceIndex {
-public:
-    TraceIndex(const Module1& m, const TraceBand& band)
-        : ys_(m, band),
-          extremes_(std::span(m.*band.samples).subspan(1, static_cast<std::size_t>(m.N))),
-          period_(over(1, m.N)) {}
-
-    const TraceYs& ys() const { return ys_; }
-
-    // Whether every y is finite, so that no segment faults.
-    bool finite() const {
-        return ys_.allFinite(extremes_.finite(), period_.lowest, period_.highest);
+// The extremes of a trace over the samples numbered first .. last: of the whole period when
+// they are N or more, else of one run of samples, or of two when they cross the end of a
+// period.
+Extremes ExtremesOver(const TraceExtremes& extremes, std::size_t trace, const SampleGrid& grid,
+                      std::int64_t first, std::int64_t last) {
+    const std::int32_t n = grid.n();
+    if (last - first + 1 >= n) {
+        return extremes.period(trace);
     }
-
-    // The extremes over samples first .. last (1 <= first <= last <= N).
-    Extremes over(std::int32_t first, std::int32_t last) const {
-        Extremes extremes = extremes_.over(first - 1, last - 1);
-        ++extremes.lowest;
-        ++extremes.highest;
-        return extremes;
+    const std::int32_t from = grid.sample(first);
+    const std::int32_t to = grid.sample(last);
+    if (from <= to) {
+        return extremes.over(trace, from, to);
     }
-
-    // The extremes over the whole period.
-    const Extremes& period() const { return period_; }
-
-private:
-    // Members are initialised in this order, and the order matters: period_ is found through
-    // over(), which reads extremes_, so extremes_ comes first. extremes_ views samples 1..N of
-    // arrays that every run creates with N + 2 samples, so its subspan stays inside them.
-    TraceYs ys_;
-    RangeExtremes extremes_; // index i: sample i + 1
-    Extremes period_;
-};
-
-std::vector<TraceIndex> IndexTraces(const Module1& m) {
-    std::vector<TraceIndex> traces;
-    for (const TraceBand& band : TraceBands()) {
-        traces.emplace_back(m, band);
-    }
-    return traces;
+    return Join(extremes.over(trace, from, n), extremes.over(trace, 1, to));
 }
 
-bool AllTracesFinite(const std::vector<TraceIndex>& traces) {
-    return std::all_of(traces.begin(), traces.end(),
-                       [](const TraceIndex& trace) { return trace.finite(); });
+using TraceYsOfBands = std::array<TraceYs, 4>;
+
+// The ys of the four traces, in their bands as drawn by default or fitted.
+TraceYsOfBands YsOf(const Module1& m, const std::optional<FittedBands>& fit) {
+    const std::array<TraceBand, 4>& bands = TraceBands();
+    const auto ys = [&](std::size_t trace) {
+        return TraceYs(m, bands[trace], fit ? std::optional((*fit)[trace]) : std::nullopt);
+    };
+    return {ys(0), ys(1), ys(2), ys(3)};
 }
 
-class ColumnDrawing {
+// Whether every y is finite, so that no segment faults.
+bool AllTracesFinite(const TraceYsOfBands& ys, const TraceExtremes& extremes) {
+    for (std::size_t trace = 0; trace < ys.size(); ++trace) {
+        const Extremes& period = extremes.period(trace);
+        if (!ys[trace].allFinite(extremes.finite(trace), period.lowest, period.highest)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Draws the segments between samples of the grid, one trace after the other at each sample.
+class GridSegments {
 public:
-    ColumnDrawing(const Module1& m, const std::vector<TraceIndex>& traces, LineSink& sink)
-        : grid_(m.NP, m.N), traces_(traces), sink_(sink) {}
+    GridSegments(const SampleGrid& grid, const TraceYsOfBands& ys, LineSink& sink)
+        : grid_(grid), ys_(ys), sink_(sink) {}
 
     const SampleGrid& grid() const { return grid_; }
 
+    void draw(std::size_t trace, std::int64_t from, std::int64_t to) {
+        const TraceYs& ys = ys_[trace];
+        sink_.drawLine({grid_.x(from), ys.at(grid_.sample(from)), grid_.x(to),
+                        ys.at(grid_.sample(to)), TraceBands()[trace].colour});
+    }
+
+    // The segments from sample `number` to the next, when both lie in one displayed period.
+    void drawFrom(std::int64_t number) {
+        if (number + 1 < grid_.count() && grid_.sample(number + 1) > 1) {
+            for (std::size_t trace = 0; trace < ys_.size(); ++trace) {
+                draw(trace, number, number + 1);
+            }
+        }
+    }
+
+private:
+    const SampleGrid& grid_;
+    const TraceYsOfBands& ys_;
+    LineSink& sink_;
+};
+
+class ColumnDrawing {
+public:
+    ColumnDrawing(GridSegments& segments, const TraceExtremes& extremes)
+        : segments_(segments), extremes_(extremes) {}
+
+    // Draws the columns of the sample numbers begin .. end - 1, each entered from the sample
+    // before it.
+    void drawColumns(const PixelColumns& columns, std::int64_t begin, std::int64_t end) {
+        const SampleGrid& grid = segments_.grid();
+        for (int column = 0; column < columns.width(); ++column) {
+            const std::int64_t columnEnd =
+                grid.first(begin, end, [&](float x) { return columns.of(x) > column; });
+            if (begin < columnEnd) {
+                drawColumn(begin, columnEnd);
+            }
+            begin = columnEnd;
+        }
+    }
+
+private:
     // Draws the column holding the sample numbers begin .. end - 1.
     void drawColumn(std::int64_t begin, std::int64_t end) {
         // A column that starts inside a period is entered by the segment from the sample before.
-        if (grid_.sample(begin) > 1) {
-            for (std::size_t trace = 0; trace < traces_.size(); ++trace) {
-                drawStep(trace, begin - 1, begin);
-            }
+        if (begin > 0) {
+            segments_.drawFrom(begin - 1);
         }
-        for (std::size_t trace = 0; trace < traces_.size(); ++trace) {
+        for (std::size_t trace = 0; trace < TraceBands().size(); ++trace) {
             drawExtremePath(trace, begin, end - 1);
         }
     }
 
-private:
     // From the first number through the trace's lowest and highest samples among first ..
     // last (in the order they come) to the last number.
     void drawExtremePath(std::size_t trace, std::int64_t first, std::int64_t last) {
-        const Extremes extremes = extremesOver(traces_[trace], first, last);
+        const Extremes extremes = ExtremesOver(extremes_, trace, segments_.grid(), first, last);
         const std::int64_t low = numberOf(extremes.lowest, first);
         const std::int64_t high = numberOf(extremes.highest, first);
         const std::array<std::int64_t, 4> path{first, std::min(low, high), std::max(low, high),
                                                last};
         for (std::size_t i = 1; i < path.size(); ++i) {
             if (path[i] != path[i - 1]) {
-                drawStep(trace, path[i - 1], path[i]);
+                segments_.draw(trace, path[i - 1], path[i]);
             }
         }
     }
 
-    // The extremes of the samples numbered first .. last: of the whole period when they are
-    // N or more, else of one run of samples, or of two when they cross the end of a period.
-    Extremes extremesOver(const TraceIndex& trace, std::int64_t first, std::int64_t last) const {
-        const std::int32_t n = grid_.n();
-        if (last - first + 1 >= n) {
-            return trace.period();
-        }
-        const std::int32_t from = grid_.sample(first);
-        const std::int32_t to = grid_.sample(last);
-        if (from <= to) {
-            return trace.over(from, to);
-        }
-        return Join(trace.over(from, n), trace.over(1, to));
-    }
-
     // The number of sample k at or after number `first`, within a period of it.
     std::int64_t numberOf(std::int32_t k, std::int64_t first) const {
-        const std::int64_t n = grid_.n();
-        return first + (k - grid_.sample(first) + n) % n;
+        const SampleGrid& grid = segments_.grid();
+        const std::int64_t n = grid.n();
+        return first + (k - grid.sample(first) + n) % n;
     }
 
-    void drawStep(std::size_t trace, std::int64_t from, std::int64_t to) {
-        const TraceYs& ys = traces_[trace].ys();
-        sink_.drawLine({grid_.x(from), ys.at(grid_.sample(from)), grid_.x(to),
-                        ys.at(grid_.sample(to)), TraceBands()[trace].colour});
-    }
-
-    SampleGrid grid_;
-    const std::vector<TraceIndex>& traces_;
-    LineSink& sink_;
+    GridSegments& segments_;
+    const TraceExtremes& extremes_;
 };
 
 // The segments of each trace in the exact drawing, for N >= 2.
@@ -259,24 +284,119 @@ std::int64_t SegmentsPerTrace(const Module1& m) {
     return std::int64_t{m.NP} * (m.N - 1);
 }
 
+// Passes on the part of each segment that lies between screen x 0 and 100, the box's width:
+// a segment that runs into the view from a sample outside it starts at its left edge, one
+// that runs out of it ends at its right edge. Segments run left to right.
+class BoxClippingSink final : public LineSink {
+public:
+    explicit BoxClippingSink(LineSink& out) : out_(out) {}
+
+    void drawLine(const PlotLine& line) override {
+        if (line.x2 < 0 || line.x1 > 100) {
+            return;
+        }
+        PlotLine clipped = line;
+        if (line.x1 < 0) {
+            clipped.x1 = 0;
+            clipped.y1 = YAt(line, 0);
+        }
+        if (line.x2 > 100) {
+            clipped.x2 = 100;
+            clipped.y2 = YAt(line, 100);
+        }
+        out_.drawLine(clipped);
+    }
+
+private:
+    static float YAt(const PlotLine& line, double x) {
+        const double along = (x - line.x1) / (static_cast<double>(line.x2) - line.x1);
+        return static_cast<float>(line.y1 + (static_cast<double>(line.y2) - line.y1) * along);
+    }
+
+    LineSink& out_;
+};
+
+// The traces of a view with no more samples shown than pixel columns: every segment between
+// the samples shown, and those from the sample before them and to the sample after them.
+void DrawShownSegments(GridSegments& segments, std::int64_t begin, std::int64_t end) {
+    for (std::int64_t number = std::max<std::int64_t>(begin - 1, 0); number < end; ++number) {
+        segments.drawFrom(number);
+    }
+}
+
 } // namespace
 
+TraceExtremes::TraceExtremes(const Module1& m) {
+    traces_.reserve(TraceBands().size());
+    for (const TraceBand& band : TraceBands()) {
+        const std::vector<double>& samples = m.*band.samples;
+        if (samples.size() < static_cast<std::size_t>(m.N) + 1) {
+            throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
+        }
+        const RangeExtremes& extremes =
+            traces_.emplace_back(std::span(samples).subspan(1, static_cast<std::size_t>(m.N)));
+        periods_.push_back(extremes.over(0, m.N - 1));
+        ++periods_.back().lowest;
+        ++periods_.back().highest;
+    }
+}
+
+Extremes TraceExtremes::over(std::size_t trace, std::int32_t first, std::int32_t last) const {
+    Extremes extremes = traces_[trace].over(first - 1, last - 1);
+    ++extremes.lowest;
+    ++extremes.highest;
+    return extremes;
+}
+
 bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
-    const std::vector<TraceIndex> traces = IndexTraces(m);
-    if (!AllTracesFinite(traces)) {
+    const TraceExtremes extremes(m);
+    const TraceYsOfBands ys = YsOf(m, std::nullopt);
+    if (!AllTracesFinite(ys, extremes)) {
         return false;
     }
-    ColumnDrawing drawing(m, traces, sink);
-    std::int64_t begin = 0;
-    for (int column = 0; column < columns.width(); ++column) {
-        const std::int64_t end = drawing.grid().firstFrom(column + 1, columns, begin);
-        if (begin < end) {
-            drawing.drawColumn(begin, end);
-        }
-        begin = end;
-    }
+    const SampleGrid grid(m.NP, m.N, WaveformView{});
+    GridSegments segments(grid, ys, sink);
+    ColumnDrawing(segments, extremes).drawColumns(columns, 0, grid.count());
     EndTraceLoops(m);
     return true;
+}
+
+FittedBands FitBands(const Module1& m, const TraceExtremes& extremes, const WaveformView& view) {
+    const SampleGrid grid(m.NP, m.N, view);
+    const auto [begin, end] = grid.shown();
+    FittedBands fitted;
+    for (std::size_t trace = 0; trace < fitted.size(); ++trace) {
+        const Extremes shown = begin < end ? ExtremesOver(extremes, trace, grid, begin, end - 1)
+                                           : extremes.period(trace);
+        fitted[trace] = {shown.low, shown.high};
+    }
+    return fitted;
+}
+
+void DrawViewTraces(const Module1& m, const TraceExtremes& extremes, const WaveformView& view,
+                    const std::optional<FittedBands>& fit, LineSink& sink,
+                    const PixelColumns& columns) {
+    if (m.NP < 1 || m.N < 2) {
+        return;
+    }
+    const TraceYsOfBands ys = YsOf(m, fit);
+    if (!AllTracesFinite(ys, extremes)) {
+        return;
+    }
+    const SampleGrid grid(m.NP, m.N, view);
+    const auto [begin, end] = grid.shown();
+    if (end - begin <= columns.width()) {
+        BoxClippingSink clipped(sink);
+        GridSegments segments(grid, ys, clipped);
+        DrawShownSegments(segments, begin, end);
+        return;
+    }
+    ReducingSink reduced(sink, columns);
+    BoxClippingSink clipped(reduced);
+    GridSegments segments(grid, ys, clipped);
+    ColumnDrawing(segments, extremes).drawColumns(columns, begin, end);
+    segments.drawFrom(end - 1);
+    reduced.flush();
 }
 
 void ScreenWaveformDrawing::showAndDrawFrame(Module1& m) {
@@ -304,4 +424,15 @@ void ScreenWaveformDrawing::drawTraces(Module1& m) {
         throw;
     }
     reduced.flush();
+}
+
+void DrawPlotView(Module1& m, const TraceExtremes& extremes, const WaveformView& view,
+                  const std::optional<FittedBands>& fit, PlotSurface& surface) {
+    const LoopCountersKept counters(m);
+    DrawPlotFrame(m, surface);
+    if (view.whole() && !fit) {
+        ScreenWaveformDrawing(surface).drawTraces(m);
+        return;
+    }
+    DrawViewTraces(m, extremes, view, fit, surface, surface.columns());
 }

@@ -3,6 +3,9 @@
 #include "core/module1.h"
 #include "core/window_operations.h"
 #include "display/plot_geometry.h"
+#include "display/range_extremes.h"
+#include "display/trace_geometry.h"
+#include "display/waveform_view.h"
 
 #include <bit>
 #include <cstddef>
@@ -105,6 +108,29 @@ private:
     std::size_t traceCount_ = 0;
 };
 
+// Where each of a run's four traces (band order) is lowest and highest over any run of its
+// samples 1..N, answered from a range-extremes index of the period's samples, built in one
+// pass over them. Keeps views of m's arrays, which must outlive it and stay unchanged: a new
+// run re-creates them. An array without samples 1..N is an index error.
+class TraceExtremes {
+public:
+    explicit TraceExtremes(const Module1& m);
+
+    // The extremes over samples first .. last (1 <= first <= last <= N).
+    Extremes over(std::size_t trace, std::int32_t first, std::int32_t last) const;
+
+    // The extremes over the whole period.
+    const Extremes& period(std::size_t trace) const { return periods_[trace]; }
+
+    // Whether the trace's samples are all finite. When they are not, its extremes are
+    // meaningless.
+    bool finite(std::size_t trace) const { return traces_[trace].finite(); }
+
+private:
+    std::vector<RangeExtremes> traces_; // index i: sample i + 1
+    std::vector<Extremes> periods_;
+};
+
 // The traces of a plot with far more segments than pixel columns, without computing every
 // segment. Every displayed period repeats the same samples, so for each trace a column needs
 // only the segment that enters it from the left, unchanged, and a path from its first sample
@@ -119,3 +145,30 @@ private:
 // then draws the full stream, so that the fault is met where it would be. Needs NP >= 1 and
 // N >= 2.
 bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);
+
+// The bands fitted to the samples that a view shows: for each trace its lowest and highest
+// sample among them (of the whole period when the view falls between two samples). m is the
+// run that `extremes` indexes, with NP >= 1 and N >= 1.
+FittedBands FitBands(const Module1& m, const TraceExtremes& extremes, const WaveformView& view);
+
+// The traces of a run as a view shows them, in screen coordinates, in the bands as drawn by
+// default or, given fitted bands, in those. With no more samples shown than pixel columns,
+// every segment between them, and the two that run into the view from the sample before it and
+// out of it to the sample after, each cut at the box's edge: every sample shown is a vertex.
+// With more, the column drawing above through a ReducingSink of `columns`, over the samples
+// shown: every column keeps the vertical extent of the samples in it. Draws nothing without a
+// segment to draw (NP < 1 or N < 2), or when a mapping would fault: a run that drew its traces
+// only faults in a fitted band whose limits lie too far apart for the double range. m is the
+// run that `extremes` indexes; it is only read.
+void DrawViewTraces(const Module1& m, const TraceExtremes& extremes, const WaveformView& view,
+                    const std::optional<FittedBands>& fit, LineSink& sink,
+                    const PixelColumns& columns);
+
+// Redraws the plot of a run that drew its traces, onto a surface cleared to its background:
+// the frame as the run drew it, then the traces. In the whole view with the bands as drawn by
+// default, the traces exactly as the run drew them, through ScreenWaveformDrawing; in any other,
+// through DrawViewTraces. The frame keeps its screen coordinates: in a zoomed view its bottom
+// ticks mark quarters of the view and its zero lines stand where the bands are drawn. The
+// shared loop counters that the drawing steps are put back.
+void DrawPlotView(Module1& m, const TraceExtremes& extremes, const WaveformView& view,
+                  const std::optional<FittedBands>& fit, PlotSurface& surface);

@@ -19,19 +19,45 @@ float TraceY(double sample, double factor, double scale, double zeroLine) {
 
 } // namespace
 
+// The inductor and diode currents are positive, drawn above their zero lines; the output
+// voltage is negative, drawn below its own; the capacitor current swings both ways.
 const std::array<TraceBand, 4>& TraceBands() {
     static const std::array<TraceBand, 4> bands{{
-        {&Module1::iL_t, &Module1::iLMax, 80, 18, RGB(255, 0, 0)},
-        {&Module1::iC_t, &Module1::iCMax, 70, 9, RGB(0, 255, 0)},
-        {&Module1::Vo_t, &Module1::VoMax, 50, 18, RGB(0, 0, 255)},
-        {&Module1::id_t, &Module1::iLMax, 0.1, 18, RGB(0, 255, 255)},
+        {&Module1::iL_t, &Module1::iLMax, 80, 18, RGB(255, 0, 0), 80},
+        {&Module1::iC_t, &Module1::iCMax, 70, 9, RGB(0, 255, 0), 61},
+        {&Module1::Vo_t, &Module1::VoMax, 50, 18, RGB(0, 0, 255), 32},
+        {&Module1::id_t, &Module1::iLMax, 0.1, 18, RGB(0, 255, 255), 0.1},
     }};
     return bands;
 }
 
-TraceYs::TraceYs(const Module1& m, const TraceBand& band)
-    : samples_((m.*band.samples).data()), factor_(band.factor), scale_(m.*band.scale),
-      zeroLine_(band.zeroLine) {
+double FittedY(double sample, const TraceBand& band, const BandFit& fit) {
+    if (fit.low == fit.high) {
+        return FittedBandHeight / 2 + band.fitBottom;
+    }
+    return (sample - fit.low) / (fit.high - fit.low) * FittedBandHeight + band.fitBottom;
+}
+
+double FittedValue(double y, const TraceBand& band, const BandFit& fit) {
+    return (y - band.fitBottom) / FittedBandHeight * (fit.high - fit.low) + fit.low;
+}
+
+std::array<FittedBandLimits, 4> LimitsOf(const FittedBands& fitted, char16_t decimalSeparator) {
+    std::array<FittedBandLimits, 4> limits;
+    for (std::size_t trace = 0; trace < limits.size(); ++trace) {
+        const TraceBand& band = TraceBands()[trace];
+        const BandFit& fit = fitted[trace];
+        limits[trace] = {static_cast<float>(band.fitBottom),
+                         static_cast<float>(band.fitBottom + FittedBandHeight),
+                         Format(fit.low, "0.00E+00", decimalSeparator),
+                         Format(fit.high, "0.00E+00", decimalSeparator)};
+    }
+    return limits;
+}
+
+TraceYs::TraceYs(const Module1& m, const TraceBand& band, const std::optional<BandFit>& fit)
+    : samples_((m.*band.samples).data()), band_(&band), factor_(band.factor),
+      scale_(m.*band.scale), zeroLine_(band.zeroLine), fit_(fit) {
     const std::vector<double>& samples = m.*band.samples;
     if (m.N >= 0 && samples.size() < static_cast<std::size_t>(m.N) + 1) {
         throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);
@@ -39,6 +65,9 @@ TraceYs::TraceYs(const Module1& m, const TraceBand& band)
 }
 
 float TraceYs::at(std::int32_t k) const {
+    if (fit_) {
+        return static_cast<float>(FittedY(samples_[k], *band_, *fit_));
+    }
     if (scale_ == 0) {
         return static_cast<float>(zeroLine_);
     }
@@ -46,6 +75,12 @@ float TraceYs::at(std::int32_t k) const {
 }
 
 void TraceYs::fill(std::int32_t first, std::int32_t count, float* out) const {
+    if (fit_) {
+        for (std::int32_t i = 0; i < count; ++i) {
+            out[i] = at(first + i);
+        }
+        return;
+    }
     if (scale_ == 0) {
         std::fill(out, out + count, static_cast<float>(zeroLine_));
         return;
@@ -61,7 +96,7 @@ void TraceYs::fill(std::int32_t first, std::int32_t count, float* out) const {
 }
 
 bool TraceYs::allFinite(bool samplesFinite, std::int32_t lowest, std::int32_t highest) const {
-    if (scale_ == 0) {
+    if (scale_ == 0 && !fit_) {
         return true;
     }
     return samplesFinite && std::isfinite(at(lowest)) && std::isfinite(at(highest));

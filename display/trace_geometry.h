@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Where the samples of the four traces are drawn: their horizontal positions within the
@@ -31,30 +32,70 @@ inline double SampleOffsetX(double periodWidth, double k, double n) {
 
 // One trace's horizontal band of the plot: a sample is drawn at
 // y = (sample × factor) / scale + zeroLine, so the trace reaches `factor` above (or below)
-// its zero line at the largest magnitude `scale`.
+// its zero line at the largest magnitude `scale`. In a normal run the trace then stays
+// between fitBottom and fitBottom + FittedBandHeight, the stretch that a band fitted to its
+// trace fills.
 struct TraceBand {
     std::vector<double> Module1::*samples;
     double Module1::*scale;
     double zeroLine;
     double factor;
     Color colour;
+    double fitBottom;
 };
+
+// The height of every band fitted to its trace: the reach of a trace drawn to its largest
+// magnitude, 18 on one side of its zero line or 9 on each.
+inline constexpr double FittedBandHeight = 18;
+
+// The samples that a band fitted to its trace puts at its bottom and at its top: the trace's
+// lowest and highest over the samples shown.
+struct BandFit {
+    double low = 0;
+    double high = 0;
+};
+
+// The four bands fitted to their traces, in band order.
+using FittedBands = std::array<BandFit, 4>;
 
 // The four bands in drawing order: inductor current, capacitor current, output voltage and
 // diode current. The diode current shares the inductor current's scale, so the two current
 // traces are drawn to one scale.
 const std::array<TraceBand, 4>& TraceBands();
 
+// The y of a sample in a band fitted to its trace:
+// (sample - low) / (high - low) × FittedBandHeight + fitBottom, so that low lies on the
+// band's bottom and high on its top. A trace that never moves (low equal to high) lies on the
+// band's middle line.
+double FittedY(double sample, const TraceBand& band, const BandFit& fit);
+
+// The sample that a fitted band draws at height y: the inverse of FittedY (low for a trace
+// that never moves).
+double FittedValue(double y, const TraceBand& band, const BandFit& fit);
+
+// What the plot writes at the edges of a fitted band: its bottom and top heights, and the
+// trace's lowest and highest sample there in the tool's number style, "0.00E+00" with the
+// given decimal separator.
+struct FittedBandLimits {
+    float bottom = 0;
+    float top = 0;
+    Text low;
+    Text high;
+};
+std::array<FittedBandLimits, 4> LimitsOf(const FittedBands& fitted, char16_t decimalSeparator);
+
 // The ys of one trace's samples, computed when asked from the samples themselves:
 // y = (sample × factor) / scale + zero line in double precision, in that order, rounded to
-// single precision. A trace whose scale is 0 never left 0 (its largest magnitude is 0): it
-// lies on its zero line instead of dividing 0 by 0. A y is not finite when its mapping
-// faulted (an overflow, an invalid operation, a y beyond the single range).
+// single precision, or in a fitted band FittedY rounded to single precision. A trace whose
+// scale is 0 never left 0 (its largest magnitude is 0): it lies on its zero line instead of
+// dividing 0 by 0. A y is not finite when its mapping faulted (an overflow, an invalid
+// operation, a y beyond the single range).
 class TraceYs {
 public:
-    // The ys of band's samples 1..N of m, which must stay unchanged while they are read. An
-    // array without samples 1..N is an index error.
-    TraceYs(const Module1& m, const TraceBand& band);
+    // The ys of band's samples 1..N of m, which must stay unchanged while they are read, in
+    // the band as drawn by default or, given a fit, in the band fitted to the trace. An array
+    // without samples 1..N is an index error.
+    TraceYs(const Module1& m, const TraceBand& band, const std::optional<BandFit>& fit = {});
 
     float at(std::int32_t k) const;
 
@@ -62,16 +103,19 @@ public:
     void fill(std::int32_t first, std::int32_t count, float* out) const;
 
     // Whether the ys of a run of samples are all finite, given whether the samples are and
-    // which of them are lowest and highest. Each step of the mapping is a correctly rounded
-    // operation, monotonic in the sample, so the ys lie between those of the two extreme
-    // samples; a NaN or infinite sample gives a y that is not finite, unless the scale is 0.
+    // which of them are lowest and highest. Each step of either mapping is a correctly
+    // rounded operation, monotonic in the sample, so the ys lie between those of the two
+    // extreme samples; a NaN or infinite sample gives a y that is not finite, unless the
+    // scale is 0.
     bool allFinite(bool samplesFinite, std::int32_t lowest, std::int32_t highest) const;
 
 private:
     const double* samples_;
+    const TraceBand* band_;
     double factor_;
     double scale_;
     double zeroLine_;
+    std::optional<BandFit> fit_;
 };
 
 // The RuntimeError of a mapping that gave a non-finite y: NaN from an invalid operation,
