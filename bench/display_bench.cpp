@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -111,9 +112,92 @@ void BM_ScreenTracesHugeN(benchmark::State& state) {
     Report(state, surface);
 }
 
+// The most samples the field check accepts, shown over three periods, shaped like a settled
+// run without simulating it: the inductor current rising while the switch is on and falling
+// through the diode after, a rippled negative output. A run of this size takes seconds to
+// simulate, the drawing only what it reads.
+const Module1& MostSamplesRun() {
+    static const Module1 run = [] {
+        constexpr std::int32_t n = 10000000;
+        Module1 m = ExampleConverter();
+        m.N = n;
+        m.NP = 3;
+        for (auto* samples : {&m.iL_t, &m.iC_t, &m.Vo_t, &m.id_t}) {
+            samples->assign(static_cast<std::size_t>(n) + 2, 0);
+        }
+        for (std::int32_t k = 1; k <= n; ++k) {
+            const double phase = static_cast<double>(k) / n;
+            const bool on = phase <= 0.625;
+            m.iL_t[k] = on ? 1.6 + 3.4 * phase : 3.7 - 5.6 * (phase - 0.625);
+            m.id_t[k] = on ? 0 : m.iL_t[k];
+            m.iC_t[k] = on ? -1.0 : m.iL_t[k] - 1.0;
+            m.Vo_t[k] = -25 + 0.03 * std::sin(6.283 * phase);
+        }
+        m.iLMax = 3.725;
+        m.iCMax = 2.725;
+        m.VoMax = 25.03;
+        return m;
+    }();
+    return run;
+}
+
+// The plot box of the waveform window is 997 pixels wide.
+constexpr PlotAxis kPlotWidth{997};
+
+class PlotWideSurface : public CountingSurface {
+public:
+    PixelColumns columns() const override { return PixelColumns(kPlotWidth); }
+};
+
+// The index of where the traces are lowest and highest, made once per run before the first
+// view other than the whole one is drawn.
+void BM_TraceExtremesAtMostSamples(benchmark::State& state) {
+    const Module1& m = MostSamplesRun();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TraceExtremes(m));
+    }
+}
+
+// One zoom step at N = 10,000,000 and NP = 3: the view narrowed by a wheel notch around the
+// pointer and the plot drawn for it, frame and traces, with the bands fitted to the samples
+// shown or as drawn by default. The steps go in from the whole view down to the narrowest one
+// and start over from the first step in.
+void BM_ZoomStepAtMostSamples(benchmark::State& state) {
+    const bool fitted = state.range(0) != 0;
+    Module1 m = MostSamplesRun();
+    const TraceExtremes extremes(m);
+    const double smallest = SmallestViewSpan(m.NP, m.N);
+    PlotWideSurface surface;
+    WaveformView view;
+    for (auto _ : state) {
+        surface.segments = 0;
+        const bool restart = view.whole() || view.span() <= smallest;
+        view = (restart ? WaveformView{} : view).zoomed(1.25, 37.5, smallest);
+        const std::optional<FittedBands> fit =
+            fitted ? std::optional(FitBands(m, extremes, view)) : std::nullopt;
+        DrawPlotView(m, extremes, view, fit, surface);
+    }
+    Report(state, surface);
+}
+
+// Back to the whole view at N = 10,000,000 and NP = 3: the run's own drawing of the plot.
+void BM_WholeViewAtMostSamples(benchmark::State& state) {
+    Module1 m = MostSamplesRun();
+    const TraceExtremes extremes(m);
+    PlotWideSurface surface;
+    for (auto _ : state) {
+        surface.segments = 0;
+        DrawPlotView(m, extremes, WaveformView{}, std::nullopt, surface);
+    }
+    Report(state, surface);
+}
+
 } // namespace
 
 BENCHMARK(BM_TraceSegments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReducedTraces)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScreenTracesHugeNP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScreenTracesHugeN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TraceExtremesAtMostSamples)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomStepAtMostSamples)->Unit(benchmark::kMillisecond)->Arg(0)->Arg(1);
+BENCHMARK(BM_WholeViewAtMostSamples)->Unit(benchmark::kMillisecond);

@@ -90,8 +90,8 @@ CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSel
         return {selection, std::nullopt};
     }
     try {
-        return {selection, ToolTip(view.plotX(x), y, RowOf(*selection), m, decimalSeparator,
-                                   fittedBands)};
+        return {selection,
+                ToolTip(view.plotX(x), y, RowOf(*selection), m, decimalSeparator, fittedBands)};
     } catch (const RuntimeError&) {
         return {selection, std::nullopt};
     }

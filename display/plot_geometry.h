@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 // What every drawing path shares of the plot: how plot coordinates lie over the pixels of a
@@ -76,6 +77,8 @@ public:
     virtual void drawLine(const PlotLine& line) = 0;
 };
 
+class TraceExtremes;
+
 // The waveform window's plot box as the screen drawing path sees it.
 class PlotSurface : public LineSink {
 public:
@@ -84,4 +87,9 @@ public:
     // The device-pixel columns onto which the box draws plot x: they bound how many trace
     // segments are worth drawing.
     virtual PixelColumns columns() const = 0;
+    // Offered, once the traces of a run are drawn column by column, the index of the run's
+    // samples that the drawing made: a surface that draws other views of the run may keep it
+    // instead of making it again. It indexes the run's arrays, and is good only until a new
+    // run makes them anew.
+    virtual void keepTraceExtremes(std::shared_ptr<const TraceExtremes> /*extremes*/) {}
 };

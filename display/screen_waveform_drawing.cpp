@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <utility>
@@ -316,6 +317,51 @@ private:
     LineSink& out_;
 };
 
+// DrawColumnTraces with an index of the run already made.
+bool DrawColumns(Module1& m, const TraceExtremes& extremes, LineSink& sink,
+                 const PixelColumns& columns) {
+    const TraceYsOfBands ys = YsOf(m, std::nullopt);
+    if (!AllTracesFinite(ys, extremes)) {
+        return false;
+    }
+    const SampleGrid grid(m.NP, m.N, WaveformView{});
+    GridSegments segments(grid, ys, sink);
+    ColumnDrawing(segments, extremes).drawColumns(columns, 0, grid.count());
+    EndTraceLoops(m);
+    return true;
+}
+
+// Draws the traces of the whole view segment by segment when that is how the screen draws
+// them: without a segment (N < 2), or with no more segments than pixel columns. Returns
+// whether it did.
+bool DrawnSegmentBySegment(Module1& m, PlotSurface& surface) {
+    if (m.NP >= 1 && m.N < 2) {
+        EndTraceLoops(m); // periods without a segment, however many
+        return true;
+    }
+    if (SegmentsPerTrace(m) <= surface.columns().width()) {
+        DrawTraceSegments(m, surface);
+        return true;
+    }
+    return false;
+}
+
+// Draws denser traces of the whole view column by column through a ReducingSink, or, when a
+// mapping faults, the full stream through it, so that the fault is met where it would be.
+void DrawReducedTraces(Module1& m, const TraceExtremes& extremes, PlotSurface& surface) {
+    const PixelColumns columns = surface.columns();
+    ReducingSink reduced(surface, columns);
+    try {
+        if (!DrawColumns(m, extremes, reduced, columns)) {
+            DrawTraceSegments(m, reduced);
+        }
+    } catch (const RuntimeError&) {
+        reduced.flush(); // what was drawn before the fault stays drawn
+        throw;
+    }
+    reduced.flush();
+}
+
 // The traces of a view with no more samples shown than pixel columns: every segment between
 // the samples shown, and those from the sample before them and to the sample after them.
 void DrawShownSegments(GridSegments& segments, std::int64_t begin, std::int64_t end) {
@@ -349,16 +395,7 @@ Extremes TraceExtremes::over(std::size_t trace, std::int32_t first, std::int32_t
 }
 
 bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
-    const TraceExtremes extremes(m);
-    const TraceYsOfBands ys = YsOf(m, std::nullopt);
-    if (!AllTracesFinite(ys, extremes)) {
-        return false;
-    }
-    const SampleGrid grid(m.NP, m.N, WaveformView{});
-    GridSegments segments(grid, ys, sink);
-    ColumnDrawing(segments, extremes).drawColumns(columns, 0, grid.count());
-    EndTraceLoops(m);
-    return true;
+    return DrawColumns(m, TraceExtremes(m), sink, columns);
 }
 
 FittedBands FitBands(const Module1& m, const TraceExtremes& extremes, const WaveformView& view) {
@@ -404,26 +441,15 @@ void ScreenWaveformDrawing::showAndDrawFrame(Module1& m) {
     DrawPlotFrame(m, surface_);
 }
 
+// The index that the column drawing makes is offered to the surface, which may draw other
+// views of the run with it.
 void ScreenWaveformDrawing::drawTraces(Module1& m) {
-    if (m.NP >= 1 && m.N < 2) {
-        EndTraceLoops(m); // periods without a segment, however many
+    if (DrawnSegmentBySegment(m, surface_)) {
         return;
     }
-    const PixelColumns columns = surface_.columns();
-    if (SegmentsPerTrace(m) <= columns.width()) {
-        DrawTraceSegments(m, surface_);
-        return;
-    }
-    ReducingSink reduced(surface_, columns);
-    try {
-        if (!DrawColumnTraces(m, reduced, columns)) {
-            DrawTraceSegments(m, reduced);
-        }
-    } catch (const RuntimeError&) {
-        reduced.flush(); // what was drawn before the fault stays drawn
-        throw;
-    }
-    reduced.flush();
+    const auto extremes = std::make_shared<const TraceExtremes>(m);
+    DrawReducedTraces(m, *extremes, surface_);
+    surface_.keepTraceExtremes(extremes);
 }
 
 void DrawPlotView(Module1& m, const TraceExtremes& extremes, const WaveformView& view,
@@ -431,7 +457,9 @@ void DrawPlotView(Module1& m, const TraceExtremes& extremes, const WaveformView&
     const LoopCountersKept counters(m);
     DrawPlotFrame(m, surface);
     if (view.whole() && !fit) {
-        ScreenWaveformDrawing(surface).drawTraces(m);
+        if (!DrawnSegmentBySegment(m, surface)) {
+            DrawReducedTraces(m, extremes, surface);
+        }
         return;
     }
     DrawViewTraces(m, extremes, view, fit, surface, surface.columns());

@@ -56,8 +56,8 @@ std::array<FittedBandLimits, 4> LimitsOf(const FittedBands& fitted, char16_t dec
 }
 
 TraceYs::TraceYs(const Module1& m, const TraceBand& band, const std::optional<BandFit>& fit)
-    : samples_((m.*band.samples).data()), band_(&band), factor_(band.factor),
-      scale_(m.*band.scale), zeroLine_(band.zeroLine), fit_(fit) {
+    : samples_((m.*band.samples).data()), band_(&band), factor_(band.factor), scale_(m.*band.scale),
+      zeroLine_(band.zeroLine), fit_(fit) {
     const std::vector<double>& samples = m.*band.samples;
     if (m.N >= 0 && samples.size() < static_cast<std::size_t>(m.N) + 1) {
         throw RuntimeError(RuntimeErrorKind::IndexOutOfRange);

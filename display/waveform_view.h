@@ -17,12 +17,8 @@ struct WaveformView {
     double span() const { return right - left; }
 
     // The plot x shown at screen x, and the screen x at which plot x is shown.
-    double plotX(double screenX) const {
-        return whole() ? screenX : left + screenX * span() / 100;
-    }
-    double screenX(double plotX) const {
-        return whole() ? plotX : (plotX - left) * 100 / span();
-    }
+    double plotX(double screenX) const { return whole() ? screenX : left + screenX * span() / 100; }
+    double screenX(double plotX) const { return whole() ? plotX : (plotX - left) * 100 / span(); }
 
     // The view `factor` times narrower (a factor below 1 widens it) with the plot x at screen
     // x `anchor` staying there, kept inside the plot and no narrower than `smallestSpan`. A
@@ -35,7 +31,8 @@ struct WaveformView {
 };
 
 // The narrowest view worth showing of a plot of NP displayed periods of N samples: a few
-// sample spacings, so that a view always shows some samples whole.
+// sample spacings, so that a view always shows some samples whole. A plot without trace
+// segments (NP < 1 or N < 2) is only ever shown whole: its smallest span is 100.
 double SmallestViewSpan(std::int32_t np, std::int32_t n);
 
 // The time that a view spans, in microseconds with two decimals and the given separator:
