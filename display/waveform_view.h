@@ -28,6 +28,8 @@ struct WaveformView {
     // The view moved along the time axis by `distance` screen units, later times coming into
     // view for a positive distance, and kept inside the plot with its span.
     WaveformView panned(double distance) const;
+
+    friend bool operator==(const WaveformView&, const WaveformView&) = default;
 };
 
 // The narrowest view worth showing of a plot of NP displayed periods of N samples: a few

@@ -4,6 +4,21 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+
+// How much one wheel notch (120 eighths of a degree) narrows the time axis.
+constexpr double NotchZoom = 1.25;
+constexpr double EighthsPerNotch = 120;
+
+// Logical pixels between a text and the edge or the point it is written at: clear of the
+// border, of the ticks on the left edge and of the line it labels.
+constexpr qreal TextMargin = 3;
+constexpr qreal LimitIndent = 6;
+
+} // namespace
 
 PlotBox::PlotBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -43,6 +58,37 @@ void PlotBox::showNotice(const QString& text) {
     update();
 }
 
+void PlotBox::showViewSpan(const QString& text) {
+    const QPointF corner = PlotToPixel(100, 100, contentsRect().size());
+    write(text, corner + QPointF(-TextMargin, TextMargin), Qt::AlignTop | Qt::AlignRight);
+}
+
+void PlotBox::showBandLimits(float bottom, float top, const QString& low, const QString& high) {
+    const QSizeF area = contentsRect().size();
+    write(high, PlotToPixel(0, top, area) + QPointF(LimitIndent, 1), Qt::AlignTop | Qt::AlignLeft);
+    write(low, PlotToPixel(0, bottom, area) + QPointF(LimitIndent, -1),
+          Qt::AlignBottom | Qt::AlignLeft);
+}
+
+void PlotBox::write(const QString& text, QPointF point, Qt::Alignment corner) {
+    QPainter& target = painter();
+    target.setPen(Qt::black);
+    target.setFont(WindowFont(8.25));
+    QRectF box(QPointF(0, 0), contentsRect().size());
+    if (corner.testFlag(Qt::AlignRight)) {
+        box.moveRight(point.x());
+    } else {
+        box.moveLeft(point.x());
+    }
+    if (corner.testFlag(Qt::AlignBottom)) {
+        box.moveBottom(point.y());
+    } else {
+        box.moveTop(point.y());
+    }
+    target.drawText(box, corner, text);
+    update();
+}
+
 PixelColumns PlotBox::columns() const {
     return PlotColumns(contentsRect().size(), devicePixelRatioF());
 }
@@ -68,8 +114,57 @@ void PlotBox::paintEvent(QPaintEvent* event) {
     QPainter(this).drawPixmap(contentsRect().topLeft(), image_);
 }
 
+// A drag that pans moves the view before the pointer is read, so that the reading is that of
+// the view the plot now shows.
 void PlotBox::mouseMoveEvent(QMouseEvent* event) {
+    if (dragX_) {
+        const double x = screenXAt(event->position());
+        emit panRequested(*dragX_ - x);
+        dragX_ = x;
+    }
     const PlotPoint point = PixelToPlot(event->position() - contentsRect().topLeft(),
                                         contentsRect().size(), devicePixelRatioF());
     emit pointerMoved(point.x, point.y, event->globalPosition().toPoint());
+}
+
+void PlotBox::mousePressEvent(QMouseEvent* event) {
+    const bool shiftLeft =
+        event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier);
+    if (event->button() == Qt::MiddleButton || shiftLeft) {
+        dragX_ = screenXAt(event->position());
+        return;
+    }
+    QFrame::mousePressEvent(event);
+}
+
+void PlotBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->buttons().testAnyFlags(Qt::LeftButton | Qt::MiddleButton)) {
+        return; // the other button still holds the drag
+    }
+    dragX_.reset();
+    QFrame::mouseReleaseEvent(event);
+}
+
+void PlotBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit wholeViewRequested();
+        return;
+    }
+    QFrame::mouseDoubleClickEvent(event);
+}
+
+void PlotBox::wheelEvent(QWheelEvent* event) {
+    const int eighths = event->angleDelta().y();
+    if (eighths == 0) {
+        QFrame::wheelEvent(event);
+        return;
+    }
+    emit zoomRequested(std::pow(NotchZoom, eighths / EighthsPerNotch),
+                       screenXAt(event->position()));
+}
+
+double PlotBox::screenXAt(QPointF position) const {
+    return PixelToPlot(position - contentsRect().topLeft(), contentsRect().size(),
+                       devicePixelRatioF())
+        .x;
 }

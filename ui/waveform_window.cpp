@@ -137,6 +137,15 @@ const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::ZoomIn, WaveformAction::ZoomOut, WaveformAction::ZoomReset},
     {WaveformAction::FitBands, WaveformAction::Measure}};
 
+// How much the zoom commands narrow or widen the view, and how far Ctrl+Left and Ctrl+Right
+// move it: a tenth of its width.
+constexpr double CommandZoom = 2;
+constexpr double KeyPan = 10;
+
+QString FromText(const Text& text) {
+    return QString::fromStdU16String(text);
+}
+
 } // namespace
 
 WaveformWindow::WaveformWindow() {
@@ -308,6 +317,7 @@ void WaveformWindowHost::obtainForm2() {
     QObject::connect(window_, &WaveformWindow::closed, window_, [this] { window_ = nullptr; });
     QObject::connect(&window_->plot(), &PlotBox::pointerMoved, window_,
                      [this](float x, float y, QPoint at) { readCursor(x, y, at); });
+    connectViewControls(*window_);
     if (windowCreated_) {
         windowCreated_(*window_);
     }
@@ -317,10 +327,14 @@ void WaveformWindowHost::onWindowCreated(std::function<void(WaveformWindow&)> cr
     windowCreated_ = std::move(created);
 }
 
+// The run has drawn its traces in the bands as drawn by default: fitted bands replace them.
 void WaveformWindowHost::keepPlottedRun() {
     plotted_ = std::make_unique<PlottedRun>(m_);
     if (window_) {
         window_->setRunActionsEnabled(true);
+    }
+    if (fitting()) {
+        withPlottedRun([this](Module1& run, WaveformWindow& window) { redraw(run, window); });
     }
 }
 
@@ -336,9 +350,13 @@ void WaveformWindowHost::withPlottedRun(
 // A run keeps the event loop turning, so its window may be gone before the run ends: what was
 // meant for that window then goes nowhere, and the next run opens a fresh one.
 
-// The plotted run, if any, is gone with the plot: the arrays are about to be made anew.
+// The plotted run, if any, is gone with the plot: the arrays are about to be made anew. The
+// next run is shown whole.
 void WaveformWindowHost::resetPlot() {
     plotted_.reset();
+    extremes_.reset();
+    view_ = {};
+    fitted_.reset();
     if (window_) {
         window_->setRunActionsEnabled(false);
         window_->plot().clear();
@@ -373,6 +391,108 @@ void WaveformWindowHost::drawLine(const PlotLine& line) {
     }
 }
 
+void WaveformWindowHost::zoomIn() {
+    zoomAround(CommandZoom, 50);
+}
+
+void WaveformWindowHost::zoomOut() {
+    zoomAround(1 / CommandZoom, 50);
+}
+
+void WaveformWindowHost::resetZoom() {
+    withPlottedRun(
+        [this](Module1& run, WaveformWindow& window) { showView(WaveformView{}, run, window); });
+}
+
+void WaveformWindowHost::setFitBands(bool on) {
+    if (window_) {
+        window_->action(WaveformAction::FitBands).setChecked(on);
+    }
+}
+
+// The plot's wheel, drags and double-click, Ctrl+Left and Ctrl+Right anywhere in the window,
+// and the window's view commands.
+void WaveformWindowHost::connectViewControls(WaveformWindow& window) {
+    const PlotBox* plot = &window.plot();
+    QObject::connect(plot, &PlotBox::zoomRequested, &window,
+                     [this](double factor, double anchor) { zoomAround(factor, anchor); });
+    QObject::connect(plot, &PlotBox::panRequested, &window,
+                     [this](double distance) { pan(distance); });
+    QObject::connect(plot, &PlotBox::wholeViewRequested, &window,
+                     [this] { showWholeViewUnlessMeasuring(); });
+    for (const auto& [key, distance] :
+         {std::pair(Qt::Key_Left, -KeyPan), std::pair(Qt::Key_Right, KeyPan)}) {
+        auto* keys = new QShortcut(QKeySequence(Qt::CTRL | key), &window);
+        QObject::connect(keys, &QShortcut::activated, &window, [this, distance] { pan(distance); });
+    }
+    const auto onTrigger = [&](WaveformAction which, void (WaveformWindowHost::*command)()) {
+        QObject::connect(&window.action(which), &QAction::triggered, &window,
+                         [this, command] { (this->*command)(); });
+    };
+    onTrigger(WaveformAction::ZoomIn, &WaveformWindowHost::zoomIn);
+    onTrigger(WaveformAction::ZoomOut, &WaveformWindowHost::zoomOut);
+    onTrigger(WaveformAction::ZoomReset, &WaveformWindowHost::resetZoom);
+    QObject::connect(&window.action(WaveformAction::FitBands), &QAction::toggled, &window, [this] {
+        withPlottedRun([this](Module1& run, WaveformWindow& shown) { redraw(run, shown); });
+    });
+}
+
+void WaveformWindowHost::zoomAround(double factor, double anchor) {
+    withPlottedRun([&](Module1& run, WaveformWindow& window) {
+        showView(view_.zoomed(factor, anchor, SmallestViewSpan(run.NP, run.N)), run, window);
+    });
+}
+
+void WaveformWindowHost::pan(double distance) {
+    withPlottedRun([&](Module1& run, WaveformWindow& window) {
+        showView(view_.panned(distance), run, window);
+    });
+}
+
+// While the measuring cursors are on, a double-click is theirs.
+void WaveformWindowHost::showWholeViewUnlessMeasuring() {
+    if (window_ && !window_->action(WaveformAction::Measure).isChecked()) {
+        resetZoom();
+    }
+}
+
+void WaveformWindowHost::showView(const WaveformView& view, Module1& run, WaveformWindow& window) {
+    if (view == view_) {
+        return; // the plot already shows it
+    }
+    view_ = view;
+    redraw(run, window);
+}
+
+bool WaveformWindowHost::fitting() const {
+    return window_ && window_->action(WaveformAction::FitBands).isChecked();
+}
+
+// The plot drawn anew from the run's full arrays: the frame and the traces for the view and
+// the bands, then the span of a zoomed view and the limits of the fitted bands. The index of
+// the run's samples is the one its drawing made, or made here once.
+void WaveformWindowHost::redraw(Module1& run, WaveformWindow& window) {
+    if (!extremes_) {
+        extremes_ = std::make_shared<const TraceExtremes>(run);
+    }
+    fitted_ = fitting() ? std::optional(FitBands(run, *extremes_, view_)) : std::nullopt;
+    PlotBox& plot = window.plot();
+    plot.clear();
+    DrawPlotView(run, *extremes_, view_, fitted_, *this);
+    if (!view_.whole()) {
+        plot.showViewSpan(FromText(ViewSpanText(view_, run, decimalSeparator_)));
+    }
+    if (fitted_) {
+        for (const FittedBandLimits& band : LimitsOf(*fitted_, decimalSeparator_)) {
+            plot.showBandLimits(band.bottom, band.top, FromText(band.low), FromText(band.high));
+        }
+    }
+}
+
+void WaveformWindowHost::keepTraceExtremes(std::shared_ptr<const TraceExtremes> extremes) {
+    extremes_ = std::move(extremes);
+}
+
 // Without a window there is nothing to draw on: one column keeps the drawing's work minimal.
 PixelColumns WaveformWindowHost::columns() const {
     return window_ ? window_->plot().columns() : PixelColumns(PlotAxis{});
@@ -381,7 +501,8 @@ PixelColumns WaveformWindowHost::columns() const {
 // Selects the trace under the pointer and shows its time and value at the pointer. Only the
 // button and the tool tip change: the plot is not redrawn.
 void WaveformWindowHost::readCursor(float x, float y, QPoint globalPosition) {
-    const CursorReadout readout = ReadCursor(x, y, window_->selection(), m_, decimalSeparator_);
+    const CursorReadout readout =
+        ReadCursor(x, y, window_->selection(), m_, decimalSeparator_, view_, fitted_);
     if (readout.selection) {
         window_->select(*readout.selection);
     }

@@ -4,6 +4,9 @@
 #include "core/window_operations.h"
 #include "display/cursor_readout.h"
 #include "display/plot_geometry.h"
+#include "display/screen_waveform_drawing.h"
+#include "display/trace_geometry.h"
+#include "display/waveform_view.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -79,6 +82,12 @@ private:
 // Keeps the waveform window Form2 for the verification: creates it hidden when a run first
 // needs it, reuses it while it is open, and forgets it when the user closes it, so that the
 // next run starts a fresh one. Pointer moves over its plot become cursor readouts.
+//
+// The plotted run is shown in a view of its time axis, whole after every run, and in bands
+// fitted to its traces while the window's "Adatta le bande" is on. The plot's wheel, drags and
+// double-click, Ctrl+Left and Ctrl+Right, and the window's zoom and fit commands change them;
+// each change redraws the plot from the run's full arrays, and the readout maps the pointer
+// through them.
 class WaveformWindowHost : public WaveformWindowOperations, public PlotSurface {
 public:
     // The readout reads the shared variables `m` and writes numbers with `decimalSeparator`.
@@ -105,11 +114,32 @@ public:
     void setCaption(SummaryLabel label, const Text& caption) override;
     void showCancelled() override;
 
+    // The view commands: twice narrower or wider around the middle of the view, the whole
+    // time axis, and the bands fitted to the traces or as drawn by default. Each does nothing
+    // without a plotted run, apart from switching the fit, which the next run then follows.
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    void setFitBands(bool on);
+
+    // What the plot shows of the plotted run: the view, and the bands fitted to the samples
+    // shown while the fit is on.
+    const WaveformView& view() const { return view_; }
+    const std::optional<FittedBands>& fittedBands() const { return fitted_; }
+
     void showWindow() override;
     void drawLine(const PlotLine& line) override;
     PixelColumns columns() const override;
+    void keepTraceExtremes(std::shared_ptr<const TraceExtremes> extremes) override;
 
 private:
+    void connectViewControls(WaveformWindow& window);
+    void zoomAround(double factor, double anchor);
+    void pan(double distance);
+    void showWholeViewUnlessMeasuring();
+    void showView(const WaveformView& view, Module1& run, WaveformWindow& window);
+    bool fitting() const;
+    void redraw(Module1& run, WaveformWindow& window);
     void readCursor(float x, float y, QPoint globalPosition);
 
     Module1& m_;
@@ -117,4 +147,7 @@ private:
     QPointer<WaveformWindow> window_;
     std::function<void(WaveformWindow&)> windowCreated_;
     std::unique_ptr<PlottedRun> plotted_;
+    std::shared_ptr<const TraceExtremes> extremes_; // of the plotted run, made at most once
+    WaveformView view_;
+    std::optional<FittedBands> fitted_;
 };
