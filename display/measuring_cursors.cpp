@@ -233,8 +233,12 @@ void SwitchActiveCursor(MeasuringCursors& cursors) {
     cursors.active = cursors.active == CursorName::A ? CursorName::B : CursorName::A;
 }
 
-CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run) {
-    const TraceYs ys(m, TraceBands()[BandOf(cursor.trace)]);
+CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
+                      const std::optional<FittedBands>& fittedBands) {
+    const std::size_t band = BandOf(cursor.trace);
+    const std::optional<BandFit> fit =
+        fittedBands ? std::optional((*fittedBands)[band]) : std::nullopt;
+    const TraceYs ys(m, TraceBands()[band], fit);
     return {static_cast<float>(PlotXOf(SampleNumber(cursor, run), run)), ys.at(cursor.sample)};
 }
 

@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "core/module1.h"
 #include "display/cursor_readout.h"
+#include "display/trace_geometry.h"
 #include "display/waveform_view.h"
 
 #include <array>
@@ -140,13 +141,15 @@ void SwitchActiveCursor(MeasuringCursors& cursors);
 
 // Where the window draws a cursor's marker, in plot coordinates: on the vertex that the
 // drawing puts at the cursor's sample, with the x and the band's y mapping of the traces in
-// single precision. The dashed line runs vertically through x. m is the run's record, with
-// the scales the traces were drawn with.
+// single precision, through the trace's fitted band when the bands are fitted. The dashed
+// line runs vertically through x. m is the run's record, with the scales the traces were
+// drawn with.
 struct CursorMarker {
     float x = 0;
     float y = 0;
 };
-CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run);
+CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
+                      const std::optional<FittedBands>& fittedBands = {});
 
 // The sample number of a cursor, 0 .. NP × N - 1.
 std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run);
@@ -166,8 +169,8 @@ double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, 
 //   Δ<trace> = <v_B - v_A> <unit>
 //   media = <mean> <unit>
 //   RMS = <rms> <unit>
-// The trace names are iL, iC, Vo and id, in A or V. f is the switching frequency in Hz that
-// the tool tip reads at the same moment. A number that Format refuses (a zero f gives no
-// finite time) is a RuntimeError, as in the tool tip.
+// The trace names are iL, iC, Vo and id, in A or V. f is the run's switching frequency in Hz.
+// A number that Format refuses (a zero f gives no finite time) is a RuntimeError, as in the
+// tool tip.
 std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
                                      double f, char16_t decimalSeparator);

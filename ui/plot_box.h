@@ -6,10 +6,29 @@
 #include <QPixmap>
 #include <QPointF>
 #include <QSizeF>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
+
+// One measuring cursor as the plot draws it over its traces, in screen coordinates (0 to 100
+// across and up the box): a dashed vertical line at x named at its top, and a marker on the
+// trace at (x, markerY).
+struct CursorMark {
+    QString name;
+    float x = 0;
+    float markerY = 0;
+    bool active = false;
+};
+
+// What the measuring cursors lay over the traces: the marks of those inside the view, and the
+// lines of the box that lists their readings.
+struct CursorLayer {
+    std::vector<CursorMark> marks;
+    QStringList readings;
+};
 
 // The waveform plot: a light-yellow drawing surface in plot coordinates (see plot_mapping.h)
 // inside a sunken border. Lines go into a persistent image at device resolution, so the
@@ -17,6 +36,11 @@ class QPainter;
 // reported in plot coordinates; they never redraw anything. The wheel, a drag with the middle
 // button or with Shift and the left button, and a double-click are reported as requests to
 // zoom, pan and show the whole time axis; whoever draws the plot decides what they do.
+//
+// While measuring cursors are shown, they and their readings are painted over the copied
+// image, so moving them never redraws the traces, and the readings are the box's accessible
+// description. A left click, a left drag, Left and Right (with Shift for long steps) and Space
+// are then reported as cursor requests; Tab still moves the focus on.
 class PlotBox : public QFrame {
     Q_OBJECT
 
@@ -41,6 +65,9 @@ public:
     void showBandLimits(float bottom, float top, const QString& low, const QString& high);
     // The device-pixel columns onto which lines are drawn.
     PixelColumns columns() const;
+    // Lays the measuring cursors over the traces, replacing those shown before.
+    void showCursors(CursorLayer layer);
+    void hideCursors();
 
 signals:
     void pointerMoved(float x, float y, QPoint globalPosition);
@@ -51,6 +78,15 @@ signals:
     // into view for a positive one: a drag moves the traces along with the pointer.
     void panRequested(double distance);
     void wholeViewRequested();
+    // A left click at screen coordinates (x, y) of the box: the active cursor goes there.
+    void cursorClicked(float x, float y);
+    // A left drag has started at screen x: the cursor nearer to it follows the drag, which
+    // goes on with cursorDragged at each pointer position.
+    void cursorDragStarted(float x);
+    void cursorDragged(float x, float y);
+    // Left (direction -1) or Right (+1): one sample, or a tenth of the view with Shift.
+    void cursorStepRequested(int direction, bool tenthOfView);
+    void cursorSwitchRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,6 +95,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPainter& painter();
@@ -68,9 +105,23 @@ private:
     void write(const QString& text, QPointF point, Qt::Alignment corner);
     // The screen x, 0 to 100 across the plot, at a position in the widget.
     double screenXAt(QPointF position) const;
+    // The screen coordinates, 0 to 100 across and up the plot, at a position in the widget;
+    // a position beyond the plot gives the nearest point on its edge.
+    PlotPoint plotPointAt(QPointF position) const;
+    void followCursorGesture(QPointF position);
+    bool handleCursorKey(const QKeyEvent& event);
+    void paintCursors(QPainter& target) const;
+    // The cursors' readings while they are shown, else the notice, if any.
+    void describe();
 
     QPixmap image_;
+    QString notice_;
+    std::optional<CursorLayer> cursors_;
     std::optional<double> dragX_; // where a drag that pans last stood
+    // Where a left press with the cursors shown went down, until its release; whether it has
+    // become a drag.
+    std::optional<QPointF> cursorPress_;
+    bool cursorDragging_ = false;
     // Kept open across the lines of one plot: opening a painter per segment would cost more
     // than drawing the segment.
     std::unique_ptr<QPainter> painter_;

@@ -3,6 +3,7 @@
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
@@ -10,11 +11,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 
 // Drives the tool like a user for the documentation pictures: sample data, design,
 // verification, then the pointer on the inductor-current trace. Saves form1.png and form2.png
-// (the waveform window with the tool tip over it) into the folder given as argument.
+// (the waveform window with the tool tip over it) into the folder given as argument, then
+// turns the measuring cursors on over the inductor current and saves form2-cursors.png.
 
 namespace {
 
@@ -81,7 +84,14 @@ int main(int argc, char* argv[]) {
     Pause(300);
     QCursor::setPos(PointOnInductorCurrent(form2.plot()));
     Pause(500);
-    const bool saved = app.form1().grab().save(folder + QStringLiteral("/form1.png")) &&
-                       SaveScreenArea(form2, folder + QStringLiteral("/form2.png"));
+    bool saved = app.form1().grab().save(folder + QStringLiteral("/form1.png")) &&
+                 SaveScreenArea(form2, folder + QStringLiteral("/form2.png"));
+    // The pointer leaves the plot, and its tool tip goes with it.
+    QCursor::setPos(form2.mapToGlobal(QPoint(form2.width() - 1, form2.height() - 1)));
+    QToolTip::hideText();
+    form2.select(TraceOption::Option1);
+    form2.action(WaveformAction::Measure).setChecked(true);
+    Pause(500);
+    saved = saved && SaveScreenArea(form2, folder + QStringLiteral("/form2-cursors.png"));
     return saved ? 0 : 1;
 }

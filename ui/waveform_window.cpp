@@ -1,5 +1,6 @@
 #include "ui/waveform_window.h"
 
+#include "core/handler_support.h"
 #include "display/cursor_readout.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
@@ -16,6 +17,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -318,6 +320,7 @@ void WaveformWindowHost::obtainForm2() {
     QObject::connect(&window_->plot(), &PlotBox::pointerMoved, window_,
                      [this](float x, float y, QPoint at) { readCursor(x, y, at); });
     connectViewControls(*window_);
+    connectCursorControls(*window_);
     if (windowCreated_) {
         windowCreated_(*window_);
     }
@@ -351,8 +354,13 @@ void WaveformWindowHost::withPlottedRun(
 // meant for that window then goes nowhere, and the next run opens a fresh one.
 
 // The plotted run, if any, is gone with the plot: the arrays are about to be made anew. The
-// next run is shown whole.
+// next run is shown whole, without measuring cursors.
 void WaveformWindowHost::resetPlot() {
+    if (window_) {
+        window_->action(WaveformAction::Measure).setChecked(false);
+    }
+    cursors_.reset();
+    sums_.reset();
     plotted_.reset();
     extremes_.reset();
     view_ = {};
@@ -487,6 +495,9 @@ void WaveformWindowHost::redraw(Module1& run, WaveformWindow& window) {
             plot.showBandLimits(band.bottom, band.top, FromText(band.low), FromText(band.high));
         }
     }
+    if (cursors_) {
+        showCursors(run, window);
+    }
 }
 
 void WaveformWindowHost::keepTraceExtremes(std::shared_ptr<const TraceExtremes> extremes) {
@@ -510,4 +521,93 @@ void WaveformWindowHost::readCursor(float x, float y, QPoint globalPosition) {
         window_->setPlotToolTip(QString::fromStdU16String(*readout.toolTip));
     }
     window_->showPlotToolTip(globalPosition);
+}
+
+// A click places the active cursor; a drag makes the nearer cursor the active one and moves it.
+void WaveformWindowHost::connectCursorControls(WaveformWindow& window) {
+    const PlotBox* plot = &window.plot();
+    QObject::connect(&window.action(WaveformAction::Measure), &QAction::toggled, &window,
+                     [this](bool on) { setMeasuring(on); });
+    const auto placeActive = [this](float x, float y) {
+        changeCursors([&](MeasuringCursors& cursors, const CursorSums& sums) {
+            PlaceCursor(cursors, cursors.active, x, y, view_, sums);
+        });
+    };
+    QObject::connect(plot, &PlotBox::cursorClicked, &window, placeActive);
+    QObject::connect(plot, &PlotBox::cursorDragged, &window, placeActive);
+    QObject::connect(plot, &PlotBox::cursorDragStarted, &window, [this](float x) {
+        changeCursors([&](MeasuringCursors& cursors, const CursorSums& sums) {
+            cursors.active = NearerCursor(cursors, x, view_, sums);
+        });
+    });
+    QObject::connect(plot, &PlotBox::cursorStepRequested, &window,
+                     [this](int direction, bool tenthOfView) {
+                         changeCursors([&](MeasuringCursors& cursors, const CursorSums& sums) {
+                             const std::int64_t step = tenthOfView ? TenthOfView(view_, sums) : 1;
+                             StepActiveCursor(cursors, direction * step, sums);
+                         });
+                     });
+    QObject::connect(plot, &PlotBox::cursorSwitchRequested, &window, [this] {
+        changeCursors(
+            [](MeasuringCursors& cursors, const CursorSums&) { SwitchActiveCursor(cursors); });
+    });
+}
+
+// The cursors start on the selected trace, or on the inductor current when none is selected.
+void WaveformWindowHost::setMeasuring(bool on) {
+    cursors_.reset();
+    if (window_) {
+        window_->plot().hideCursors();
+    }
+    if (!on) {
+        return;
+    }
+    withPlottedRun([this](Module1& run, WaveformWindow& window) {
+        if (!sums_) {
+            sums_ = std::make_unique<const CursorSums>(run);
+        }
+        cursors_ = TurnOnCursors(window.selection(), view_, *sums_);
+        showCursors(run, window);
+    });
+}
+
+void WaveformWindowHost::changeCursors(
+    const std::function<void(MeasuringCursors&, const CursorSums&)>& change) {
+    if (!cursors_) {
+        return;
+    }
+    withPlottedRun([&](Module1& run, WaveformWindow& window) {
+        change(*cursors_, *sums_);
+        showCursors(run, window);
+    });
+}
+
+// Only the cursors inside the view are drawn; their readings stay whatever the view.
+void WaveformWindowHost::showCursors(const Module1& run, WaveformWindow& window) {
+    CursorLayer layer;
+    for (const CursorName name : {CursorName::A, CursorName::B}) {
+        const CursorMarker marker = MarkerOf((*cursors_)[name], run, *sums_, fitted_);
+        const double x = view_.screenX(marker.x);
+        if (x >= 0 && x <= 100) {
+            layer.marks.push_back(
+                {name == CursorName::A ? QStringLiteral("A") : QStringLiteral("B"),
+                 static_cast<float>(x), marker.y, cursors_->active == name});
+        }
+    }
+    layer.readings = cursorReadings(run);
+    window.plot().showCursors(std::move(layer));
+}
+
+// Times beyond what the number style can write (a frequency near zero) leave no readings, as
+// they leave the tool tip unchanged.
+QStringList WaveformWindowHost::cursorReadings(const Module1& run) const {
+    try {
+        QStringList readings;
+        for (const Text& line : CursorOverlayLines(*cursors_, *sums_, run.f, decimalSeparator_)) {
+            readings << FromText(line);
+        }
+        return readings;
+    } catch (const RuntimeError&) {
+        return {};
+    }
 }

@@ -3,12 +3,14 @@
 #include "core/module1.h"
 #include "core/window_operations.h"
 #include "display/cursor_readout.h"
+#include "display/measuring_cursors.h"
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "display/waveform_view.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -88,6 +90,12 @@ private:
 // double-click, Ctrl+Left and Ctrl+Right, and the window's zoom and fit commands change them;
 // each change redraws the plot from the run's full arrays, and the readout maps the pointer
 // through them.
+//
+// "Cursori di misura" lays two measuring cursors over the plotted run; clicks, drags and keys
+// on the plot move them, and each move repaints only the cursors and their readings. The
+// block sums of the run's traces that the readings need are made at the first use and kept
+// until a run resets the plot, which also turns the cursors off. The pointer's readout goes
+// on as without them.
 class WaveformWindowHost : public WaveformWindowOperations, public PlotSurface {
 public:
     // The readout reads the shared variables `m` and writes numbers with `decimalSeparator`.
@@ -126,6 +134,8 @@ public:
     // shown while the fit is on.
     const WaveformView& view() const { return view_; }
     const std::optional<FittedBands>& fittedBands() const { return fitted_; }
+    // The measuring cursors, while they are on.
+    const std::optional<MeasuringCursors>& measuringCursors() const { return cursors_; }
 
     void showWindow() override;
     void drawLine(const PlotLine& line) override;
@@ -141,6 +151,11 @@ private:
     bool fitting() const;
     void redraw(Module1& run, WaveformWindow& window);
     void readCursor(float x, float y, QPoint globalPosition);
+    void connectCursorControls(WaveformWindow& window);
+    void setMeasuring(bool on);
+    void changeCursors(const std::function<void(MeasuringCursors&, const CursorSums&)>& change);
+    void showCursors(const Module1& run, WaveformWindow& window);
+    QStringList cursorReadings(const Module1& run) const;
 
     Module1& m_;
     char16_t decimalSeparator_;
@@ -150,4 +165,6 @@ private:
     std::shared_ptr<const TraceExtremes> extremes_; // of the plotted run, made at most once
     WaveformView view_;
     std::optional<FittedBands> fitted_;
+    std::unique_ptr<const CursorSums> sums_; // of the plotted run, made at most once
+    std::optional<MeasuringCursors> cursors_;
 };

@@ -4,12 +4,15 @@
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 
 namespace {
 
@@ -85,5 +88,47 @@ void BM_LongestStallAtMostSamples(benchmark::State& state) {
     state.counters["longest_stall_ms"] = watch.longestMilliseconds();
 }
 BENCHMARK(BM_LongestStallAtMostSamples)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One move of a measuring cursor in the waveform window at the most samples the field check
+// accepts, N = 10,000,000, shown over NP = 3 periods: Shift+Right or Shift+Left on the plot
+// moves the active cursor a tenth of the view, the cursors and their readings (mean and RMS
+// over up to three periods of 10^7 samples) are made anew and the window repainted. The
+// cursors are turned on once beforehand, which makes the run's block sums. The slowest move
+// is reported as well as the mean.
+void BM_MeasuringCursorMoveAtMostSamples(benchmark::State& state) {
+    EnsureOffscreenApplication();
+    SilentMessages messages;
+    Module1 variables;
+    DialogSaveFileChooser files;
+    ConverterApp app(variables, messages, files, u'.');
+    app.form1().command3().click();
+    app.form1().command1().click();
+    app.form1().setText(TextBox::Text13, u"10000000");
+    app.form1().setText(TextBox::Text14, u"3");
+    app.form1().setText(TextBox::Text15, u"1");
+    app.form1().command2().click();
+    WaveformWindow* window = app.form2().window();
+    if (!window || !window->action(WaveformAction::Measure).isEnabled()) {
+        state.SkipWithError("the run drew no traces");
+        return;
+    }
+    window->action(WaveformAction::Measure).setChecked(true);
+    PlotBox& plot = window->plot();
+    std::chrono::duration<double, std::milli> slowest{0};
+    int moves = 0;
+    for (auto _ : state) {
+        // Nine tenths of the view one way, then back, so that every move goes somewhere.
+        const Qt::Key key = (moves++ / 9) % 2 == 0 ? Qt::Key_Right : Qt::Key_Left;
+        const auto start = std::chrono::steady_clock::now();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier);
+        QApplication::sendEvent(&plot, &press);
+        plot.repaint();
+        const std::chrono::duration<double, std::milli> move =
+            std::chrono::steady_clock::now() - start;
+        slowest = std::max(slowest, move);
+    }
+    state.counters["slowest_move_ms"] = slowest.count();
+}
+BENCHMARK(BM_MeasuringCursorMoveAtMostSamples)->Unit(benchmark::kMillisecond);
 
 } // namespace
