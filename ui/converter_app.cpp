@@ -78,8 +78,9 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
 }
 
 void ConverterApp::saveImage() {
-    form2_.withPlottedRun(
-        [this](Module1& run, WaveformWindow& window) { tools_.saveImage(&window, run); });
+    form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
+        tools_.saveImage(&window, run, form2_.shownPlot());
+    });
 }
 
 void ConverterApp::exportCsv() {
@@ -88,8 +89,9 @@ void ConverterApp::exportCsv() {
 }
 
 void ConverterApp::copyImage() {
-    form2_.withPlottedRun(
-        [this](Module1& run, WaveformWindow& window) { tools_.copyImage(&window, run); });
+    form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
+        tools_.copyImage(&window, run, form2_.shownPlot());
+    });
 }
 
 void ConverterApp::copyValues() {

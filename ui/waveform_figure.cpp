@@ -69,10 +69,18 @@ QString ValueWithUnit(const Module1& m, const MeasuredValue& measured, char16_t 
 }
 
 // The plot spans NP switching periods of 1 / f seconds: its width in microseconds, as the
-// pointer readout gives the time at the right edge.
-QString TimeSpanText(const Module1& m, char16_t separator) {
+// pointer readout gives the time at the right edge. A zoomed view shows the part of it between
+// its edges.
+QString TimeSpanText(const Module1& m, const ShownPlot& shown, char16_t separator) {
     const double microseconds = static_cast<double>(m.NP) * 1000000 / m.f;
-    return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
+    if (!shown.extremes || shown.view.whole()) {
+        return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
+               QStringLiteral(" µs");
+    }
+    return QStringLiteral("Tempo: ") +
+           FromText(Format(microseconds * shown.view.left / 100, "0.00", separator)) +
+           QStringLiteral(" ... ") +
+           FromText(Format(microseconds * shown.view.right / 100, "0.00", separator)) +
            QStringLiteral(" µs");
 }
 
@@ -108,8 +116,12 @@ public:
     void showWindow() override {}
     PixelColumns columns() const override { return columns_; }
 
-    // Draws the frame and the traces as the screen does.
-    void draw(Module1& m) {
+    // Draws the frame and the traces as the screen does, in the view it shows.
+    void draw(Module1& m, const ShownPlot& shown) {
+        if (shown.extremes && (!shown.view.whole() || shown.fit)) {
+            DrawPlotView(m, *shown.extremes, shown.view, shown.fit, *this);
+            return;
+        }
         const LoopCountersKept counters(m);
         ScreenWaveformDrawing drawing(*this);
         drawing.showAndDrawFrame(m);
@@ -191,7 +203,7 @@ private:
 enum class Output { Raster, Vector };
 
 // The plot on its light-yellow area inside a thin border.
-void PaintPlot(QPainter& painter, Module1& m, Output output) {
+void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output output) {
     painter.setPen(QColor(plotBorder));
     painter.drawRect(plotArea.adjusted(-1, -1, 0, 0));
     painter.save();
@@ -202,10 +214,10 @@ void PaintPlot(QPainter& painter, Module1& m, Output output) {
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (output == Output::Raster) {
         RasterPlot plot(painter, area, ratio);
-        plot.draw(m);
+        plot.draw(m, shown);
     } else {
         VectorPlot plot(area, ratio);
-        plot.draw(m);
+        plot.draw(m, shown);
         plot.paint(painter);
     }
     painter.restore();
@@ -240,26 +252,29 @@ void PaintMeasuredValues(QPainter& painter, const Module1& m, char16_t separator
     }
 }
 
-void PaintTimeSpan(QPainter& painter, const Module1& m, char16_t separator) {
+void PaintTimeSpan(QPainter& painter, const Module1& m, const ShownPlot& shown,
+                   char16_t separator) {
     painter.setPen(Qt::black);
     painter.setFont(FigureFont(12, false));
     const QRect line(plotArea.left(), spanTop, plotArea.width(), textHeight);
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, TimeSpanText(m, separator));
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, TimeSpanText(m, shown, separator));
 }
 
-void PaintFigure(QPainter& painter, Module1& m, char16_t separator, Output output) {
+void PaintFigure(QPainter& painter, Module1& m, const ShownPlot& shown, char16_t separator,
+                 Output output) {
     painter.fillRect(QRect(QPoint(0, 0), figureSize), Qt::white);
-    PaintPlot(painter, m, output);
+    PaintPlot(painter, m, shown, output);
     PaintTraceNames(painter);
     PaintMeasuredValues(painter, m, separator);
-    PaintTimeSpan(painter, m, separator);
+    PaintTimeSpan(painter, m, shown, separator);
 }
 
-bool WritePng(QSaveFile& file, Module1& m, char16_t separator, qreal ratio) {
-    return RenderWaveformImage(m, separator, ratio).save(&file, "PNG");
+bool WritePng(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator,
+              qreal ratio) {
+    return RenderWaveformImage(m, separator, ratio, shown).save(&file, "PNG");
 }
 
-bool WriteSvg(QSaveFile& file, Module1& m, char16_t separator) {
+bool WriteSvg(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(figureSize);
@@ -270,7 +285,7 @@ bool WriteSvg(QSaveFile& file, Module1& m, char16_t separator) {
     if (!painter.begin(&svg)) {
         return false;
     }
-    PaintFigure(painter, m, separator, Output::Vector);
+    PaintFigure(painter, m, shown, separator, Output::Vector);
     return painter.end();
 }
 
@@ -297,7 +312,8 @@ QString FailureReason(const QString& path, const QFileDevice& file) {
 
 } // namespace
 
-QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio) {
+QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
+                           const ShownPlot& shown) {
     const qreal scale = std::max(ratio, leastRatio);
     QImage image(figureSize * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
@@ -305,12 +321,13 @@ QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio) {
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    PaintFigure(painter, m, decimalSeparator, Output::Raster);
+    PaintFigure(painter, m, shown, decimalSeparator, Output::Raster);
     return image;
 }
 
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
-                                          char16_t decimalSeparator, qreal ratio) {
+                                          char16_t decimalSeparator, qreal ratio,
+                                          const ShownPlot& shown) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
         return Refusal(path, QStringLiteral("il nome deve finire con .png o .svg"));
@@ -319,8 +336,9 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
     if (!file.open(QIODevice::WriteOnly)) {
         return Refusal(path, FailureReason(path, file));
     }
-    const bool written = suffix == QLatin1String("png") ? WritePng(file, m, decimalSeparator, ratio)
-                                                        : WriteSvg(file, m, decimalSeparator);
+    const bool written = suffix == QLatin1String("png")
+                             ? WritePng(file, m, shown, decimalSeparator, ratio)
+                             : WriteSvg(file, m, shown, decimalSeparator);
     if (!written || !file.commit()) {
         return Refusal(path, FailureReason(path, file));
     }

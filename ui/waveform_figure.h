@@ -1,9 +1,13 @@
 #pragma once
 
 #include "core/module1.h"
+#include "display/screen_waveform_drawing.h"
+#include "display/trace_geometry.h"
+#include "display/waveform_view.h"
 
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // The waveform figure for reports and for the clipboard: the plot as the waveform window draws
@@ -21,7 +25,17 @@
 // The figure as a picture at `ratio` device pixels per logical pixel, but at least 2, so that
 // it stays sharp in print; its resolution says so, so that documents show it at its logical
 // size. Dense traces are reduced to the picture's pixel columns as on the screen.
-QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio);
+//
+// `shown` is what the plot shows of the run: its whole time axis with the bands as drawn by
+// default unless a view or fitted bands are given, with the run's index of extremes.
+struct ShownPlot {
+    std::shared_ptr<const TraceExtremes> extremes; // the run's index; none: the whole view
+    WaveformView view;
+    std::optional<FittedBands> fit;
+};
+
+QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
+                           const ShownPlot& shown = {});
 
 // Writes the figure to `path`, chosen by its extension in any case: ".png" the picture of
 // RenderWaveformImage at `ratio`, ".svg" a vector picture whose traces are reduced to one
@@ -30,7 +44,8 @@ QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio);
 // earlier file stays as it was until then. Returns the message to show when the file could not
 // be written, naming the file and the reason; nothing when it was written.
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
-                                          char16_t decimalSeparator, qreal ratio);
+                                          char16_t decimalSeparator, qreal ratio,
+                                          const ShownPlot& shown = {});
 
 // The five measured values, one per line with the name and the unit the window gives them,
 // the numbers as the window's value boxes show them: "Delta iL = 1,06E-01 A" and so on.

@@ -41,7 +41,7 @@ WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
     : chooser_(chooser), messages_(messages), decimalSeparator_(decimalSeparator),
       lastFolder_(QDir::homePath()) {}
 
-void WaveformTools::saveImage(QWidget* parent, Module1& run) {
+void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
     const std::optional<QString> path =
         chooseFile(parent, QStringLiteral("Salva immagine"), run, QStringLiteral(".png"),
                    QStringLiteral("Immagine PNG (*.png);;Immagine vettoriale SVG (*.svg)"));
@@ -50,7 +50,7 @@ void WaveformTools::saveImage(QWidget* parent, Module1& run) {
     }
     const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
     if (const std::optional<QString> failure =
-            SaveWaveformFigure(*path, run, decimalSeparator_, ratio)) {
+            SaveWaveformFigure(*path, run, decimalSeparator_, ratio, shown)) {
         report(*failure);
     }
 }
@@ -70,9 +70,10 @@ void WaveformTools::exportCsv(QWidget* parent, Module1& run) {
     }
 }
 
-void WaveformTools::copyImage(QWidget* parent, Module1& run) {
+void WaveformTools::copyImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
     const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-    QGuiApplication::clipboard()->setImage(RenderWaveformImage(run, decimalSeparator_, ratio));
+    QGuiApplication::clipboard()->setImage(
+        RenderWaveformImage(run, decimalSeparator_, ratio, shown));
 }
 
 void WaveformTools::copyValues(const Module1& run) {

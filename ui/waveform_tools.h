@@ -2,6 +2,7 @@
 
 #include "core/handler_support.h"
 #include "core/module1.h"
+#include "ui/waveform_figure.h"
 
 #include <QString>
 #include <optional>
@@ -57,9 +58,10 @@ class WaveformTools {
 public:
     WaveformTools(SaveFileChooser& chooser, MessageBox& messages, char16_t decimalSeparator);
 
-    void saveImage(QWidget* parent, Module1& run);
+    // Pictures show the plot as it is shown: `shown` gives its view and fitted bands.
+    void saveImage(QWidget* parent, Module1& run, const ShownPlot& shown);
     void exportCsv(QWidget* parent, Module1& run);
-    void copyImage(QWidget* parent, Module1& run);
+    void copyImage(QWidget* parent, Module1& run, const ShownPlot& shown);
     void copyValues(const Module1& run);
 
 private:

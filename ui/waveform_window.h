@@ -8,6 +8,7 @@
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "display/waveform_view.h"
+#include "ui/waveform_figure.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -134,6 +135,8 @@ public:
     // shown while the fit is on.
     const WaveformView& view() const { return view_; }
     const std::optional<FittedBands>& fittedBands() const { return fitted_; }
+    // The same, for a figure of the plot as it is shown.
+    ShownPlot shownPlot() const { return {extremes_, view_, fitted_}; }
     // The measuring cursors, while they are on.
     const std::optional<MeasuringCursors>& measuringCursors() const { return cursors_; }
 

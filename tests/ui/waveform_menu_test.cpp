@@ -131,7 +131,14 @@ TEST_F(WaveformMenuTest, PicturesAndValues) {
     trigger("actionExportCsv");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"figura.svg"});
     trigger("actionCopyImage");
-    EXPECT_GE(QGuiApplication::clipboard()->image().width(), 2 * form2().plot().width());
+    const QImage whole = QGuiApplication::clipboard()->image();
+    EXPECT_GE(whole.width(), 2 * form2().plot().width());
+    trigger("actionZoomIn"); // the picture shows the plot as it is shown
+    trigger("actionCopyImage");
+    EXPECT_NE(QGuiApplication::clipboard()->image(), whole);
+    trigger("actionZoomReset");
+    trigger("actionCopyImage");
+    EXPECT_EQ(QGuiApplication::clipboard()->image(), whole);
     trigger("actionCopyValues");
     EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n').size(), 5);
 }
