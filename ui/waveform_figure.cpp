@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "ui/controls.h"
@@ -90,23 +91,6 @@ QFont FigureFont(int pixels, bool bold) {
     font.setPixelSize(pixels);
     return font;
 }
-
-// Drawing a figure only reads the run: the loop counters that the drawing steps are put back.
-class LoopCountersKept {
-public:
-    explicit LoopCountersKept(Module1& m) : m_(m), idx_(m.Idx), iter_(m.Iter) {}
-    ~LoopCountersKept() {
-        m_.Idx = idx_;
-        m_.Iter = iter_;
-    }
-    LoopCountersKept(const LoopCountersKept&) = delete;
-    LoopCountersKept& operator=(const LoopCountersKept&) = delete;
-
-private:
-    Module1& m_;
-    std::int32_t idx_;
-    std::int32_t iter_;
-};
 
 // The plot of a figure as the screen drawing sees a plot box: always shown, its pixel columns
 // those of the picture.

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -99,6 +100,20 @@ protected:
         control<QLineEdit>(app.form1(), name).setText(QString::fromUtf8(text));
     }
     void click(const char* name) { control<QPushButton>(app.form1(), name).click(); }
+    // A "Grafici" run long enough to open its progress dialog, cancelled there by "Annulla".
+    void runCancelledAtTheProgressDialog() {
+        type("Text10", "100000"); // settles so slowly that every one of the periods runs
+        type("Text15", "1000000");
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [] {
+            if (QProgressDialog* progress = OpenProgressDialog()) {
+                progress->cancel();
+            }
+        });
+        watch.start(10);
+        click("Command2");
+        watch.stop();
+    }
     // Sample data, design and verification of the worked example.
     void runExample() {
         click("Command3");

@@ -45,17 +45,7 @@ TEST_F(CancelledRunTest, ShowsNoNumberUntilTheNextCompleteRun) {
     runExample();
     ASSERT_NE(app.form2().window(), nullptr);
     ASSERT_FALSE(valueTexts().contains(QString()));
-    type("Text10", "100000"); // settles so slowly that every one of the periods runs
-    type("Text15", "1000000");
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [] {
-        if (QProgressDialog* progress = OpenProgressDialog()) {
-            progress->cancel();
-        }
-    });
-    watch.start(10);
-    click("Command2");
-    watch.stop();
+    runCancelledAtTheProgressDialog();
     ASSERT_NE(app.form2().window(), nullptr);
     EXPECT_EQ(valueTexts(), QStringList(5, QString()));
     EXPECT_EQ(form2().plot().accessibleDescription(), "Simulazione annullata");

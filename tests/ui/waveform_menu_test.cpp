@@ -74,17 +74,7 @@ TEST_F(WaveformMenuTest, CommandsFollowThePlottedRun) {
     for (const MenuCase& c : cases) {
         EXPECT_TRUE(action(c.name).isEnabled()) << c.name;
     }
-    type("Text10", "100000"); // long enough to cancel at its progress dialog
-    type("Text15", "1000000");
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [] {
-        if (QProgressDialog* progress = OpenProgressDialog()) {
-            progress->cancel();
-        }
-    });
-    watch.start(10);
-    click("Command2");
-    watch.stop();
+    runCancelledAtTheProgressDialog();
     EXPECT_FALSE(action("actionExportCsv").isEnabled());
 }
 
