@@ -3,7 +3,6 @@
 #include "core/conversions.h"
 #include "core/module1.h"
 #include "display/trace_geometry.h"
-#include "display/waveform_view.h"
 
 #include <optional>
 

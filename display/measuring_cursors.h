@@ -4,7 +4,6 @@
 #include "core/module1.h"
 #include "display/cursor_readout.h"
 #include "display/trace_geometry.h"
-#include "display/waveform_view.h"
 
 #include <array>
 #include <cstddef>

@@ -5,7 +5,6 @@
 #include "display/plot_geometry.h"
 #include "display/range_extremes.h"
 #include "display/trace_geometry.h"
-#include "display/waveform_view.h"
 
 #include <bit>
 #include <cstddef>

@@ -3,7 +3,6 @@
 #include "core/module1.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
-#include "display/waveform_view.h"
 
 #include <QImage>
 #include <QString>

@@ -7,7 +7,6 @@
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
-#include "display/waveform_view.h"
 #include "ui/waveform_figure.h"
 
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "display/waveform_view.h"
+#include "display/trace_geometry.h"
 #include "test_support/named_case.h"
 #include "test_support/utf8.h"
 
