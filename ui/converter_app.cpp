@@ -9,7 +9,54 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// What the circuit alone tells, for a run that simulated no period to compare: the design
+// stresses, the conduction boundary and the exact periods, the one at NI counted as the
+// simulation counts its periods.
+ConverterAnalysis ExactAnalysis(const ConverterCircuit& circuit, std::int32_t periods) {
+    ConverterAnalysis analysis;
+    analysis.designStresses = DesignStresses(circuit);
+    analysis.boundary = ConductionBoundaryOf(circuit);
+    const ExactConverter exact(circuit);
+    analysis.exactAtNI = exact.period(exact.stateAfter(std::max(periods, std::int32_t{1}) - 1));
+    analysis.exactSteady = exact.period(exact.steadyStart());
+    analysis.discontinuous = exact.discontinuous();
+    analysis.steadyStateFound = exact.steadyStateFound();
+    return analysis;
+}
+
+} // namespace
+
+// Passes the verification's calls on to the waveform window and notes how far the run got.
+class ConverterApp::RunWatch : public WaveformWindowOperations {
+public:
+    explicit RunWatch(ConverterApp& app) : app_(app) {}
+
+    bool began() const { return began_; }
+
+    void obtainForm2() override { app_.form2_.obtainForm2(); }
+    // The inputs have passed the checks; until the run ends otherwise, an error ended it.
+    void resetPlot() override {
+        app_.form2_.resetPlot();
+        app_.checkedRun_ = CheckedRun{CircuitOf(app_.m_), app_.m_.NI, RunEnd::Faulted};
+        began_ = true;
+    }
+    void setCaption(SummaryLabel label, const Text& caption) override {
+        app_.form2_.setCaption(label, caption);
+    }
+    void showCancelled() override {
+        app_.form2_.showCancelled();
+        app_.checkedRun_->end = RunEnd::Cancelled;
+    }
+
+private:
+    ConverterApp& app_;
+    bool began_ = false;
+};
 
 void DialogMessageBox::MsgBox(const Text& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle),
@@ -36,6 +83,10 @@ ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& fi
                      [this] { handleClick(&ConverterApp::fillSampleData); });
 }
 
+ConverterApp::~ConverterApp() {
+    delete analysis_;
+}
+
 void ConverterApp::handleClick(Handler handler) {
     if (handling_) {
         deferred_.push_back(handler);
@@ -55,10 +106,26 @@ void ConverterApp::calculateDesign() {
     CalculateDesign(m_, form1_, decimalSeparator_);
 }
 
+// However the run ends, an open analysis window shows it.
 void ConverterApp::runVerification() {
+    try {
+        verify();
+    } catch (...) {
+        updateAnalysis();
+        throw;
+    }
+    updateAnalysis();
+}
+
+void ConverterApp::verify() {
     ProgressObserver observer;
-    if (RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer})) {
+    RunWatch watch(*this);
+    const bool drawn = RunVerification(m_, {form1_, watch, drawing_, decimalSeparator_, &observer});
+    if (drawn) {
         form2_.keepPlottedRun();
+    }
+    if (watch.began() && checkedRun_->end == RunEnd::Faulted) {
+        checkedRun_->end = drawn ? RunEnd::Drawn : RunEnd::Refused;
     }
 }
 
@@ -75,6 +142,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
     connect(WaveformAction::ExportCsv, &ConverterApp::exportCsv);
     connect(WaveformAction::CopyImage, &ConverterApp::copyImage);
     connect(WaveformAction::CopyValues, &ConverterApp::copyValues);
+    connect(WaveformAction::Analysis, &ConverterApp::openAnalysis);
 }
 
 void ConverterApp::saveImage() {
@@ -96,4 +164,59 @@ void ConverterApp::copyImage() {
 
 void ConverterApp::copyValues() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow&) { tools_.copyValues(run); });
+}
+
+// The analysis window follows the waveform window and closes with it.
+void ConverterApp::openAnalysis() {
+    WaveformWindow* form2 = form2_.window();
+    if (!form2) {
+        return;
+    }
+    if (!analysis_) {
+        analysis_ = new AnalysisWindow;
+        QObject::connect(form2, &WaveformWindow::closed, analysis_, &QWidget::close);
+    }
+    updateAnalysis();
+    analysis_->show();
+    analysis_->raise();
+    analysis_->activateWindow();
+}
+
+void ConverterApp::updateAnalysis() {
+    if (!analysis_) {
+        return;
+    }
+    if (const std::optional<RunAnalysis> run = analyseCheckedRun()) {
+        analysis_->showAnalysis(*run, decimalSeparator_);
+    }
+}
+
+std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
+    if (!checkedRun_) {
+        return std::nullopt;
+    }
+    const auto missing = [](const char* why) {
+        return QStringLiteral("Colonna simulata vuota: ") + QString::fromUtf8(why);
+    };
+    switch (checkedRun_->end) {
+    case RunEnd::Drawn: {
+        std::optional<RunAnalysis> analysed;
+        form2_.withPlottedRun([&](Module1& run, WaveformWindow&) {
+            analysed = RunAnalysis{CircuitOf(run), AnalyseLastRun(run, decimalSeparator_), {}};
+        });
+        return analysed;
+    }
+    case RunEnd::Refused:
+        return exactOnly(missing("la simulazione è stata rifiutata dal controllo di conduzione."));
+    case RunEnd::Cancelled:
+        return exactOnly(missing("la simulazione è stata annullata."));
+    case RunEnd::Faulted:
+        return exactOnly(missing("la simulazione si è interrotta per un errore."));
+    }
+    return std::nullopt;
+}
+
+RunAnalysis ConverterApp::exactOnly(const QString& missingSimulation) const {
+    return {checkedRun_->circuit, ExactAnalysis(checkedRun_->circuit, checkedRun_->NI),
+            missingSimulation};
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "core/analysis.h"
 #include "core/handler_support.h"
 #include "core/module1.h"
 #include "display/screen_waveform_drawing.h"
+#include "ui/analysis_window.h"
 #include "ui/main_window.h"
 #include "ui/waveform_tools.h"
 #include "ui/waveform_window.h"
 
+#include <QPointer>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // The title of every message box and dialog.
@@ -25,6 +30,11 @@ char16_t UserDecimalSeparator();
 // The whole tool: the main window and, when a verification has opened it, the waveform window,
 // working on the shared converter variables. The three buttons of the main window run their
 // handlers; a runtime error stops the handler with one message and the tool goes on.
+//
+// The waveform window's "Analisi..." opens the analysis of the last run whose inputs passed
+// the checks. It is computed when the window opens and again whenever a run ends while it is
+// open, never during the simulation: from the plotted run's samples when the run drew its
+// traces, otherwise from the circuit the run read, its simulated column empty.
 class ConverterApp {
 public:
     // `m` holds the shared variables for the life of the process (its owner keeps it);
@@ -33,12 +43,25 @@ public:
     // verification fields).
     ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& files,
                  char16_t decimalSeparator);
+    ~ConverterApp();
+    ConverterApp(const ConverterApp&) = delete;
+    ConverterApp& operator=(const ConverterApp&) = delete;
 
     MainWindow& form1() { return form1_; }
     WaveformWindowHost& form2() { return form2_; }
 
 private:
     using Handler = void (ConverterApp::*)();
+    class RunWatch;
+
+    // How a run whose inputs passed the checks ended.
+    enum class RunEnd { Drawn, Refused, Cancelled, Faulted };
+    // Such a run as it read its inputs.
+    struct CheckedRun {
+        ConverterCircuit circuit;
+        std::int32_t NI = 0;
+        RunEnd end = RunEnd::Faulted;
+    };
 
     // Runs one click's handler to its end. A long verification keeps the event loop turning,
     // and no handler may start inside another: a click that arrives meanwhile is handled once
@@ -46,6 +69,7 @@ private:
     void handleClick(Handler handler);
     void calculateDesign();
     void runVerification();
+    void verify();
     void fillSampleData();
     // The waveform window's commands run as handlers too: an export keeps the event loop
     // turning, and no run may replace the arrays it reads.
@@ -54,6 +78,10 @@ private:
     void exportCsv();
     void copyImage();
     void copyValues();
+    void openAnalysis();
+    void updateAnalysis();
+    std::optional<RunAnalysis> analyseCheckedRun();
+    RunAnalysis exactOnly(const QString& missingSimulation) const;
 
     MessageBox& messages_;
     char16_t decimalSeparator_;
@@ -62,6 +90,8 @@ private:
     WaveformWindowHost form2_;
     ScreenWaveformDrawing drawing_;
     WaveformTools tools_;
+    std::optional<CheckedRun> checkedRun_;
+    QPointer<AnalysisWindow> analysis_;
     bool handling_ = false;
     std::vector<Handler> deferred_;
 };

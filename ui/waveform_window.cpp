@@ -128,6 +128,7 @@ const std::array actionLayouts{
         WaveformAction::ZoomReset, "actionZoomReset", "&Vista intera", {"Ctrl+0"}, true, false},
     ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
     ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
+    ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
 };
 
 // The commands of each menu, in order; a separator between the groups.
@@ -138,6 +139,8 @@ const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
 const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::ZoomIn, WaveformAction::ZoomOut, WaveformAction::ZoomReset},
     {WaveformAction::FitBands, WaveformAction::Measure}};
+const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
+    {WaveformAction::Analysis}};
 
 // How much the zoom commands narrow or widen the view, and how far Ctrl+Left and Ctrl+Right
 // move it: a tenth of its width.
@@ -200,12 +203,15 @@ void WaveformWindow::createActions() {
         action->setEnabled(!layout.needsRun);
         actions_[static_cast<std::size_t>(layout.which)] = action;
     }
+    // The analysis needs no traces, only a run whose inputs passed the checks: the host turns
+    // it on when such a run resets the plot.
+    action(WaveformAction::Analysis).setEnabled(false);
     connect(&action(WaveformAction::Close), &QAction::triggered, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this,
             [this] { action(WaveformAction::Measure).setChecked(false); });
     plot_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const auto* menu : {&fileMenu, &viewMenu}) {
+    for (const auto* menu : {&fileMenu, &viewMenu, &toolsMenu}) {
         for (const auto& group : *menu) {
             for (WaveformAction which : group) {
                 plot_->addAction(&action(which));
@@ -232,6 +238,7 @@ QMenuBar* WaveformWindow::createMenuBar() {
     };
     addMenu(QStringLiteral("&File"), fileMenu);
     addMenu(QStringLiteral("&Visualizza"), viewMenu);
+    addMenu(QStringLiteral("&Strumenti"), toolsMenu);
     return menuBar;
 }
 
@@ -367,6 +374,7 @@ void WaveformWindowHost::resetPlot() {
     fitted_.reset();
     if (window_) {
         window_->setRunActionsEnabled(false);
+        window_->action(WaveformAction::Analysis).setEnabled(true);
         window_->plot().clear();
     }
 }

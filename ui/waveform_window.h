@@ -36,12 +36,13 @@ enum class WaveformAction {
     ZoomOut,
     ZoomReset,
     FitBands,
-    Measure
+    Measure,
+    Analysis
 };
 
 // Form2, the waveform window: the plot, one option button per trace, the five measured values
-// and the instruction line in its client area, and above it a menu bar (File, Visualizza). It
-// is an independent top-level window and is discarded when the user closes it.
+// and the instruction line in its client area, and above it a menu bar (File, Visualizza,
+// Strumenti). It is an independent top-level window and is discarded when the user closes it.
 class WaveformWindow : public QWidget {
     Q_OBJECT
 
@@ -76,7 +77,7 @@ private:
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
-    std::array<QAction*, 10> actions_{};
+    std::array<QAction*, 11> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

@@ -1,0 +1,113 @@
+#include "app_fixture.h"
+#include "ui/analysis_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTableWidget>
+#include <QtTest/QTest>
+
+namespace {
+
+// Rows of the table: the period quantities first, ΔiL the third.
+constexpr int DeltaiLRow = 2;
+constexpr int PeriodRows = 7;
+
+enum Column { Quantity, Simulated, ExactAtNI, ExactSteady, Design, Deviation };
+
+class AnalysisWindowTest : public AppTest {
+protected:
+    QAction* action() { return form2().findChild<QAction*>(QStringLiteral("actionAnalysis")); }
+    // Opens the analysis from the waveform window's menu.
+    AnalysisWindow* openAnalysis() {
+        if (QAction* analysis = action()) {
+            analysis->trigger();
+        }
+        return analysisWindow();
+    }
+    static AnalysisWindow* analysisWindow() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* analysis = qobject_cast<AnalysisWindow*>(window);
+                analysis && analysis->isVisible()) {
+                return analysis;
+            }
+        }
+        return nullptr;
+    }
+    static QString cell(AnalysisWindow& window, int row, int column) {
+        auto* table = window.findChild<QTableWidget*>(QStringLiteral("AnalysisTable"));
+        return table ? table->item(row, column)->text() : QString();
+    }
+    static QString label(AnalysisWindow& window, const char* name) {
+        auto* found = window.findChild<QLabel*>(QString::fromLatin1(name));
+        return found ? found->text() : QString();
+    }
+    void runRefusedDiscontinuousDesign() {
+        type("Text9", "100");
+        click("Command2");
+    }
+};
+
+TEST_F(AnalysisWindowTest, ActionNeedsARunWhoseInputsPassedTheChecks) {
+    app.form2().obtainForm2();
+    ASSERT_NE(action(), nullptr);
+    EXPECT_FALSE(action()->isEnabled());
+    EXPECT_EQ(action()->text(), "&Analisi...");
+    runExample();
+    EXPECT_TRUE(action()->isEnabled());
+    runRefusedDiscontinuousDesign();
+    EXPECT_FALSE(messages.texts.empty());
+    EXPECT_TRUE(action()->isEnabled());
+    EXPECT_FALSE(form2().findChild<QAction*>(QStringLiteral("actionExportCsv"))->isEnabled());
+}
+
+// The window follows the waveform window: filled from the drawn run, updated by a run that the
+// conduction check refuses (exact columns only), closed with it.
+TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
+    runExample();
+    QPointer<AnalysisWindow> window = openAnalysis();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Analisi");
+    EXPECT_EQ(cell(*window, DeltaiLRow, Quantity), "Delta iL [A]");
+    EXPECT_EQ(cell(*window, DeltaiLRow, Simulated), "1,06E-01");
+    EXPECT_FALSE(cell(*window, DeltaiLRow, Deviation).isEmpty());
+    EXPECT_TRUE(label(*window, "ModeLabel").startsWith("Conduzione continua (CCM)"));
+
+    runRefusedDiscontinuousDesign();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(label(*window, "ModeLabel").startsWith("Conduzione discontinua (DCM)"));
+    EXPECT_TRUE(label(*window, "WarningsLabel").contains("rifiutata"));
+    for (int row = 0; row < PeriodRows; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_TRUE(cell(*window, row, Simulated).isEmpty());
+        EXPECT_TRUE(cell(*window, row, Deviation).isEmpty());
+        EXPECT_FALSE(cell(*window, row, ExactAtNI).isEmpty());
+        EXPECT_FALSE(cell(*window, row, ExactSteady).isEmpty());
+        EXPECT_FALSE(cell(*window, row, Design).isEmpty());
+    }
+
+    form2().close();
+    EXPECT_TRUE(window == nullptr || !window->isVisible());
+}
+
+TEST_F(AnalysisWindowTest, CopiesTheTableAsTabSeparatedText) {
+    runExample();
+    AnalysisWindow* window = openAnalysis();
+    ASSERT_NE(window, nullptr);
+    QGuiApplication::clipboard()->clear();
+    control<QPushButton>(*window, "CopyButton").click();
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("Grandezza\tSimulata\tEsatta a NI\tEsatta a regime\t"
+                                  "Formula di progetto\tScarto %\n"));
+    EXPECT_TRUE(copied.contains("\nDelta iL [A]\t1,06E-01\t"));
+    EXPECT_TRUE(copied.contains("\nConduzione continua (CCM)"));
+    QGuiApplication::clipboard()->clear();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QTableWidget*>(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+}
+
+} // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/analysis.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QTableWidget;
+
+// What the analysis window shows of one run: its circuit and analysis, and, when the run
+// simulated no period to compare (refused, cancelled or ended by an error), why the simulated
+// column is empty; the analysis then holds only what the circuit alone gives.
+struct RunAnalysis {
+    ConverterCircuit circuit;
+    ConverterAnalysis analysis;
+    QString missingSimulation; // empty when the run's samples were analysed
+};
+
+// The "Analisi" window: a read-only table of every quantity simulated, exact at the last
+// simulated period, exact in steady state and from the design formulas, with the deviation
+// of the simulation from the exact value; under it the conduction mode and the warnings.
+// "Copia" and Ctrl+C put all of it on the clipboard as tab-separated text. It is a top-level
+// window of its own, so that its Ctrl+C is never the waveform window's, and keeps the tool's
+// light face on any desktop. It is discarded when closed.
+class AnalysisWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    AnalysisWindow();
+
+    void showAnalysis(const RunAnalysis& run, char16_t decimalSeparator);
+    // The table, the mode line and the warnings, one line each, cells separated by tabs.
+    QString text() const;
+    void copyText() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createTable();
+
+    QTableWidget* table_ = nullptr;
+    QLabel* mode_ = nullptr;
+    QLabel* notes_ = nullptr;
+};
