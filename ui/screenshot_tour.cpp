@@ -93,5 +93,16 @@ int main(int argc, char* argv[]) {
     form2.action(WaveformAction::Measure).setChecked(true);
     Pause(500);
     saved = saved && SaveScreenArea(form2, folder + QStringLiteral("/form2-cursors.png"));
+    form2.action(WaveformAction::Measure).setChecked(false);
+    form2.action(WaveformAction::Analysis).trigger();
+    Pause(500);
+    QWidget* analysis = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("AnalysisWindow") && window->isVisible()) {
+            analysis = window;
+        }
+    }
+    saved = saved && analysis != nullptr &&
+            analysis->grab().save(folder + QStringLiteral("/analysis.png"));
     return saved ? 0 : 1;
 }
