@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,7 +160,42 @@ QStringList Warnings(const RunAnalysis& run) {
     return warnings;
 }
 
+QStringList ColumnTitles() {
+    QStringList titles;
+    for (const char* title : columnTitles) {
+        titles << QString::fromUtf8(title);
+    }
+    return titles;
+}
+
 } // namespace
+
+AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator) {
+    const bool simulated = run.missingSimulation.isEmpty();
+    std::vector<Row> rows = PeriodRows(run, simulated);
+    for (const Row& stress : StressRows(run, simulated)) {
+        rows.push_back(stress);
+    }
+    AnalysisTable table{
+        ColumnTitles(), {}, ModeLine(run.analysis, decimalSeparator), Warnings(run)};
+    for (const Row& row : rows) {
+        table.rows.push_back(
+            {QString::fromUtf8(row.quantity), Cell(row.simulated, decimalSeparator),
+             Cell(row.exactAtNI, decimalSeparator), Cell(row.exactSteady, decimalSeparator),
+             Cell(row.design, decimalSeparator), Cell(row.deviation, decimalSeparator)});
+    }
+    return table;
+}
+
+std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
+                                                       char16_t decimalSeparator) {
+    const auto entry = [&](const char* name, double value) {
+        return std::pair(QString::fromUtf8(name), Cell(value, decimalSeparator));
+    };
+    return {entry("Vi [V]", circuit.Vi),           entry("f [kHz]", circuit.f / 1000),
+            entry("D [%]", circuit.D * 100),       entry("L [\u00b5H]", circuit.L * 1e6),
+            entry("C [\u00b5F]", circuit.C * 1e6), entry("RL [\u03a9]", circuit.RL)};
+}
 
 AnalysisWindow::AnalysisWindow() {
     setObjectName(QStringLiteral("AnalysisWindow"));
@@ -181,6 +217,10 @@ AnalysisWindow::AnalysisWindow() {
     copy->setObjectName(QStringLiteral("CopyButton"));
     copy->setAccessibleName(QStringLiteral("Copia la tabella e gli avvisi come testo"));
     connect(copy, &QPushButton::clicked, this, &AnalysisWindow::copyText);
+    auto* report = new QPushButton(QStringLiteral("Salva &rapporto..."), this);
+    report->setObjectName(QStringLiteral("SaveReportButton"));
+    report->setAccessibleName(QStringLiteral("Salva il rapporto di verifica in PDF o HTML"));
+    connect(report, &QPushButton::clicked, this, &AnalysisWindow::saveReportRequested);
     auto* copyKeys = new QAction(this);
     copyKeys->setShortcut(CopyKeys);
     copyKeys->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -189,6 +229,7 @@ AnalysisWindow::AnalysisWindow() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(report);
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
@@ -202,11 +243,7 @@ void AnalysisWindow::createTable() {
     table_ = new QTableWidget(0, static_cast<int>(columnTitles.size()), this);
     table_->setObjectName(QStringLiteral("AnalysisTable"));
     table_->setAccessibleName(QStringLiteral("Tabella dell'analisi"));
-    QStringList titles;
-    for (const char* title : columnTitles) {
-        titles << QString::fromUtf8(title);
-    }
-    table_->setHorizontalHeaderLabels(titles);
+    table_->setHorizontalHeaderLabels(ColumnTitles());
     table_->horizontalHeader()->setFont(WindowFont(8.25));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -226,20 +263,12 @@ bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSeparator) {
-    const bool simulated = run.missingSimulation.isEmpty();
-    std::vector<Row> rows = PeriodRows(run, simulated);
-    for (const Row& stress : StressRows(run, simulated)) {
-        rows.push_back(stress);
-    }
-    table_->setRowCount(static_cast<int>(rows.size()));
+    const AnalysisTable analysis = TabulateAnalysis(run, decimalSeparator);
+    table_->setRowCount(static_cast<int>(analysis.rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
-        const Row& row = rows[static_cast<std::size_t>(r)];
-        const std::array cells{
-            QString::fromUtf8(row.quantity),       Cell(row.simulated, decimalSeparator),
-            Cell(row.exactAtNI, decimalSeparator), Cell(row.exactSteady, decimalSeparator),
-            Cell(row.design, decimalSeparator),    Cell(row.deviation, decimalSeparator)};
+        const QStringList& cells = analysis.rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < table_->columnCount(); ++c) {
-            auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(c)]);
+            auto* item = new QTableWidgetItem(cells[c]);
             if (c > 0) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
@@ -247,17 +276,13 @@ void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSepara
         }
     }
     table_->resizeColumnsToContents();
-    mode_->setText(ModeLine(run.analysis, decimalSeparator));
-    notes_->setText(Warnings(run).join(u'\n'));
+    mode_->setText(analysis.mode);
+    notes_->setText(analysis.warnings.join(u'\n'));
 }
 
 QString AnalysisWindow::text() const {
     QStringList lines;
-    QStringList titles;
-    for (const char* title : columnTitles) {
-        titles << QString::fromUtf8(title);
-    }
-    lines << titles.join(u'\t');
+    lines << ColumnTitles().join(u'\t');
     for (int r = 0; r < table_->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < table_->columnCount(); ++c) {

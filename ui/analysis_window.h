@@ -3,7 +3,10 @@
 #include "core/analysis.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QTableWidget;
@@ -17,12 +20,27 @@ struct RunAnalysis {
     QString missingSimulation; // empty when the run's samples were analysed
 };
 
+// The analysis as the window shows it: the column titles, the cells of each row, the line of
+// the conduction mode and the warnings, numbers written with the given decimal separator.
+struct AnalysisTable {
+    QStringList titles;
+    std::vector<QStringList> rows;
+    QString mode;
+    QStringList warnings;
+};
+AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator);
+
+// The circuit the run read, one name with its unit and value per entry.
+std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
+                                                       char16_t decimalSeparator);
+
 // The "Analisi" window: a read-only table of every quantity simulated, exact at the last
 // simulated period, exact in steady state and from the design formulas, with the deviation
 // of the simulation from the exact value; under it the conduction mode and the warnings.
 // "Copia" and Ctrl+C put all of it on the clipboard as tab-separated text. It is a top-level
 // window of its own, so that its Ctrl+C is never the waveform window's, and keeps the tool's
-// light face on any desktop. It is discarded when closed.
+// light face on any desktop. It is discarded when closed. "Salva rapporto..." asks for the
+// report of the run, which the application writes.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 
@@ -33,6 +51,9 @@ public:
     // The table, the mode line and the warnings, one line each, cells separated by tabs.
     QString text() const;
     void copyText() const;
+
+signals:
+    void saveReportRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

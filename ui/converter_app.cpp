@@ -6,6 +6,9 @@
 #include "ui/progress_observer.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +30,22 @@ ConverterAnalysis ExactAnalysis(const ConverterCircuit& circuit, std::int32_t pe
     analysis.discontinuous = exact.discontinuous();
     analysis.steadyStateFound = exact.steadyStateFound();
     return analysis;
+}
+
+// The design fields and results of the main window as shown, each by its accessible name.
+std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
+    std::vector<std::pair<QString, QString>> values;
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
+        if (const auto* field = form1.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+            values.emplace_back(field->accessibleName(), field->text());
+        }
+    }
+    for (const char* name : {"Label24", "Label25", "Label26", "Label27", "Label32"}) {
+        if (const auto* result = form1.findChild<QLabel*>(QString::fromLatin1(name))) {
+            values.emplace_back(result->accessibleName(), result->text());
+        }
+    }
+    return values;
 }
 
 } // namespace
@@ -142,6 +161,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
     connect(WaveformAction::ExportCsv, &ConverterApp::exportCsv);
     connect(WaveformAction::CopyImage, &ConverterApp::copyImage);
     connect(WaveformAction::CopyValues, &ConverterApp::copyValues);
+    connect(WaveformAction::SaveReport, &ConverterApp::saveReport);
     connect(WaveformAction::Analysis, &ConverterApp::openAnalysis);
 }
 
@@ -175,11 +195,34 @@ void ConverterApp::openAnalysis() {
     if (!analysis_) {
         analysis_ = new AnalysisWindow;
         QObject::connect(form2, &WaveformWindow::closed, analysis_, &QWidget::close);
+        QObject::connect(analysis_, &AnalysisWindow::saveReportRequested, analysis_,
+                         [this] { handleClick(&ConverterApp::saveReport); });
     }
     updateAnalysis();
     analysis_->show();
     analysis_->raise();
     analysis_->activateWindow();
+}
+
+// The report of the run the analysis shows: with its figure and measured values when it drew
+// its traces.
+void ConverterApp::saveReport() {
+    const std::optional<RunAnalysis> run = analyseCheckedRun();
+    if (!run || !form2_.window()) {
+        return;
+    }
+    const ReportContent content{QDateTime::currentDateTime(), DesignValues(form1_),
+                                CircuitValues(run->circuit, decimalSeparator_),
+                                TabulateAnalysis(*run, decimalSeparator_)};
+    bool plotted = false;
+    form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
+        plotted = true;
+        const ShownPlot shown = form2_.shownPlot();
+        tools_.saveReport(&window, plottedRun, &shown, content);
+    });
+    if (!plotted) {
+        tools_.saveReport(form2_.window(), m_, nullptr, content);
+    }
 }
 
 void ConverterApp::updateAnalysis() {

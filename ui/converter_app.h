@@ -79,6 +79,7 @@ private:
     void copyImage();
     void copyValues();
     void openAnalysis();
+    void saveReport();
     void updateAnalysis();
     std::optional<RunAnalysis> analyseCheckedRun();
     RunAnalysis exactOnly(const QString& missingSimulation) const;

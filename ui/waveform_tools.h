@@ -2,10 +2,14 @@
 
 #include "core/handler_support.h"
 #include "core/module1.h"
+#include "ui/analysis_window.h"
 #include "ui/waveform_figure.h"
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -51,6 +55,16 @@ private:
     Module1 run_;
 };
 
+// What the verification report holds besides the run's figure and measured values: when it was
+// made, the design data and results and the verification data (name and value each, as shown)
+// and the analysis table.
+struct ReportContent {
+    QDateTime made;
+    std::vector<std::pair<QString, QString>> design;
+    std::vector<std::pair<QString, QString>> verification;
+    AnalysisTable analysis;
+};
+
 // What the waveform window's File menu does with the run it shows. Save dialogs open in the
 // folder used last while the tool runs and propose a name made from the run's data; a file
 // that cannot be written is one message naming the file and the reason, and nothing else.
@@ -63,6 +77,11 @@ public:
     void exportCsv(QWidget* parent, Module1& run);
     void copyImage(QWidget* parent, Module1& run, const ShownPlot& shown);
     void copyValues(const Module1& run);
+    // The report as a PDF page set (A4) or a self-contained HTML file, as the name chosen ends
+    // in .pdf or .html/.htm. `shown` is how the plot shows `run`; none when the run drew no
+    // traces, and the report then has no figure and no measured values.
+    void saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,
+                    const ReportContent& content);
 
 private:
     std::optional<QString> chooseFile(QWidget* parent, const QString& title, const Module1& run,

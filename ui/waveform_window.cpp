@@ -112,6 +112,8 @@ const std::array actionLayouts{
                  true,
                  false},
     ActionLayout{
+        WaveformAction::SaveReport, "actionSaveReport", "Salva &rapporto...", {}, false, false},
+    ActionLayout{
         WaveformAction::CopyImage, "actionCopyImage", "&Copia immagine", {"Ctrl+C"}, true, false},
     ActionLayout{WaveformAction::CopyValues,
                  "actionCopyValues",
@@ -134,6 +136,7 @@ const std::array actionLayouts{
 // The commands of each menu, in order; a separator between the groups.
 const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
     {WaveformAction::SaveImage, WaveformAction::ExportCsv},
+    {WaveformAction::SaveReport},
     {WaveformAction::CopyImage, WaveformAction::CopyValues},
     {WaveformAction::Close}};
 const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
@@ -203,9 +206,10 @@ void WaveformWindow::createActions() {
         action->setEnabled(!layout.needsRun);
         actions_[static_cast<std::size_t>(layout.which)] = action;
     }
-    // The analysis needs no traces, only a run whose inputs passed the checks: the host turns
-    // it on when such a run resets the plot.
+    // The analysis and its report need no traces, only a run whose inputs passed the checks:
+    // the host turns them on when such a run resets the plot.
     action(WaveformAction::Analysis).setEnabled(false);
+    action(WaveformAction::SaveReport).setEnabled(false);
     connect(&action(WaveformAction::Close), &QAction::triggered, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this,
@@ -375,6 +379,7 @@ void WaveformWindowHost::resetPlot() {
     if (window_) {
         window_->setRunActionsEnabled(false);
         window_->action(WaveformAction::Analysis).setEnabled(true);
+        window_->action(WaveformAction::SaveReport).setEnabled(true);
         window_->plot().clear();
     }
 }

@@ -29,6 +29,7 @@ class QRadioButton;
 enum class WaveformAction {
     SaveImage,
     ExportCsv,
+    SaveReport,
     CopyImage,
     CopyValues,
     Close,
@@ -77,7 +78,7 @@ private:
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
-    std::array<QAction*, 11> actions_{};
+    std::array<QAction*, 12> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };
