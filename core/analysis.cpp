@@ -537,31 +537,35 @@ void ExactConverter::findSteadyState() {
     steadyStateFound_ = false;
 }
 
-ConverterAnalysis AnalyseLastRun(const Module1& m, char16_t decimalSeparator) {
-    RequireSamples(m);
-    const ConverterCircuit circuit = CircuitOf(m);
-    const SampleSums sums = SumSamples(m);
-    const double samples = static_cast<double>(m.N);
-
+ConverterAnalysis AnalyseCircuit(const ConverterCircuit& circuit, std::int32_t periods,
+                                 char16_t decimalSeparator) {
     ConverterAnalysis analysis;
-    analysis.simulatedStresses = StressesOf(sums, samples, m.Vi);
-    analysis.simulated = ValuesOf(sums, samples);
     analysis.designStresses = DesignStresses(circuit);
     analysis.boundary = ConductionBoundaryOf(circuit);
 
     const ExactConverter exact(circuit);
-    const std::int32_t periodsBefore = std::max(m.NI, std::int32_t{1}) - 1;
+    const std::int32_t periodsBefore = std::max(periods, std::int32_t{1}) - 1;
     analysis.exactAtNI = exact.period(exact.stateAfter(periodsBefore));
     analysis.exactSteady = exact.period(exact.steadyStart());
     analysis.discontinuous = exact.discontinuous();
     analysis.steadyStateFound = exact.steadyStateFound();
-
-    analysis.accuracy = DeviationsOf(analysis.simulated, analysis.exactAtNI.values);
-    const ComparedQuantity& worst = LargestDeviation(analysis.accuracy);
-    analysis.coarseStep = std::abs(analysis.accuracy.*worst.deviation) > CoarseStepPercent;
     analysis.distanceFromSteady =
         DeviationsOf(analysis.exactAtNI.values, analysis.exactSteady.values);
     analysis.notSettledWarning =
         NotSettledWarning(analysis.distanceFromSteady, periodsBefore + 1, decimalSeparator);
+    return analysis;
+}
+
+ConverterAnalysis AnalyseLastRun(const Module1& m, char16_t decimalSeparator) {
+    RequireSamples(m);
+    const SampleSums sums = SumSamples(m);
+    const double samples = static_cast<double>(m.N);
+
+    ConverterAnalysis analysis = AnalyseCircuit(CircuitOf(m), m.NI, decimalSeparator);
+    analysis.simulatedStresses = StressesOf(sums, samples, m.Vi);
+    analysis.simulated = ValuesOf(sums, samples);
+    analysis.accuracy = DeviationsOf(analysis.simulated, analysis.exactAtNI.values);
+    const ComparedQuantity& worst = LargestDeviation(analysis.accuracy);
+    analysis.coarseStep = std::abs(analysis.accuracy.*worst.deviation) > CoarseStepPercent;
     return analysis;
 }

@@ -185,6 +185,13 @@ struct ConverterAnalysis {
     Text notSettledWarning; // empty when every distance is within 0.1 %
 };
 
+// What the circuit alone tells, for a run that simulated no period to compare (refused by
+// the conduction check, cancelled, ended by a runtime error): the design stresses, the
+// conduction boundary, the exact period after `periods` periods (counted as the simulation
+// counts them) and of the steady state, the distance between them and its warning.
+ConverterAnalysis AnalyseCircuit(const ConverterCircuit& circuit, std::int32_t periods,
+                                 char16_t decimalSeparator);
+
 // Analyses the last run of `m`: its circuit, N, NI and the four sample arrays (which must hold
 // indices 0..N + 1, else IndexOutOfRange). One pass over the samples; decimalSeparator is the
 // user's, for the figure in the warning.

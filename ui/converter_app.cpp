@@ -17,21 +17,6 @@
 
 namespace {
 
-// What the circuit alone tells, for a run that simulated no period to compare: the design
-// stresses, the conduction boundary and the exact periods, the one at NI counted as the
-// simulation counts its periods.
-ConverterAnalysis ExactAnalysis(const ConverterCircuit& circuit, std::int32_t periods) {
-    ConverterAnalysis analysis;
-    analysis.designStresses = DesignStresses(circuit);
-    analysis.boundary = ConductionBoundaryOf(circuit);
-    const ExactConverter exact(circuit);
-    analysis.exactAtNI = exact.period(exact.stateAfter(std::max(periods, std::int32_t{1}) - 1));
-    analysis.exactSteady = exact.period(exact.steadyStart());
-    analysis.discontinuous = exact.discontinuous();
-    analysis.steadyStateFound = exact.steadyStateFound();
-    return analysis;
-}
-
 // The design fields and results of the main window as shown, each by its accessible name.
 std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
     std::vector<std::pair<QString, QString>> values;
@@ -260,6 +245,7 @@ std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
 }
 
 RunAnalysis ConverterApp::exactOnly(const QString& missingSimulation) const {
-    return {checkedRun_->circuit, ExactAnalysis(checkedRun_->circuit, checkedRun_->NI),
+    return {checkedRun_->circuit,
+            AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI, decimalSeparator_),
             missingSimulation};
 }

@@ -87,6 +87,10 @@ TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
         EXPECT_FALSE(cell(*window, row, ExactSteady).isEmpty());
         EXPECT_FALSE(cell(*window, row, Design).isEmpty());
     }
+    type("Text15", "3"); // refused too, and far from settled after three periods
+    click("Command2");
+    EXPECT_TRUE(label(*window, "WarningsLabel").contains("Non ancora a regime: dopo 3 periodi"))
+        << label(*window, "WarningsLabel").toStdString();
 
     form2().close();
     EXPECT_TRUE(window == nullptr || !window->isVisible());
