@@ -20,12 +20,8 @@ namespace {
 // repainted its complete plot: validation, simulation, measurement and drawing.
 void BM_ClickToPlot(benchmark::State& state) {
     EnsureOffscreenApplication();
-    SilentMessages messages;
-    Module1 variables;
-    DialogSaveFileChooser files;
-    ConverterApp app(variables, messages, files, u'.');
-    app.form1().command3().click();
-    app.form1().command1().click();
+    DesignedExample example;
+    ConverterApp& app = example.app();
     for (auto _ : state) {
         app.form1().command2().click();
         app.form2().window()->plot().repaint();
@@ -71,14 +67,9 @@ private:
 // are made, the period simulated, measured and drawn while the windows stay responsive.
 void BM_LongestStallAtMostSamples(benchmark::State& state) {
     EnsureOffscreenApplication();
-    SilentMessages messages;
-    Module1 variables;
-    DialogSaveFileChooser files;
-    ConverterApp app(variables, messages, files, u'.');
-    app.form1().command3().click();
-    app.form1().command1().click();
-    app.form1().setText(TextBox::Text13, u"10000000");
-    app.form1().setText(TextBox::Text15, u"1");
+    DesignedExample example;
+    example.typeCounts(u"10000000", u"1");
+    ConverterApp& app = example.app();
     StallWatch watch;
     for (auto _ : state) {
         watch.start();
@@ -97,15 +88,9 @@ BENCHMARK(BM_LongestStallAtMostSamples)->Unit(benchmark::kMillisecond)->Iteratio
 // is reported as well as the mean.
 void BM_MeasuringCursorMoveAtMostSamples(benchmark::State& state) {
     EnsureOffscreenApplication();
-    SilentMessages messages;
-    Module1 variables;
-    DialogSaveFileChooser files;
-    ConverterApp app(variables, messages, files, u'.');
-    app.form1().command3().click();
-    app.form1().command1().click();
-    app.form1().setText(TextBox::Text13, u"10000000");
-    app.form1().setText(TextBox::Text14, u"3");
-    app.form1().setText(TextBox::Text15, u"1");
+    DesignedExample example;
+    example.typeCounts(u"10000000", u"1", u"3");
+    ConverterApp& app = example.app();
     app.form1().command2().click();
     WaveformWindow* window = app.form2().window();
     if (!window || !window->action(WaveformAction::Measure).isEnabled()) {

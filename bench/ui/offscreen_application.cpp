@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 void EnsureOffscreenApplication() {
     if (QApplication::instance() != nullptr) {
@@ -19,4 +20,17 @@ void EnsureOffscreenApplication() {
     new QApplication(argc, argv);
     RegisterWindowFonts();
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+DesignedExample::DesignedExample() : app_(variables_, messages_, files_, u'.') {
+    app_.form1().command3().click();
+    app_.form1().command1().click();
+}
+
+void DesignedExample::typeCounts(const char16_t* n, const char16_t* ni, const char16_t* np) {
+    app_.form1().setText(TextBox::Text13, n);
+    app_.form1().setText(TextBox::Text15, ni);
+    if (np != nullptr) {
+        app_.form1().setText(TextBox::Text14, np);
+    }
 }

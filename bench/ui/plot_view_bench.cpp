@@ -20,15 +20,9 @@ namespace {
 // well as the mean.
 void BM_ZoomStepOfThePlotAtMostSamples(benchmark::State& state) {
     EnsureOffscreenApplication();
-    SilentMessages messages;
-    Module1 variables;
-    DialogSaveFileChooser files;
-    ConverterApp app(variables, messages, files, u'.');
-    app.form1().command3().click();
-    app.form1().command1().click();
-    app.form1().setText(TextBox::Text13, u"10000000");
-    app.form1().setText(TextBox::Text14, u"3");
-    app.form1().setText(TextBox::Text15, u"1");
+    DesignedExample example;
+    example.typeCounts(u"10000000", u"1", u"3");
+    ConverterApp& app = example.app();
     app.form1().command2().click();
     WaveformWindowHost& host = app.form2();
     if (!host.window() || !host.window()->action(WaveformAction::ZoomIn).isEnabled()) {
@@ -37,7 +31,7 @@ void BM_ZoomStepOfThePlotAtMostSamples(benchmark::State& state) {
     }
     const bool fitted = state.range(0) != 0;
     host.setFitBands(fitted);
-    const double smallest = SmallestViewSpan(variables.NP, variables.N);
+    const double smallest = SmallestViewSpan(example.variables().NP, example.variables().N);
     std::chrono::duration<double, std::milli> slowest{0};
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
