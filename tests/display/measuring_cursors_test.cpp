@@ -49,22 +49,23 @@ const CursorSums& ExampleSums() {
     return sums;
 }
 
-MeasuringCursor At(TraceOption trace, std::int32_t period, std::int32_t sample) {
-    return {trace, period, sample};
+// The samples of each trace, in the order of TraceOption.
+const std::vector<double>& ArrayOf(TraceOption trace, const Module1& m) {
+    constexpr std::vector<double> Module1::*arrays[] = {&Module1::iL_t, &Module1::iC_t,
+                                                        &Module1::Vo_t, &Module1::id_t};
+    return m.*arrays[static_cast<std::size_t>(trace)];
 }
 
-const std::vector<double>& ArrayOf(TraceOption trace, const Module1& m) {
-    switch (trace) {
-    case TraceOption::Option1:
-        return m.iL_t;
-    case TraceOption::Option2:
-        return m.iC_t;
-    case TraceOption::Option3:
-        return m.Vo_t;
-    case TraceOption::Option5:
-        return m.id_t;
-    }
-    return m.iL_t;
+using C = MeasuringCursor;
+constexpr auto A = CursorName::A;
+constexpr auto B = CursorName::B;
+
+MeasuringCursors Pair(const C& a, const C& b, CursorName active = A) {
+    MeasuringCursors cursors;
+    cursors[A] = a;
+    cursors[B] = b;
+    cursors.active = active;
+    return cursors;
 }
 
 struct PlacementCase {
@@ -79,30 +80,30 @@ TEST(MeasuringCursors, PlacingSnapsToTheBandsTraceAndTheNearestSample) {
     const float below80 = std::nextafter(80.0f, 0.0f);
     const float below01 = std::nextafter(0.1f, 0.0f);
     const PlacementCase cases[] = {
-        {"iL from 80, last sample of period 5", kWhole, 50, 80, id, At(iL, 5, 1000)},
-        {"iC below 80, nearer the left sample", kWhole, 50.004f, below80, iL, At(iC, 5, 1000)},
-        {"iC from 55, nearer the right sample", kWhole, 50.006f, 55, iL, At(iC, 6, 1)},
-        {"Vo from 25", kWhole, 25, 25, iL, At(Vo, 3, 500)},
-        {"id from 0.1", kWhole, 25, 0.1f, iL, At(id, 3, 500)},
-        {"strip below the id band keeps Vo", kWhole, 25, below01, Vo, At(Vo, 3, 500)},
-        {"above the box is iL", kWhole, 25, 130, Vo, At(iL, 3, 500)},
-        {"left edge: first sample", kWhole, 0, 90, iL, At(iL, 1, 1)},
-        {"left of the box", kWhole, -5, 90, iL, At(iL, 1, 1)},
-        {"right edge: last sample", kWhole, 100, 90, iL, At(iL, 10, 1000)},
-        {"right of the box", kWhole, 120, 90, iL, At(iL, 10, 1000)},
-        {"zoomed: middle of the box is plot x 25", kZoomed, 50, 60, iL, At(iC, 3, 500)},
-        {"zoomed: left edge is plot x 20", kZoomed, 0, 60, iL, At(iC, 2, 1000)},
-        {"zoomed: just right of the period gap", kZoomed, 0.07f, 60, iL, At(iC, 3, 1)},
+        {"iL from 80, last sample of period 5", kWhole, 50, 80, id, C{iL, 5, 1000}},
+        {"iC below 80, nearer the left sample", kWhole, 50.004f, below80, iL, C{iC, 5, 1000}},
+        {"iC from 55, nearer the right sample", kWhole, 50.006f, 55, iL, C{iC, 6, 1}},
+        {"Vo from 25", kWhole, 25, 25, iL, C{Vo, 3, 500}},
+        {"id from 0.1", kWhole, 25, 0.1f, iL, C{id, 3, 500}},
+        {"strip below the id band keeps Vo", kWhole, 25, below01, Vo, C{Vo, 3, 500}},
+        {"above the box is iL", kWhole, 25, 130, Vo, C{iL, 3, 500}},
+        {"left edge: first sample", kWhole, 0, 90, iL, C{iL, 1, 1}},
+        {"left of the box", kWhole, -5, 90, iL, C{iL, 1, 1}},
+        {"right edge: last sample", kWhole, 100, 90, iL, C{iL, 10, 1000}},
+        {"right of the box", kWhole, 120, 90, iL, C{iL, 10, 1000}},
+        {"zoomed: middle of the box is plot x 25", kZoomed, 50, 60, iL, C{iC, 3, 500}},
+        {"zoomed: left edge is plot x 20", kZoomed, 0, 60, iL, C{iC, 2, 1000}},
+        {"zoomed: just right of the period gap", kZoomed, 0.07f, 60, iL, C{iC, 3, 1}},
     };
     const Module1& m = ExampleRun();
     const CursorSums& run = ExampleSums();
     for (const PlacementCase& c : cases) {
         MeasuringCursors cursors;
-        cursors[CursorName::B].trace = c.before;
-        PlaceCursor(cursors, CursorName::B, c.x, c.y, c.view, run);
-        const MeasuringCursor& placed = cursors[CursorName::B];
+        cursors[B].trace = c.before;
+        PlaceCursor(cursors, B, c.x, c.y, c.view, run);
+        const MeasuringCursor& placed = cursors[B];
         EXPECT_EQ(placed, c.after) << c.name;
-        EXPECT_EQ(cursors[CursorName::A], MeasuringCursor{}) << c.name;
+        EXPECT_EQ(cursors[A], MeasuringCursor{}) << c.name;
         const double value = run.sample(placed.trace, placed.sample);
         const double sample = ArrayOf(placed.trace, m)[static_cast<std::size_t>(placed.sample)];
         EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(sample))
@@ -110,23 +111,21 @@ TEST(MeasuringCursors, PlacingSnapsToTheBandsTraceAndTheNearestSample) {
     }
 }
 
-struct TurnOnCase {
-    std::optional<TraceOption> selection;
-    WaveformView view;
-    MeasuringCursor a, b;
-};
-
 TEST(MeasuringCursors, TurnOnAtAThirdAndTwoThirdsOfTheViewOnTheSelectedTrace) {
-    const TurnOnCase cases[] = {
-        {{}, kWhole, At(iL, 4, 333), At(iL, 7, 667)},
-        {Vo, kWhole, At(Vo, 4, 333), At(Vo, 7, 667)},
-        {id, kZoomed, At(id, 3, 333), At(id, 3, 667)},
+    const struct {
+        std::optional<TraceOption> selection;
+        WaveformView view;
+        MeasuringCursor a, b;
+    } cases[] = {
+        {{}, kWhole, C{iL, 4, 333}, C{iL, 7, 667}},
+        {Vo, kWhole, C{Vo, 4, 333}, C{Vo, 7, 667}},
+        {id, kZoomed, C{id, 3, 333}, C{id, 3, 667}},
     };
-    for (const TurnOnCase& c : cases) {
+    for (const auto& c : cases) {
         const MeasuringCursors cursors = TurnOnCursors(c.selection, c.view, ExampleSums());
-        EXPECT_EQ(cursors[CursorName::A], c.a);
-        EXPECT_EQ(cursors[CursorName::B], c.b);
-        EXPECT_EQ(cursors.active, CursorName::A);
+        EXPECT_EQ(cursors[A], c.a);
+        EXPECT_EQ(cursors[B], c.b);
+        EXPECT_EQ(cursors.active, A);
     }
 }
 
@@ -139,27 +138,23 @@ struct StepCase {
 
 TEST(MeasuringCursors, KeyboardStepsCrossPeriodsAndStopAtThePlotsEnds) {
     const StepCase cases[] = {
-        {"one right", At(iC, 1, 500), 1, At(iC, 1, 501)},
-        {"into the next period", At(iC, 1, 1000), 1, At(iC, 2, 1)},
-        {"into the period before", At(iC, 2, 1), -1, At(iC, 1, 1000)},
-        {"stops at the first sample", At(iC, 1, 1), -1, At(iC, 1, 1)},
-        {"stops at the last sample", At(iC, 10, 1000), 1, At(iC, 10, 1000)},
-        {"a tenth of the whole view", At(iC, 3, 900), 1000, At(iC, 4, 900)},
-        {"a tenth back past the start", At(iC, 1, 300), -1000, At(iC, 1, 1)},
-        {"a tenth past the end", At(iC, 10, 500), 1000, At(iC, 10, 1000)},
+        {"one right", C{iC, 1, 500}, 1, C{iC, 1, 501}},
+        {"into the next period", C{iC, 1, 1000}, 1, C{iC, 2, 1}},
+        {"into the period before", C{iC, 2, 1}, -1, C{iC, 1, 1000}},
+        {"stops at the first sample", C{iC, 1, 1}, -1, C{iC, 1, 1}},
+        {"stops at the last sample", C{iC, 10, 1000}, 1, C{iC, 10, 1000}},
+        {"a tenth of the whole view", C{iC, 3, 900}, 1000, C{iC, 4, 900}},
+        {"a tenth back past the start", C{iC, 1, 300}, -1000, C{iC, 1, 1}},
+        {"a tenth past the end", C{iC, 10, 500}, 1000, C{iC, 10, 1000}},
     };
     for (const StepCase& c : cases) {
-        MeasuringCursors cursors;
-        cursors[CursorName::A] = At(iL, 5, 5);
-        cursors[CursorName::B] = c.from;
+        MeasuringCursors cursors = Pair(C{iL, 5, 5}, c.from);
         SwitchActiveCursor(cursors);
         StepActiveCursor(cursors, c.step, ExampleSums());
-        EXPECT_EQ(cursors[CursorName::B], c.to) << c.name;
-        EXPECT_EQ(cursors[CursorName::A], At(iL, 5, 5)) << c.name;
+        EXPECT_EQ(cursors[B], c.to) << c.name;
+        EXPECT_EQ(cursors[A], (C{iL, 5, 5})) << c.name;
     }
-}
-
-TEST(MeasuringCursors, TheLongStepIsATenthOfTheViewAndAtLeastOneSample) {
+    // The long step: a tenth of the view, and at least one sample.
     EXPECT_EQ(TenthOfView(kWhole, ExampleSums()), 1000);
     EXPECT_EQ(TenthOfView(kZoomed, ExampleSums()), 100);
     EXPECT_EQ(TenthOfView({40, 40.001}, ExampleSums()), 1);
@@ -175,18 +170,15 @@ struct NearerCase {
 // A at plot x 15, B at plot x 25.
 TEST(MeasuringCursors, ADragMovesTheNearerCursor) {
     const NearerCase cases[] = {
-        {"nearer A", kWhole, 19.9f, CursorName::B, CursorName::A},
-        {"nearer B", kWhole, 20.1f, CursorName::A, CursorName::B},
-        {"as near: the active A", kWhole, 20, CursorName::A, CursorName::A},
-        {"as near: the active B", kWhole, 20, CursorName::B, CursorName::B},
-        {"zoomed, beyond B on the right", kZoomed, 90, CursorName::A, CursorName::B},
-        {"zoomed, A off the box on the left", kZoomed, -1, CursorName::B, CursorName::A},
+        {"nearer A", kWhole, 19.9f, B, A},
+        {"nearer B", kWhole, 20.1f, A, B},
+        {"as near: the active A", kWhole, 20, A, A},
+        {"as near: the active B", kWhole, 20, B, B},
+        {"zoomed, beyond B on the right", kZoomed, 90, A, B},
+        {"zoomed, A off the box on the left", kZoomed, -1, B, A},
     };
     for (const NearerCase& c : cases) {
-        MeasuringCursors cursors;
-        cursors[CursorName::A] = At(iL, 2, 500);
-        cursors[CursorName::B] = At(Vo, 3, 500);
-        cursors.active = c.active;
+        const MeasuringCursors cursors = Pair(C{iL, 2, 500}, C{Vo, 3, 500}, c.active);
         EXPECT_EQ(NearerCursor(cursors, c.x, c.view, ExampleSums()), c.nearer) << c.name;
     }
 }
@@ -208,8 +200,8 @@ std::pair<float, float> DrawnVertex(const std::vector<PlotLine>& lines, const Me
 TEST(MeasuringCursors, MarkersLieOnTheDrawnVertices) {
     Module1 m = ExampleRun();
     const std::vector<PlotLine> lines = ExactTraces(m);
-    const MeasuringCursor cursors[] = {At(iL, 1, 1),   At(iC, 4, 1000), At(Vo, 10, 1000),
-                                       At(id, 7, 420), At(id, 2, 900),  At(iC, 5, 625)};
+    const MeasuringCursor cursors[] = {C{iL, 1, 1},   C{iC, 4, 1000}, C{Vo, 10, 1000},
+                                       C{id, 7, 420}, C{id, 2, 900},  C{iC, 5, 625}};
     for (const MeasuringCursor& c : cursors) {
         const CursorMarker marker = MarkerOf(c, m, ExampleSums());
         EXPECT_EQ(std::make_pair(marker.x, marker.y), DrawnVertex(lines, c, m.N))
@@ -221,16 +213,12 @@ TEST(MeasuringCursors, MarkersLieOnTheDrawnVertices) {
 // at most 10^4 samples of these ranges their error stays below 10^4 × 2^-64 ≈ 5.4e-16 of
 // sum|x|.
 struct DirectMoments {
-    long double mean = 0;
-    long double rms = 0;
-    long double meanMagnitude = 0;
+    long double mean, rms, meanMagnitude;
 };
 
 DirectMoments Direct(const std::vector<double>& samples, std::int32_t n, std::int64_t first,
                      std::int64_t last) {
-    long double sum = 0;
-    long double squares = 0;
-    long double magnitudes = 0;
+    long double sum = 0, squares = 0, magnitudes = 0;
     for (std::int64_t j = std::min(first, last); j <= std::max(first, last); ++j) {
         const long double x = samples[static_cast<std::size_t>(j % n + 1)];
         sum += x;
@@ -241,110 +229,86 @@ DirectMoments Direct(const std::vector<double>& samples, std::int32_t n, std::in
     return {sum / count, std::sqrt(squares / count), magnitudes / count};
 }
 
-struct RangeCase {
-    const char* name;
-    std::int64_t first, last;
-};
+void ExpectNear(const CursorSums::Moments& got, const DirectMoments& want, double tolerance) {
+    EXPECT_NEAR(got.mean, static_cast<double>(want.mean), tolerance);
+    EXPECT_NEAR(got.rms, static_cast<double>(want.rms), tolerance);
+}
 
 // The block sums err by at most about 12 × 2^-53 ≈ 1.3e-15 of sum|x| over the range, the
 // reference by 5.4e-16: 1e-14 of the mean magnitude leaves room for both, and is still far
 // below the 1e-12 that a plain running sum over 10^4 samples may reach.
 TEST(CursorSums, MeanAndRmsMatchADirectSumOverAnyRange) {
-    const RangeCase cases[] = {
-        {"one sample", 4321, 4321},
-        {"inside one block", 10, 20},
-        {"across a block boundary", 250, 260},
-        {"whole blocks and partial ends", 200, 700},
-        {"one whole period", 0, 999},
-        {"inside the period's last, partial block", 800, 999},
-        {"across a period boundary", 900, 1100},
-        {"several periods", 500, 7499},
-        {"the whole plot", 0, 9999},
-        {"B left of A", 7499, 500},
-    };
+    // One sample, inside a block, across a block boundary, whole blocks and partial ends, one
+    // whole period, inside the period's last partial block, across a period boundary, several
+    // periods, the whole plot, and B left of A.
+    const std::pair<std::int64_t, std::int64_t> cases[] = {
+        {4321, 4321}, {10, 20},    {250, 260},  {200, 700}, {0, 999},
+        {800, 999},   {900, 1100}, {500, 7499}, {0, 9999},  {7499, 500}};
     const Module1& m = ExampleRun();
     for (const TraceOption trace : {iL, iC, Vo, id}) {
-        for (const RangeCase& c : cases) {
-            const CursorSums::Moments moments = ExampleSums().between(trace, c.first, c.last);
-            const DirectMoments direct = Direct(ArrayOf(trace, m), m.N, c.first, c.last);
-            const double tolerance = 1e-14 * static_cast<double>(direct.meanMagnitude);
-            EXPECT_NEAR(moments.mean, static_cast<double>(direct.mean), tolerance) << c.name;
-            EXPECT_NEAR(moments.rms, static_cast<double>(direct.rms), tolerance) << c.name;
+        for (const auto& [first, last] : cases) {
+            SCOPED_TRACE(testing::Message() << first << ".." << last);
+            const DirectMoments direct = Direct(ArrayOf(trace, m), m.N, first, last);
+            ExpectNear(ExampleSums().between(trace, first, last), direct,
+                       1e-14 * static_cast<double>(direct.meanMagnitude));
         }
     }
 }
 
-// Samples near 10^6 over a period of 2^20 samples: the prefixes reach 10^12, where a double
-// holds steps of about 10^-4, and a range of 701 samples near the end, whole blocks between
-// two partial ones, keeps its digits only if the prefixes carry their rounding errors. 2e-15
-// of the mean is 18 units in its last place; prefixes kept as plain running sums are off here
-// by 8e-11 of it.
+// Samples near 10^6 over 2^20 samples: the prefixes reach 10^12, where a double holds steps
+// of about 10^-4, and 701 samples near the end keep their digits only if the prefixes carry
+// their rounding errors: 2e-15 of the mean is 18 ulps; plain running sums are off by 8e-11.
 TEST(CursorSums, ShortRangesFarIntoALargePeriodKeepTheirDigits) {
     constexpr std::int32_t n = 1 << 20;
     Module1 m;
     m.N = n;
     m.NP = 2;
-    for (auto* samples : {&m.iL_t, &m.iC_t, &m.Vo_t, &m.id_t}) {
-        samples->assign(static_cast<std::size_t>(n) + 2, 0);
-    }
+    m.iL_t = m.iC_t = m.Vo_t = m.id_t = std::vector<double>(static_cast<std::size_t>(n) + 2);
     for (std::int32_t k = 1; k <= n; ++k) {
         m.Vo_t[static_cast<std::size_t>(k)] = 1e6 + 1e-3 * (k % 7);
     }
     const CursorSums sums(m);
     for (const std::int64_t first : {1000000, n + 1000000}) {
-        const CursorSums::Moments moments = sums.between(Vo, first, first + 700);
-        const DirectMoments direct = Direct(m.Vo_t, n, first, first + 700);
-        EXPECT_NEAR(moments.mean, static_cast<double>(direct.mean), 2e-15 * 1e6) << first;
-        EXPECT_NEAR(moments.rms, static_cast<double>(direct.rms), 2e-15 * 1e6) << first;
+        SCOPED_TRACE(first);
+        ExpectNear(sums.between(Vo, first, first + 700), Direct(m.Vo_t, n, first, first + 700),
+                   2e-15 * 1e6);
     }
 }
 
-struct OverlayCase {
-    const char* name;
-    MeasuringCursor a, b;
-    char16_t separator;
-    std::vector<std::string> lines;
-};
-
 // 11 kHz and N = 1000: one sample every 1/11 µs.
-TEST(MeasuringCursors, OverlayListsTimesValuesAndTheTraceBetweenTheCursors) {
-    const OverlayCase cases[] = {
-        {"same trace",
-         At(iL, 2, 250),
-         At(iL, 3, 750),
+TEST(MeasuringCursors, OverlayListsTimesValuesAndTheTraceBetweenTheCursorsGivenAFrequency) {
+    const struct {
+        MeasuringCursor a, b;
+        char16_t separator;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {C{iL, 2, 250},
+         C{iL, 3, 750},
          u',',
          {"A: t = 113,64 µs  iL = 2,44E+00 A", "B: t = 250,00 µs  iL = 3,02E+00 A",
           "Δt = 136,36 µs", "1/Δt = 7,33E+03 Hz", "ΔiL = 5,83E-01 A", "media = 2,82E+00 A",
           "RMS = 2,88E+00 A"}},
-        {"different traces",
-         At(iL, 2, 250),
-         At(Vo, 1, 1),
+        {C{iL, 2, 250},
+         C{Vo, 1, 1},
          u'.',
          {"A: t = 113.64 µs  iL = 2.44E+00 A", "B: t = 0.09 µs  Vo = -2.54E+01 V",
           "Δt = -113.55 µs", "1/Δt = -8.81E+03 Hz"}},
-        {"same sample",
-         At(id, 4, 900),
-         At(id, 4, 900),
+        {C{id, 4, 900},
+         C{id, 4, 900},
          u',',
          {"A: t = 354,55 µs  id = 2,17E+00 A", "B: t = 354,55 µs  id = 2,17E+00 A", "Δt = 0,00 µs",
           "Δid = 0,00E+00 A", "media = 2,17E+00 A", "RMS = 2,17E+00 A"}},
     };
-    for (const OverlayCase& c : cases) {
-        MeasuringCursors cursors;
-        cursors[CursorName::A] = c.a;
-        cursors[CursorName::B] = c.b;
+    for (const auto& c : cases) {
         std::vector<std::string> lines;
         for (const Text& line :
-             CursorOverlayLines(cursors, ExampleSums(), ExampleRun().f, c.separator)) {
+             CursorOverlayLines(Pair(c.a, c.b), ExampleSums(), ExampleRun().f, c.separator)) {
             lines.push_back(Utf8(line));
         }
-        EXPECT_EQ(lines, c.lines) << c.name;
+        EXPECT_EQ(lines, c.lines);
     }
-}
-
-TEST(MeasuringCursors, OverlayWithoutAFrequencyIsARuntimeError) {
-    const MeasuringCursors cursors = TurnOnCursors({}, kWhole, ExampleSums());
-    EXPECT_THROW(CursorOverlayLines(cursors, ExampleSums(), 0, u'.'), RuntimeError);
+    // Without a frequency there is no time to show.
+    EXPECT_THROW(CursorOverlayLines(Pair({}, {}), ExampleSums(), 0, u'.'), RuntimeError);
 }
 
 } // namespace
