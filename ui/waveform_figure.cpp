@@ -278,9 +278,9 @@ std::optional<QString> Refusal(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-// Why a file could not be written: in the user's words for the usual causes that can be told
-// before writing, else the system's own text.
-QString FailureReason(const QString& path, const QFileDevice& file) {
+} // namespace
+
+QString WriteFailureReason(const QString& path, const QFileDevice& file) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!folder.isDir()) {
         return QStringLiteral("la cartella non esiste");
@@ -293,8 +293,6 @@ QString FailureReason(const QString& path, const QFileDevice& file) {
     }
     return file.errorString();
 }
-
-} // namespace
 
 QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
                            const ShownPlot& shown) {
@@ -318,13 +316,13 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Refusal(path, FailureReason(path, file));
+        return Refusal(path, WriteFailureReason(path, file));
     }
     const bool written = suffix == QLatin1String("png")
                              ? WritePng(file, m, shown, decimalSeparator, ratio)
                              : WriteSvg(file, m, shown, decimalSeparator);
     if (!written || !file.commit()) {
-        return Refusal(path, FailureReason(path, file));
+        return Refusal(path, WriteFailureReason(path, file));
     }
     return std::nullopt;
 }

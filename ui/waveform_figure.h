@@ -4,6 +4,7 @@
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 
+#include <QFileDevice>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -45,6 +46,10 @@ QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
                                           char16_t decimalSeparator, qreal ratio,
                                           const ShownPlot& shown = {});
+
+// Why a file could not be written to `path`: in the user's words for the usual causes that can
+// be told (no such folder, no permission), else the system's own text.
+QString WriteFailureReason(const QString& path, const QFileDevice& file);
 
 // The five measured values, one per line with the name and the unit the window gives them,
 // the numbers as the window's value boxes show them: "Delta iL = 1,06E-01 A" and so on.

@@ -137,16 +137,6 @@ std::optional<QString> ReportRefusal(const QString& path, const QString& reason)
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString ReportFailureReason(const QString& path, const QFileDevice& file) {
-    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return QStringLiteral("la cartella non esiste");
-    }
-    if (file.error() == QFileDevice::NoError) {
-        return QStringLiteral("scrittura non riuscita");
-    }
-    return file.errorString();
-}
-
 // Written beside the target and renamed at the end: whole or not at all.
 std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
                                       const QString& measured, const QImage& figure) {
@@ -157,12 +147,12 @@ std::optional<QString> SaveReportFile(const QString& path, const ReportContent& 
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return ReportRefusal(path, ReportFailureReason(path, file));
+        return ReportRefusal(path, WriteFailureReason(path, file));
     }
     const bool written = pdf ? WritePdf(file, content, measured, figure)
                              : WriteHtml(file, content, measured, figure);
     if (!written || !file.commit()) {
-        return ReportRefusal(path, ReportFailureReason(path, file));
+        return ReportRefusal(path, WriteFailureReason(path, file));
     }
     return std::nullopt;
 }
