@@ -21,12 +21,7 @@ protected:
     QAction* action() { return form2().findChild<QAction*>(QStringLiteral("actionAnalysis")); }
     // Opens the analysis from the waveform window's menu.
     AnalysisWindow* openAnalysis() {
-        if (QAction* analysis = action()) {
-            analysis->trigger();
-        }
-        return analysisWindow();
-    }
-    static AnalysisWindow* analysisWindow() {
+        action()->trigger();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* analysis = qobject_cast<AnalysisWindow*>(window);
                 analysis && analysis->isVisible()) {
@@ -62,8 +57,8 @@ TEST_F(AnalysisWindowTest, ActionNeedsARunWhoseInputsPassedTheChecks) {
     EXPECT_FALSE(form2().findChild<QAction*>(QStringLiteral("actionExportCsv"))->isEnabled());
 }
 
-// The window follows the waveform window: filled from the drawn run, updated by a run that the
-// conduction check refuses (exact columns only), closed with it.
+// The window follows the waveform window: filled from the drawn run (and copied), updated by a run
+// that the conduction check refuses (exact columns only), closed with it.
 TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
     runExample();
     QPointer<AnalysisWindow> window = openAnalysis();
@@ -74,6 +69,19 @@ TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
     EXPECT_EQ(cell(*window, DeltaiLRow, Simulated), "1,06E-01");
     EXPECT_FALSE(cell(*window, DeltaiLRow, Deviation).isEmpty());
     EXPECT_TRUE(label(*window, "ModeLabel").startsWith("Conduzione continua (CCM)"));
+    // The table copies as tab-separated text, from its button and with Ctrl+C.
+    QGuiApplication::clipboard()->clear();
+    control<QPushButton>(*window, "CopyButton").click();
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith("Grandezza\tSimulata\tEsatta a NI\tEsatta a regime\t"
+                                  "Formula di progetto\tScarto %\n"));
+    EXPECT_TRUE(copied.contains("\nDelta iL [A]\t1,06E-01\t"));
+    EXPECT_TRUE(copied.contains("\nConduzione continua (CCM)"));
+    QGuiApplication::clipboard()->clear();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QTableWidget*>(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 
     runRefusedDiscontinuousDesign();
     ASSERT_NE(window, nullptr);
@@ -94,24 +102,6 @@ TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
 
     form2().close();
     EXPECT_TRUE(window == nullptr || !window->isVisible());
-}
-
-TEST_F(AnalysisWindowTest, CopiesTheTableAsTabSeparatedText) {
-    runExample();
-    AnalysisWindow* window = openAnalysis();
-    ASSERT_NE(window, nullptr);
-    QGuiApplication::clipboard()->clear();
-    control<QPushButton>(*window, "CopyButton").click();
-    const QString copied = QGuiApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith("Grandezza\tSimulata\tEsatta a NI\tEsatta a regime\t"
-                                  "Formula di progetto\tScarto %\n"));
-    EXPECT_TRUE(copied.contains("\nDelta iL [A]\t1,06E-01\t"));
-    EXPECT_TRUE(copied.contains("\nConduzione continua (CCM)"));
-    QGuiApplication::clipboard()->clear();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window->findChild<QTableWidget*>(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 }
 
 } // namespace

@@ -57,9 +57,13 @@ protected:
         QMouseEvent event(type, at, plot.mapToGlobal(at), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(&plot, &event);
     }
-    void clickAt(int column, int row) {
-        mouse(QEvent::MouseButtonPress, column, row, Qt::LeftButton, Qt::LeftButton);
-        mouse(QEvent::MouseButtonRelease, column, row, Qt::LeftButton, Qt::NoButton);
+    // A press at one point, a release at another, moving there if they differ.
+    void drag(int from, int to, int row) {
+        mouse(QEvent::MouseButtonPress, from, row, Qt::LeftButton, Qt::LeftButton);
+        if (to != from) {
+            mouse(QEvent::MouseMove, to, row, Qt::NoButton, Qt::LeftButton);
+        }
+        mouse(QEvent::MouseButtonRelease, to, row, Qt::LeftButton, Qt::NoButton);
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&form2().plot(), key, modifiers);
@@ -103,16 +107,14 @@ TEST_F(MeasuringCursorsTest, TurningOnPlacesAAtAThirdAndBAtTwoThirdsOfTheSelecte
 // reading is that array sample. A drag from near B moves B, which becomes the active one.
 TEST_F(MeasuringCursorsTest, AClickSnapsToASampleAndADragMovesTheNearerCursor) {
     measure(true);
-    clickAt(100, 362);
+    drag(100, 100, 362);
     const MeasuringCursor a = cursors()[CursorName::A];
     EXPECT_EQ(a.trace, TraceOption::Option3);
     EXPECT_NEAR(static_cast<double>(number(CursorName::A)), 100 * 10000 / 996.0, 2);
     const Text value = Format(variables.Vo_t[static_cast<std::size_t>(a.sample)], "0.00E+00", u',');
     EXPECT_TRUE(readings().value(0).endsWith(" Vo = " + QString::fromStdU16String(value) + " V"))
         << readings().value(0).toStdString();
-    mouse(QEvent::MouseButtonPress, 660, 60, Qt::LeftButton, Qt::LeftButton);
-    mouse(QEvent::MouseMove, 700, 60, Qt::NoButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, 700, 60, Qt::LeftButton, Qt::NoButton);
+    drag(660, 700, 60);
     EXPECT_EQ(cursors()[CursorName::A], a);
     EXPECT_EQ(cursors().active, CursorName::B);
     EXPECT_NEAR(static_cast<double>(number(CursorName::B)), 700 * 10000 / 996.0, 2);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 
 namespace {
 
@@ -25,7 +26,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(ReportTest, HtmlHoldsEverySectionAndTheFigure) {
+TEST_F(ReportTest, HtmlHoldsEverySectionAndTheFigureAndPdfIsAWholeDocument) {
     runExample();
     saveReportAs(QStringLiteral("rapporto.html"));
     EXPECT_TRUE(messages.texts.empty());
@@ -40,10 +41,7 @@ TEST_F(ReportTest, HtmlHoldsEverySectionAndTheFigure) {
     }
     EXPECT_TRUE(html.contains("<td align=\"right\">1,06E-01</td>"));
     EXPECT_TRUE(html.contains("<img src=\"data:image/png;base64,iVBORw0KGgo"));
-}
-
-TEST_F(ReportTest, PdfIsAWholeDocument) {
-    runExample();
+    // A PDF is a whole document.
     saveReportAs(QStringLiteral("rapporto.PDF"));
     EXPECT_TRUE(messages.texts.empty());
     const QByteArray pdf = contents(QStringLiteral("rapporto.PDF"));
@@ -58,14 +56,12 @@ TEST_F(ReportTest, RefusedRunFromTheAnalysisWindow) {
     click("Command2");
     messages.texts.clear();
     form2().findChild<QAction*>(QStringLiteral("actionAnalysis"))->trigger();
-    AnalysisWindow* window = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* analysis = qobject_cast<AnalysisWindow*>(top);
-            analysis && analysis->isVisible()) {
-            window = analysis;
-        }
-    }
-    ASSERT_NE(window, nullptr);
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    const auto found = std::find_if(tops.begin(), tops.end(), [](QWidget* top) {
+        return qobject_cast<AnalysisWindow*>(top) && top->isVisible();
+    });
+    ASSERT_NE(found, tops.end());
+    auto* window = qobject_cast<AnalysisWindow*>(*found);
     files.answer = folder.filePath(QStringLiteral("rapporto.htm"));
     control<QPushButton>(*window, "SaveReportButton").click();
     EXPECT_TRUE(messages.texts.empty());
@@ -75,21 +71,20 @@ TEST_F(ReportTest, RefusedRunFromTheAnalysisWindow) {
     EXPECT_TRUE(html.contains("rifiutata"));
 }
 
-struct FailureCase {
-    const char* name;
-    std::optional<const char*> answer; // none: the dialog is cancelled
-    bool message;
-};
-
 // An earlier file stays as it was; a file that cannot be written is one message naming it.
 TEST_F(ReportTest, FailuresLeaveEarlierFilesWhole) {
     runExample();
-    const FailureCase cases[] = {
+    struct Case {
+        const char* name;
+        std::optional<const char*> answer; // none: the dialog is cancelled
+        bool message;
+    };
+    const Case cases[] = {
         {"cancelled", std::nullopt, false},
         {"missing folder", "manca/rapporto.pdf", true},
         {"other extension", "rapporto.txt", true},
     };
-    for (const FailureCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         for (const char* earlier : {"rapporto.pdf", "rapporto.txt"}) {
             QFile file(folder.filePath(QString::fromLatin1(earlier)));

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -22,15 +23,13 @@ namespace {
 // N = 1000 samples over NP = 10 displayed periods, numbers with a decimal comma.
 Module1 WorkedExample() {
     Form1Recorder form1;
-    for (const auto& [box, text] : {std::pair{TextBox::Text7, "1.500E+01"},
-                                    {TextBox::Text8, "6.250E+01"},
-                                    {TextBox::Text12, "1.100E+01"},
-                                    {TextBox::Text9, "7.990E+03"},
-                                    {TextBox::Text10, "9.470E+01"},
-                                    {TextBox::Text11, "2.500E+02"},
-                                    {TextBox::Text13, "1000"},
-                                    {TextBox::Text14, "10"},
-                                    {TextBox::Text15, "5000"}}) {
+    const std::pair<TextBox, const char*> inputs[] = {
+        {TextBox::Text7, "1.500E+01"},  {TextBox::Text8, "6.250E+01"},
+        {TextBox::Text12, "1.100E+01"}, {TextBox::Text9, "7.990E+03"},
+        {TextBox::Text10, "9.470E+01"}, {TextBox::Text11, "2.500E+02"},
+        {TextBox::Text13, "1000"},      {TextBox::Text14, "10"},
+        {TextBox::Text15, "5000"}};
+    for (const auto& [box, text] : inputs) {
         form1.type(box, text);
     }
     std::vector<std::string> calls;
@@ -75,16 +74,6 @@ QRect PlotArea(const QImage& image) {
     return area;
 }
 
-struct Band {
-    Ink ink;
-    double low;
-    double high;
-};
-
-// Each trace's ink where its band lies, and none beyond it, where other traces are drawn.
-const Band bands[] = {
-    {Ink::Red, 79, 100}, {Ink::Green, 60, 80}, {Ink::Blue, 31, 51}, {Ink::Cyan, 0, 19}};
-
 TEST_F(WaveformFigureTest, PictureHasTheTracesInTheirBandsAndTheirNamesBeside) {
     // Counters as a later pointer readout may leave them: drawing the figure keeps them.
     example.Idx = 7;
@@ -94,11 +83,15 @@ TEST_F(WaveformFigureTest, PictureHasTheTracesInTheirBandsAndTheirNamesBeside) {
     const QImage plot = image.copy(area);
     const QImage beside =
         image.copy(area.right() + 1, 0, image.width() - area.right() - 1, image.height());
-    for (const Band& band : bands) {
-        const int inBand = CountInk(plot, band.ink, band.low, band.high);
-        EXPECT_GT(inBand, 1000) << static_cast<int>(band.ink);
-        EXPECT_EQ(CountInk(plot, band.ink, 0, 100), inBand) << static_cast<int>(band.ink);
-        EXPECT_GT(CountInk(beside, band.ink, 0, 100), 20) << static_cast<int>(band.ink);
+    // Each trace's ink where its band lies, and none beyond it, where other traces are drawn.
+    for (const auto& [ink, low, high] : {std::tuple{Ink::Red, 79, 100},
+                                         {Ink::Green, 60, 80},
+                                         {Ink::Blue, 31, 51},
+                                         {Ink::Cyan, 0, 19}}) {
+        const int inBand = CountInk(plot, ink, low, high);
+        EXPECT_GT(inBand, 1000) << static_cast<int>(ink);
+        EXPECT_EQ(CountInk(plot, ink, 0, 100), inBand) << static_cast<int>(ink);
+        EXPECT_GT(CountInk(beside, ink, 0, 100), 20) << static_cast<int>(ink);
     }
     EXPECT_EQ(example.Idx, 7);
     EXPECT_EQ(example.Iter, 3);
@@ -133,26 +126,15 @@ TEST(WaveformFigureScreenTest, PlotHasThePixelsOfTheWindowsPlotBox) {
               box.grab(box.contentsRect()).toImage().convertToFormat(image.format()));
 }
 
-struct RatioCase : NamedCase {
-    qreal asked;
-    qreal drawn;
-};
-
-class FigureRatioTest : public testing::TestWithParam<RatioCase> {};
-
 // At least two device pixels to a logical pixel, more on a denser screen.
-TEST_P(FigureRatioTest, PictureIsAtLeastTwiceItsLogicalSize) {
+TEST(FigureRatioTest, PictureIsAtLeastTwiceItsLogicalSize) {
     Module1 m = SettledRun(2, 50);
-    const QImage image = RenderWaveformImage(m, u'.', GetParam().asked);
-    EXPECT_EQ(image.devicePixelRatio(), GetParam().drawn);
-    EXPECT_EQ(QSizeF(image.size()), image.deviceIndependentSize() * GetParam().drawn);
+    for (const auto& [asked, drawn] : {std::pair<qreal, qreal>{1, 2}, {2, 2}, {3, 3}}) {
+        const QImage image = RenderWaveformImage(m, u'.', asked);
+        EXPECT_EQ(image.devicePixelRatio(), drawn) << asked;
+        EXPECT_EQ(QSizeF(image.size()), image.deviceIndependentSize() * drawn) << asked;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Ratios, FigureRatioTest,
-                         testing::Values(RatioCase{{"OneGivesTwo"}, 1, 2},
-                                         RatioCase{{"TwoStays"}, 2, 2},
-                                         RatioCase{{"ThreeStays"}, 3, 3}),
-                         ByCaseName());
 
 TEST_F(WaveformFigureTest, PngReplacesAnEarlierFileWhole) {
     const QTemporaryDir folder;
@@ -186,30 +168,19 @@ TEST(WaveformFigureSvgTest, DenseRunGivesABoundedWellFormedPictureInTheTraceColo
     }
 }
 
-struct RefusedCase : NamedCase {
-    const char* file;
-    const char* reason;
-};
-
-class FigureRefusedTest : public testing::TestWithParam<RefusedCase> {};
-
-TEST_P(FigureRefusedTest, OneMessageNamesTheFileAndTheReasonAndNothingIsWritten) {
+// One message names the file and the reason, and nothing is written.
+TEST(FigureRefusedTest, OneMessageNamesTheFileAndTheReasonAndNothingIsWritten) {
     Module1 m = SettledRun(2, 50);
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QString::fromUtf8(GetParam().file));
-    EXPECT_EQ(SaveWaveformFigure(path, m, u',', 2),
-              QStringLiteral("Impossibile salvare l'immagine \"%1\": %2")
-                  .arg(QDir::toNativeSeparators(path), QString::fromUtf8(GetParam().reason)));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList());
+    for (const auto& [file, reason] : {std::pair{"mancante/figura.png", "la cartella non esiste"},
+                                       {"mancante/figura.svg", "la cartella non esiste"},
+                                       {"figura.jpg", "il nome deve finire con .png o .svg"}}) {
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QString::fromUtf8(file));
+        EXPECT_EQ(SaveWaveformFigure(path, m, u',', 2),
+                  QStringLiteral("Impossibile salvare l'immagine \"%1\": %2")
+                      .arg(QDir::toNativeSeparators(path), QString::fromUtf8(reason)));
+        EXPECT_TRUE(QDir(folder.path()).isEmpty()) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, FigureRefusedTest,
-    testing::Values(
-        RefusedCase{{"PngInAMissingFolder"}, "mancante/figura.png", "la cartella non esiste"},
-        RefusedCase{{"SvgInAMissingFolder"}, "mancante/figura.svg", "la cartella non esiste"},
-        RefusedCase{{"UnknownExtension"}, "figura.jpg", "il nome deve finire con .png o .svg"}),
-    ByCaseName());
 
 } // namespace
