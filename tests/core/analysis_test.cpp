@@ -42,11 +42,6 @@ Module1 SimulatedDesign() {
     return m;
 }
 
-Module1 WithInductance(Module1 m, double L) {
-    m.L = L;
-    return m;
-}
-
 double RelativeDifference(double value, double reference) {
     return std::abs(value - reference) / std::abs(reference);
 }
@@ -100,17 +95,6 @@ TEST_P(DesignedConverterTest, StressesMatchTheClosedFormsWithinTheSimulationsErr
     EXPECT_FALSE(a.discontinuous);
     EXPECT_FALSE(a.coarseStep);
     EXPECT_EQ(a.notSettledWarning, Text());
-}
-
-// The exact values beside those the simulation reported for the same run.
-TEST_P(DesignedConverterTest, SimulatedValuesAreThoseTheRunMeasured) {
-    Module1 m = GetParam().run();
-    const PeriodValues simulated = AnalyseLastRun(m, u',').simulated;
-    EXPECT_DOUBLE_EQ(simulated.DeltaiL, m.DeltaiLSim);
-    EXPECT_DOUBLE_EQ(simulated.DeltaVoMilli, m.DeltaVoSim);
-    EXPECT_DOUBLE_EQ(simulated.iLMax, m.IDPSim);
-    EXPECT_NEAR(simulated.meanDiodeCurrent, m.IdmSim, 1e-12 * m.IdmSim);
-    EXPECT_NEAR(simulated.meanInputCurrent, m.IimSim, 1e-12 * m.IimSim);
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, DesignedConverterTest, testing::ValuesIn(Converters),
@@ -276,20 +260,15 @@ TEST_P(ExactMapTest, ValuesMatchTheSampledWaveform) {
     }
 }
 
-// The period that starts at the steady state ends where it started.
-TEST_P(ExactMapTest, SteadyStateIsPeriodicTo1e12) {
+// The steady period ends where it started; the power of the period map and the fixed point
+// against the periods one by one.
+TEST_P(ExactMapTest, SteadyStateAndStateAfterPeriodsFollowThePeriods) {
     const ConverterCircuit& c = GetParam().circuit;
     const ExactConverter exact(c);
     EXPECT_TRUE(exact.steadyStateFound());
-    const ExactPeriod period = exact.period(exact.steadyStart());
-    ExpectSameState(period.end, period.start, c, 1e-12);
-    EXPECT_EQ(exact.discontinuous(), period.blockingTime.has_value());
-}
-
-// The power of the period map and the fixed point against the periods one by one.
-TEST_P(ExactMapTest, StateAfterPeriodsFollowsThePeriodsOneByOne) {
-    const ConverterCircuit& c = GetParam().circuit;
-    const ExactConverter exact(c);
+    const ExactPeriod steady = exact.period(exact.steadyStart());
+    ExpectSameState(steady.end, steady.start, c, 1e-12);
+    EXPECT_EQ(exact.discontinuous(), steady.blockingTime.has_value());
     CircuitState state;
     for (std::int32_t periods = 1; periods <= 300; ++periods) {
         state = exact.period(state).end;
@@ -322,15 +301,10 @@ TEST(ExactConverterTest, StartUpBlocksBeforeContinuousConduction) {
 // N D whole: the hold at switch-off costs one on step, so the simulated ripple is short by
 // 1 / (N D) of the exact one, and the error halves as N doubles.
 TEST(AnalysisTest, RippleErrorHalvesWhenNDoubles) {
-    std::vector<double> errors;
     for (std::int32_t N = 256; N <= 8192; N *= 2) {
         const ConverterAnalysis a = AnalyseLastRun(SimulatedExample(N), u',');
         const double onSteps = N * 0.625;
         EXPECT_NEAR(a.accuracy.DeltaiL, -100 / onSteps, 0.01 * 100 / onSteps) << N;
-        errors.push_back(a.accuracy.DeltaiL);
-    }
-    for (std::size_t k = 1; k < errors.size(); ++k) {
-        EXPECT_NEAR(errors[k - 1] / errors[k], 2, 0.02);
     }
 }
 
@@ -338,7 +312,8 @@ TEST(AnalysisTest, RippleErrorHalvesWhenNDoubles) {
 // the power drawn from the source is the power the load takes (vo^2 against mean vo squared:
 // within the square of the output's relative ripple).
 TEST(AnalysisTest, DiscontinuousDesignGetsItsExactWaveform) {
-    Module1 m = WithInductance(ExampleConverter(), 0.0001);
+    Module1 m = ExampleConverter();
+    m.L = 0.0001;
     SimulatePeriods(m, nullptr, CycleShortcut::On);
     const ConverterAnalysis a = AnalyseLastRun(m, u',');
     EXPECT_FALSE(a.boundary.continuous);
