@@ -17,6 +17,9 @@
 
 namespace {
 
+using enum CycleShortcut;
+using enum RuntimeErrorKind;
+
 const std::string ConductionMessage =
     "MsgBox Il Duty Cycle non può essere così basso, la corrente nell'induttore non può "
     "annullarsi, prova ad aumentare L ( anche di molto )!";
@@ -56,7 +59,7 @@ public:
 
 TEST(SimulationTest, ExampleLastPeriod) {
     Module1 m = ExampleConverter();
-    ASSERT_TRUE(SimulatePeriods(m, nullptr, CycleShortcut::On));
+    ASSERT_TRUE(SimulatePeriods(m, nullptr, On));
     EXPECT_EQ(m.Iter, 5001);
     EXPECT_EQ(m.iL_t[1], m.iL_t[1000]);
     const auto first = m.iL_t.begin() + 1;
@@ -83,7 +86,7 @@ class ExactSampleTest : public testing::TestWithParam<SampleCase> {};
 TEST_P(ExactSampleTest, MatchesTheWrittenArithmetic) {
     const SampleCase& c = GetParam();
     Module1 m = Converter(c.N, c.D, c.N == 1000 ? 5000 : 50);
-    SimulatePeriods(m, nullptr, CycleShortcut::On);
+    SimulatePeriods(m, nullptr, On);
     const std::array<double, 4> sample = {m.iL_t[c.k], m.Vo_t[c.k], m.iC_t[c.k], m.id_t[c.k]};
     EXPECT_EQ(sample, c.iLVoiCid);
 }
@@ -132,39 +135,35 @@ class SampleLayoutTest : public testing::TestWithParam<LayoutCase> {};
 TEST_P(SampleLayoutTest, SamplesLeftZero) {
     const LayoutCase& c = GetParam();
     Module1 m = Converter(c.N, c.D, 50);
-    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    SimulatePeriods(m, nullptr, Off);
     EXPECT_EQ(ZeroPattern(m, m.iL_t), c.iL);
     EXPECT_EQ(ZeroPattern(m, m.Vo_t), c.Vo);
     EXPECT_EQ(ZeroPattern(m, m.iC_t), c.iC);
     EXPECT_EQ(ZeroPattern(m, m.id_t), c.id);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rounding, SampleLayoutTest,
-                         testing::Values(LayoutCase{"OnTo5OffFrom6", 8, 0.625, "xxxxxxxx",
-                                                    "xxxxxxxx", "xxxxxxxx", "x0000xxx"},
-                                         LayoutCase{"OnTo2OffFrom4", 10, 0.25, "xxxxxxxxxx",
-                                                    "xxxxxxxxxx", "xx0xxxxxxx", "x00xxxxxxx"},
-                                         LayoutCase{"OnTo2OffFrom2", 10, 0.15, "xxxxxxxxxx",
-                                                    "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx"},
-                                         LayoutCase{"NoOnStepOffFrom1", 10, 0.04, "0000000000",
-                                                    "0000000000", "0000000000", "0000000000"},
-                                         LayoutCase{"OnTo10NoOffStep", 10, 0.97, "xxxxxxxxxx",
-                                                    "0000000000", "0000000000", "0000000000"}),
-                         ByCaseName());
+const LayoutCase Layouts[] = {
+    {{"OnTo5OffFrom6"}, 8, 0.625, "xxxxxxxx", "xxxxxxxx", "xxxxxxxx", "x0000xxx"},
+    {{"OnTo2OffFrom4"}, 10, 0.25, "xxxxxxxxxx", "xxxxxxxxxx", "xx0xxxxxxx", "x00xxxxxxx"},
+    {{"OnTo2OffFrom2"}, 10, 0.15, "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx", "xxxxxxxxxx"},
+    {{"NoOnStepOffFrom1"}, 10, 0.04, "0000000000", "0000000000", "0000000000", "0000000000"},
+    {{"OnTo10NoOffStep"}, 10, 0.97, "xxxxxxxxxx", "0000000000", "0000000000", "0000000000"}};
+
+INSTANTIATE_TEST_SUITE_P(Rounding, SampleLayoutTest, testing::ValuesIn(Layouts), ByCaseName());
 
 // 2.5 samples on: sample 4 repeats sample 2, sample 3 keeps the last on step's rise. 1.5 on:
 // the off interval takes sample 2 over. 9.7 on: the inductor current only rises.
 TEST(SimulationTest, RoundingOfTheSwitchOffSample) {
     Module1 m = Converter(10, 0.25, 50);
-    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    SimulatePeriods(m, nullptr, Off);
     EXPECT_EQ(m.Vo_t[4], m.Vo_t[2]);
     EXPECT_GT(m.iL_t[3], m.iL_t[2]);
     m = Converter(10, 0.15, 50);
-    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    SimulatePeriods(m, nullptr, Off);
     EXPECT_EQ(m.id_t[2], m.iL_t[2]);
     EXPECT_LT(m.iL_t[3], m.iL_t[2]);
     m = Converter(10, 0.97, 3);
-    SimulatePeriods(m, nullptr, CycleShortcut::Off);
+    SimulatePeriods(m, nullptr, Off);
     const auto end = m.iL_t.begin() + 11;
     EXPECT_EQ(std::adjacent_find(m.iL_t.begin() + 2, end, std::greater_equal<>()), end);
     EXPECT_EQ(m.iL_t[1], m.iL_t[10]);
@@ -204,17 +203,16 @@ Module1 NoOnStepWhoseRiseOverflows() {
 const std::vector<std::string> Drawn = {"showAndDrawFrame", "drawTraces"};
 const std::vector<std::string> Refused = {"showAndDrawFrame", ConductionMessage};
 
-INSTANTIATE_TEST_SUITE_P(Outcomes, SimulateAndPlotTest,
-                         testing::Values(RunCase{"Example", ExampleConverter(), Drawn, 1001},
-                                         RunCase{"NoPeriod", Converter(1000, 0.625, 0), Refused, 1},
-                                         RunCase{"NegativePeriods", Converter(1000, 0.625, -3),
-                                                 Refused, 1},
-                                         RunCase{"NoOnStep", Converter(10, 0.04, 20), Refused, 1},
-                                         RunCase{"CurrentVanishesAtSample9",
-                                                 Converter(20, 0.1, 1, 0.000004), Refused, 9},
-                                         RunCase{"NoOnStepWhoseRiseWouldOverflow",
-                                                 NoOnStepWhoseRiseOverflows(), Refused, 1}),
-                         ByCaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, SimulateAndPlotTest,
+    testing::Values(RunCase{"Example", ExampleConverter(), Drawn, 1001},
+                    RunCase{"NoPeriod", Converter(1000, 0.625, 0), Refused, 1},
+                    RunCase{"NegativePeriods", Converter(1000, 0.625, -3), Refused, 1},
+                    RunCase{"NoOnStep", Converter(10, 0.04, 20), Refused, 1},
+                    RunCase{"CurrentVanishesAtSample9", Converter(20, 0.1, 1, 4e-6), Refused, 9},
+                    RunCase{"NoOnStepWhoseRiseWouldOverflow", NoOnStepWhoseRiseOverflows(), Refused,
+                            1}),
+    ByCaseName());
 
 // Stopped at the first call, or (N 200000, whose arrays take three calls to make) after on
 // step 65536: the run ends after the frame, without message, keeping the last measurement.
@@ -259,7 +257,7 @@ class ObserverRateTest : public testing::TestWithParam<RateCase> {};
 TEST_P(ObserverRateTest, FractionsReported) {
     Module1 m = Converter(GetParam().N, 0.625, GetParam().NI);
     RecordingObserver observer;
-    SimulatePeriods(m, &observer, CycleShortcut::On, GetParam().stepsPerReport);
+    SimulatePeriods(m, &observer, On, GetParam().stepsPerReport);
     EXPECT_EQ(observer.fractions, GetParam().fractions);
 }
 
@@ -301,8 +299,7 @@ class BitIdentityTest : public testing::TestWithParam<StretchCase> {};
 TEST_P(BitIdentityTest, ArraysBitIdenticalToTheStraightLineRun) {
     const StretchCase& c = GetParam();
     Module1 straight = c.m;
-    ASSERT_TRUE(SimulatePeriods(straight, nullptr, CycleShortcut::Off,
-                                std::numeric_limits<int32_t>::max()));
+    ASSERT_TRUE(SimulatePeriods(straight, nullptr, Off, std::numeric_limits<int32_t>::max()));
     RecordingObserver observer;
     for (bool observed : {false, true}) {
         Module1 m = c.m;
@@ -329,35 +326,27 @@ TEST_P(BitIdentityTest, ArraysBitIdenticalToTheStraightLineRun) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, BitIdentityTest,
     testing::Values(
-        StretchCase{"EveryStep", Converter(1000, 0.625, 20), 1, CycleShortcut::Off},
-        StretchCase{"SevenSteps", Converter(1000, 0.625, 20), 7, CycleShortcut::Off},
-        StretchCase{"OffIntervalOneStepLonger", Converter(1000, 0.625, 20), 374,
-                    CycleShortcut::Off},
-        StretchCase{"WholeOffInterval", Converter(1000, 0.625, 20), 375, CycleShortcut::Off},
-        StretchCase{"OnIntervalOneStepLonger", Converter(1000, 0.625, 20), 624, CycleShortcut::Off},
-        StretchCase{"HoldPastTheLastOnSample", Converter(10, 0.25, 30), 1, CycleShortcut::Off},
-        StretchCase{"OffIntervalFromTheLastOnSample", Converter(10, 0.15, 30), 1,
-                    CycleShortcut::Off},
-        StretchCase{"NoOffStep", Converter(10, 0.97, 3), 2, CycleShortcut::Off},
-        StretchCase{"NoOnStep", Converter(10, 0.04, 5), 1, CycleShortcut::Off},
-        StretchCase{"Cycle17InStretchesOf3", Converter(10, 0.5, 3000), 3, CycleShortcut::On},
-        StretchCase{"LongPeriods", Converter(200000, 0.625, 3), StepsPerReport, CycleShortcut::Off,
-                    true},
-        StretchCase{"ShortStretches", Converter(100, 0.625, 3), 16, CycleShortcut::Off, true},
-        StretchCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1,
-                    CycleShortcut::On, true},
-        StretchCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, CycleShortcut::On, true},
-        StretchCase{"NoRepeatWithinNI", Converter(1000, 0.625, 1054), StepsPerReport,
-                    CycleShortcut::On},
-        StretchCase{"FixedPointAtLastPeriod", Converter(1000, 0.625, 1055), StepsPerReport,
-                    CycleShortcut::On},
-        StretchCase{"FixedPoint", Converter(1000, 0.625, 5000), StepsPerReport, CycleShortcut::On},
-        StretchCase{"Cycle17", Converter(10, 0.5, 3000), StepsPerReport, CycleShortcut::On},
-        StretchCase{"Cycle17AtLastPeriod", Converter(10, 0.5, 2064), StepsPerReport,
-                    CycleShortcut::On},
-        StretchCase{"Cycle17WholeCycles", Converter(10, 0.5, 2064 + 17 * 50), StepsPerReport,
-                    CycleShortcut::On},
-        StretchCase{"Cycle41", Converter(200, 0.45, 2500), StepsPerReport, CycleShortcut::On}),
+        StretchCase{"EveryStep", Converter(1000, 0.625, 20), 1, Off},
+        StretchCase{"SevenSteps", Converter(1000, 0.625, 20), 7, Off},
+        StretchCase{"OffIntervalOneStepLonger", Converter(1000, 0.625, 20), 374, Off},
+        StretchCase{"WholeOffInterval", Converter(1000, 0.625, 20), 375, Off},
+        StretchCase{"OnIntervalOneStepLonger", Converter(1000, 0.625, 20), 624, Off},
+        StretchCase{"HoldPastTheLastOnSample", Converter(10, 0.25, 30), 1, Off},
+        StretchCase{"OffIntervalFromTheLastOnSample", Converter(10, 0.15, 30), 1, Off},
+        StretchCase{"NoOffStep", Converter(10, 0.97, 3), 2, Off},
+        StretchCase{"NoOnStep", Converter(10, 0.04, 5), 1, Off},
+        StretchCase{"Cycle17InStretchesOf3", Converter(10, 0.5, 3000), 3, On},
+        StretchCase{"LongPeriods", Converter(200000, 0.625, 3), StepsPerReport, Off, true},
+        StretchCase{"ShortStretches", Converter(100, 0.625, 3), 16, Off, true},
+        StretchCase{"EveryStepAcrossAFixedPoint", Converter(1000, 0.625, 2000), 1, On, true},
+        StretchCase{"EveryStepAcrossACycle", Converter(10, 0.5, 3000), 1, On, true},
+        StretchCase{"NoRepeatWithinNI", Converter(1000, 0.625, 1054), StepsPerReport, On},
+        StretchCase{"FixedPointAtLastPeriod", Converter(1000, 0.625, 1055), StepsPerReport, On},
+        StretchCase{"FixedPoint", Converter(1000, 0.625, 5000), StepsPerReport, On},
+        StretchCase{"Cycle17", Converter(10, 0.5, 3000), StepsPerReport, On},
+        StretchCase{"Cycle17AtLastPeriod", Converter(10, 0.5, 2064), StepsPerReport, On},
+        StretchCase{"Cycle17WholeCycles", Converter(10, 0.5, 2064 + 17 * 50), StepsPerReport, On},
+        StretchCase{"Cycle41", Converter(200, 0.45, 2500), StepsPerReport, On}),
     ByCaseName());
 
 struct StopCase : NamedCase {
@@ -374,7 +363,7 @@ TEST_P(StopWithinPeriodTest, EndsAtTheStretch) {
     Module1 m = Converter(100, 0.625, 3);
     RecordingObserver observer;
     observer.stopAtCall = GetParam().stopAtCall;
-    EXPECT_FALSE(SimulatePeriods(m, &observer, CycleShortcut::Off, 16));
+    EXPECT_FALSE(SimulatePeriods(m, &observer, Off, 16));
     EXPECT_EQ(observer.fractions.size(), GetParam().stopAtCall);
     EXPECT_EQ(m.Iter, 1);
     const std::int32_t k = GetParam().lastStep;
@@ -395,7 +384,7 @@ TEST(SimulationTest, StopWhileTheArraysAreMadeLeavesThemWhole) {
     m.id_t = std::vector<double>(300000, 7);
     RecordingObserver observer;
     observer.stopAtCall = 1;
-    EXPECT_FALSE(SimulatePeriods(m, &observer, CycleShortcut::On));
+    EXPECT_FALSE(SimulatePeriods(m, &observer, On));
     EXPECT_EQ(observer.fractions, std::vector<double>{0});
     for (const std::vector<double>* samples : {&m.iL_t, &m.Vo_t, &m.iC_t, &m.id_t}) {
         EXPECT_EQ(std::count(samples->begin(), samples->end(), 0.0), 200002);
@@ -411,8 +400,7 @@ TEST(SimulationTest, FloatingPointFaultsAreRuntimeErrors) {
     m = Converter(1000, 0.625, 50);
     m.f = 0;
     m.iL_t = {7};
-    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
-              RuntimeErrorKind::DivisionByZero);
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, On); }), DivisionByZero);
     EXPECT_EQ(m.iL_t, std::vector<double>{7});
 }
 
@@ -424,10 +412,8 @@ TEST(SimulationTest, FaultWithinALongPeriodIsRaisedAtTheStretch) {
         Module1 m = Converter(200000, 0.625, 1, 1E-14);
         m.Vi = 1E300;
         RecordingObserver observer;
-        EXPECT_EQ(ThrownKind([&] {
-                      SimulatePeriods(m, observed ? &observer : nullptr, CycleShortcut::On);
-                  }),
-                  RuntimeErrorKind::Overflow)
+        EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, observed ? &observer : nullptr, On); }),
+                  Overflow)
             << "observed " << observed;
         EXPECT_EQ(observer.fractions, std::vector<double>(observed ? 3 : 0, 0.0));
     }
@@ -451,9 +437,9 @@ private:
             return result;
         }
         if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
-            fault = RuntimeErrorKind::InvalidOperation;
+            fault = InvalidOperation;
         } else if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) {
-            fault = byZero ? RuntimeErrorKind::DivisionByZero : RuntimeErrorKind::Overflow;
+            fault = byZero ? DivisionByZero : Overflow;
         }
         return result;
     }
@@ -539,7 +525,8 @@ struct FirstFaultCase : NamedCase {
     std::int32_t Idx;
 };
 
-Module1 WithCircuit(Module1 m, double Vi, double L, double C, double RL) {
+Module1 WithCircuit(double Vi, double L, double C, double RL) {
+    Module1 m = ExampleConverter();
     m.Vi = Vi;
     m.L = L;
     m.C = C;
@@ -556,8 +543,7 @@ TEST_P(SimulationFaultTest, NamedAndLeftAsAStatementByStatementRunStops) {
     const FirstFaultCase& c = GetParam();
     Module1 m = c.m;
     m.Idx = -1;
-    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On, c.stepsPerReport); }),
-              c.fault);
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, On, c.stepsPerReport); }), c.fault);
     EXPECT_EQ(m.Iter, c.Iter);
     EXPECT_EQ(m.Idx, c.Idx);
 
@@ -572,7 +558,7 @@ TEST_P(SimulationFaultTest, NamedAndLeftAsAStatementByStatementRunStops) {
 
     Module1 before = c.m;
     before.NI = c.Iter - 1;
-    ASSERT_TRUE(SimulatePeriods(before, nullptr, CycleShortcut::Off));
+    ASSERT_TRUE(SimulatePeriods(before, nullptr, Off));
     for (std::int32_t k = c.Idx + 2; k <= m.N + 1; ++k) {
         ASSERT_EQ(m.iL_t[k], before.iL_t[k]) << k;
         ASSERT_EQ(m.Vo_t[k], before.Vo_t[k]) << k;
@@ -590,26 +576,23 @@ TEST_P(SimulationFaultTest, NamedAndLeftAsAStatementByStatementRunStops) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, SimulationFaultTest,
     testing::Values(FirstFaultCase{"OverflowBeforeInfinityLessInfinity",
-                                   WithCircuit(ExampleConverter(), 1E308, 0.0004, 0.00006, 25),
-                                   StepsPerReport, RuntimeErrorKind::Overflow, 8, 904},
+                                   WithCircuit(1E308, 0.0004, 0.00006, 25), StepsPerReport,
+                                   Overflow, 8, 904},
                     FirstFaultCase{"OverflowWithinAStretchOfALongPeriod",
-                                   WithCircuit(ExampleConverter(), 1E308, 0.0004, 0.00006, 25), 16,
-                                   RuntimeErrorKind::Overflow, 8, 904},
+                                   WithCircuit(1E308, 0.0004, 0.00006, 25), 16, Overflow, 8, 904},
                     FirstFaultCase{"ZeroOverZeroBeforeTheCurrentOverflows",
-                                   WithCircuit(ExampleConverter(), 2.2E302, 1E-12, 1E-206, 1E-200),
-                                   StepsPerReport, RuntimeErrorKind::InvalidOperation, 1, 1},
+                                   WithCircuit(2.2E302, 1E-12, 1E-206, 1E-200), StepsPerReport,
+                                   InvalidOperation, 1, 1},
                     FirstFaultCase{"TimeConstantOverflowsAtTheFirstStep",
-                                   WithCircuit(ExampleConverter(), 15, 0.0004, 1E200, 1E200),
-                                   StepsPerReport, RuntimeErrorKind::Overflow, 1, 1},
+                                   WithCircuit(15, 0.0004, 1E200, 1E200), StepsPerReport, Overflow,
+                                   1, 1},
                     FirstFaultCase{"CurrentOverflowsAfterStretchesThatPassed",
-                                   WithCircuit(ExampleConverter(), 1E300, 5E-14, 0.00006, 25), 16,
-                                   RuntimeErrorKind::Overflow, 1, 99}),
+                                   WithCircuit(1E300, 5E-14, 0.00006, 25), 16, Overflow, 1, 99}),
     ByCaseName());
 
 TEST(SimulationTest, PeriodCounterCannotStepPastInt32) {
     Module1 m = Converter(1000, 0.625, std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, CycleShortcut::On); }),
-              RuntimeErrorKind::Overflow);
+    EXPECT_EQ(ThrownKind([&] { SimulatePeriods(m, nullptr, On); }), Overflow);
 }
 
 TEST(SimulationTest, ShortcutRunsFewerPeriods) {
@@ -617,8 +600,8 @@ TEST(SimulationTest, ShortcutRunsFewerPeriods) {
         RecordingObserver full;
         RecordingObserver shortcut;
         Module1 copy = m;
-        SimulatePeriods(m, &full, CycleShortcut::Off);
-        SimulatePeriods(copy, &shortcut, CycleShortcut::On);
+        SimulatePeriods(m, &full, Off);
+        SimulatePeriods(copy, &shortcut, On);
         EXPECT_LT(shortcut.fractions.size(), full.fractions.size());
     }
 }
