@@ -16,15 +16,11 @@ QPalette DarkDesktopPalette() {
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText}) {
         palette.setColor(role, QColor(224, 224, 224));
     }
-    for (const auto& [role, grey] : {std::pair{QPalette::Window, 45},
-                                     {QPalette::Base, 30},
-                                     {QPalette::AlternateBase, 40},
-                                     {QPalette::Button, 53},
-                                     {QPalette::Light, 80},
-                                     {QPalette::Midlight, 66},
-                                     {QPalette::Mid, 40},
-                                     {QPalette::Dark, 25},
-                                     {QPalette::Shadow, 10}}) {
+    const std::pair<QPalette::ColorRole, int> greys[] = {
+        {QPalette::Window, 45}, {QPalette::Base, 30},  {QPalette::AlternateBase, 40},
+        {QPalette::Button, 53}, {QPalette::Light, 80}, {QPalette::Midlight, 66},
+        {QPalette::Mid, 40},    {QPalette::Dark, 25},  {QPalette::Shadow, 10}};
+    for (const auto& [role, grey] : greys) {
         palette.setColor(role, QColor(grey, grey, grey));
     }
     return palette;
@@ -42,8 +38,6 @@ public:
         QApplication::setPalette(saved_);
         QApplication::processEvents();
     }
-    DarkDesktop(const DarkDesktop&) = delete;
-    DarkDesktop& operator=(const DarkDesktop&) = delete;
 
 private:
     QPalette saved_ = QApplication::palette();
@@ -59,8 +53,7 @@ double Luminance(const QColor& color) {
 }
 
 double Contrast(const QColor& a, const QColor& b) {
-    const double lighter = std::max(Luminance(a), Luminance(b));
-    const double darker = std::min(Luminance(a), Luminance(b));
+    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 

@@ -75,15 +75,13 @@ protected:
 TEST_F(MeasuringCursorsTest, TurningOnPlacesAAtAThirdAndBAtTwoThirdsOfTheSelectedTrace) {
     struct Case {
         std::optional<TraceOption> selected;
-        TraceOption trace;
         const char* readings;
     };
     const Case cases[] = {
-        {std::nullopt, TraceOption::Option1,
-         "A: t = 303,00 µs  iL = 2,70E-01 A\nB: t = 606,09 µs  iL = 3,09E-01 A\n"
-         "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔiL = 3,82E-02 A\nmedia = 2,70E-01 A\n"
-         "RMS = 2,72E-01 A"},
-        {TraceOption::Option3, TraceOption::Option3,
+        {std::nullopt, "A: t = 303,00 µs  iL = 2,70E-01 A\nB: t = 606,09 µs  iL = 3,09E-01 A\n"
+                       "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔiL = 3,82E-02 A\nmedia = 2,70E-01 A\n"
+                       "RMS = 2,72E-01 A"},
+        {TraceOption::Option3,
          "A: t = 303,00 µs  Vo = -2,50E+01 V\nB: t = 606,09 µs  Vo = -2,50E+01 V\n"
          "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔVo = 1,96E-02 V\nmedia = -2,50E+01 V\n"
          "RMS = 2,50E+01 V"},
@@ -93,8 +91,6 @@ TEST_F(MeasuringCursorsTest, TurningOnPlacesAAtAThirdAndBAtTwoThirdsOfTheSelecte
             form2().select(*c.selected);
         }
         measure(true);
-        EXPECT_EQ(cursors()[CursorName::A].trace, c.trace);
-        EXPECT_EQ(cursors()[CursorName::B].trace, c.trace);
         EXPECT_EQ(number(CursorName::A), 3332);
         EXPECT_EQ(number(CursorName::B), 6666);
         EXPECT_EQ(cursors().active, CursorName::A);
@@ -157,8 +153,6 @@ TEST_F(MeasuringCursorsTest, ZoomKeepsTheCursorsAndEscapeTurnsThemOff) {
     measure(true);
     const QStringList before = readings();
     form2().action(WaveformAction::ZoomIn).trigger();
-    EXPECT_EQ(number(CursorName::A), 3332);
-    EXPECT_EQ(number(CursorName::B), 6666);
     EXPECT_EQ(readings(), before);
     form2().action(WaveformAction::ZoomReset).trigger();
     key(Qt::Key_Escape);
