@@ -50,15 +50,11 @@ public:
 // Returns the window calls; `simulated` tells whether the run got as far as simulating.
 Calls PressGrafici(const Typed& typed, Module1& m, bool& simulated) {
     Form1Recorder form1;
-    for (const auto& [box, text] : Typed{{TextBox::Text7, "15"},
-                                         {TextBox::Text8, "62.5"},
-                                         {TextBox::Text12, "11"},
-                                         {TextBox::Text9, "400"},
-                                         {TextBox::Text10, "60"},
-                                         {TextBox::Text11, "25"},
-                                         {TextBox::Text13, "1000"},
-                                         {TextBox::Text14, "10"},
-                                         {TextBox::Text15, "5000"}}) {
+    const Typed reference = {
+        {TextBox::Text7, "15"},    {TextBox::Text8, "62.5"}, {TextBox::Text12, "11"},
+        {TextBox::Text9, "400"},   {TextBox::Text10, "60"},  {TextBox::Text11, "25"},
+        {TextBox::Text13, "1000"}, {TextBox::Text14, "10"},  {TextBox::Text15, "5000"}};
+    for (const auto& [box, text] : reference) {
         form1.type(box, text);
     }
     for (const auto& [box, text] : typed) {
