@@ -1,6 +1,5 @@
-#include "core/measurements.h"
-#include "core/module1.h"
 #include "core/simulation.h"
+#include "core/module1.h"
 #include "display/measuring_cursors.h"
 #include "test_support/example_converter.h"
 

@@ -1,4 +1,4 @@
-#include "core/measurements.h"
+#include "core/simulation.h"
 
 #include "core/handler_support.h"
 

@@ -1,6 +1,5 @@
 #include "display/measuring_cursors.h"
 
-#include "core/measurements.h"
 #include "core/simulation.h"
 #include "line_recorder.h"
 #include "test_support/example_converter.h"
