@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("Inverter " CONVERTER_VERSION);
+    return 0;
+}
