@@ -5,7 +5,7 @@
 #include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
-#include "ui/controls.h"
+#include "ui/window_look.h"
 #include "ui/plot_mapping.h"
 
 #include <QDir>
