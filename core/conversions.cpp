@@ -215,6 +215,39 @@ Text Fixed(const DecimalDigits& form, int decimals, char16_t separator, bool neg
     return out;
 }
 
+// Texts to and from the UTF-8 of files, the command line and the system's messages.
+
+// The code point of the UTF-8 sequence that starts bytes, with its length in bytes; a byte
+// that starts no well-formed sequence reads as U+FFFD on its own.
+std::pair<char32_t, std::size_t> FirstCodePoint(std::string_view bytes) {
+    constexpr std::pair<char32_t, std::size_t> Malformed{0xFFFD, 1};
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    const std::size_t length = lead < 0xC2   ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || length > bytes.size()) {
+        return Malformed;
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[i]);
+        if ((next & 0xC0) != 0x80) {
+            return Malformed;
+        }
+        c = (c << 6) | (next & 0x3F);
+    }
+    constexpr char32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < SmallestOfLength[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+        return Malformed;
+    }
+    return {c, length};
+}
+
 } // namespace
 
 double Val(const Text& text) {
@@ -291,4 +324,49 @@ Color RGB(int red, int green, int blue) {
         return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
     };
     return {component(red), component(green), component(blue)};
+}
+
+Text TextFromUtf8(std::string_view bytes) {
+    Text text;
+    while (!bytes.empty()) {
+        const auto [c, length] = FirstCodePoint(bytes);
+        if (c >= 0x10000) {
+            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            text += static_cast<char16_t>(c);
+        }
+        bytes.remove_prefix(length);
+    }
+    return text;
+}
+
+std::string Utf8(const Text& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        const bool paired = c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() &&
+                            text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+        if (paired) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
 }

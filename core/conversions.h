@@ -47,3 +47,10 @@ Color QBColor(int index);
 
 // Each component is clamped to 0..255.
 Color RGB(int red, int green, int blue);
+
+// UTF-8 bytes (file names, the command line, the system's messages) as a window text; a byte
+// that starts no well-formed sequence reads as U+FFFD.
+Text TextFromUtf8(std::string_view bytes);
+
+// A window text as UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf8(const Text& text);

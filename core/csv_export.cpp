@@ -156,53 +156,6 @@ bool HoldsPeriod(const Module1& m) {
     return m.N >= 1 && reaches(m.iL_t) && reaches(m.iC_t) && reaches(m.Vo_t) && reaches(m.id_t);
 }
 
-// The code point of the UTF-8 sequence that starts bytes, with its length in bytes; a byte
-// that starts no well-formed sequence reads as U+FFFD on its own.
-std::pair<char32_t, std::size_t> FirstCodePoint(std::string_view bytes) {
-    constexpr std::pair<char32_t, std::size_t> Malformed{0xFFFD, 1};
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    const std::size_t length = lead < 0xC2   ? 0
-                               : lead < 0xE0 ? 2
-                               : lead < 0xF0 ? 3
-                               : lead < 0xF5 ? 4
-                                             : 0;
-    if (length == 0 || length > bytes.size()) {
-        return Malformed;
-    }
-    char32_t c = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[i]);
-        if ((next & 0xC0) != 0x80) {
-            return Malformed;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    constexpr char32_t SmallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (c < SmallestOfLength[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-        return Malformed;
-    }
-    return {c, length};
-}
-
-// File names and the system's messages are UTF-8 bytes; the message box shows UTF-16.
-Text TextFromUtf8(std::string_view bytes) {
-    Text text;
-    while (!bytes.empty()) {
-        const auto [c, length] = FirstCodePoint(bytes);
-        if (c >= 0x10000) {
-            text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            text += static_cast<char16_t>(c);
-        }
-        bytes.remove_prefix(length);
-    }
-    return text;
-}
-
 Text Reason(const std::error_code& error) {
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
         return u"permesso negato";

@@ -1,11 +1,11 @@
 #include "core/analysis.h"
+#include "core/conversions.h"
 #include "core/design_calculation.h"
 #include "core/simulation.h"
 #include "core/verification.h"
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"
 #include "test_support/recorders.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

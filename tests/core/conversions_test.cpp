@@ -1,7 +1,6 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "test_support/named_case.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,7 @@ struct ValCase : NamedCase {
 class ValTest : public testing::TestWithParam<ValCase> {};
 
 TEST_P(ValTest, ReadsTheLongestLeadingNumber) {
-    EXPECT_EQ(Val(Utf16(GetParam().text)), GetParam().expected) << GetParam().text;
+    EXPECT_EQ(Val(TextFromUtf8(GetParam().text)), GetParam().expected) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValTest, NumberBeyondTheDoubleRangeIsAnOverflow) {
     for (const char* text : {"1E400", "-1E400", "1E99999999999999999999"}) {
         try {
-            Val(Utf16(text));
+            Val(TextFromUtf8(text));
             ADD_FAILURE() << text << " was read";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.kind(), RuntimeErrorKind::Overflow) << text;
@@ -158,3 +157,22 @@ TEST(FormatTest, NonFiniteValuesAreRuntimeErrors) {
 }
 
 } // namespace
+
+// The command line, file names and system messages cross between UTF-8 and window texts.
+TEST(TextEncodingTest, Utf8RoundTripsAndMalformedInputBecomesReplacementCharacter) {
+    const std::pair<std::string, Text> cases[] = {
+        {"Vi 15 V", u"Vi 15 V"},
+        {"capacità 60 µF", u"capacità 60 µF"},
+        {"€ \xF0\x9D\x84\x9E", u"€ \U0001D11E"},
+        {"\xFF", u"\uFFFD"},                     // no sequence starts with 0xFF
+        {"\xC3", u"\uFFFD"},                     // cut short
+        {"\xE0\x80\x80", u"\uFFFD\uFFFD\uFFFD"}, // overlong
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(TextFromUtf8(bytes), text) << bytes;
+    }
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(TextFromUtf8(Utf8(text)), text) << bytes;
+    }
+    EXPECT_EQ(Utf8(Text(1, u'\xD800')), "\xEF\xBF\xBD"); // an unpaired surrogate
+}

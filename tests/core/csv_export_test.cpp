@@ -1,8 +1,8 @@
+#include "core/conversions.h"
 #include "core/csv_export.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

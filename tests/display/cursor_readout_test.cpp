@@ -1,5 +1,5 @@
+#include "core/conversions.h"
 #include "display/cursor_readout.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

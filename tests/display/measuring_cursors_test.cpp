@@ -1,9 +1,9 @@
 #include "display/measuring_cursors.h"
 
+#include "core/conversions.h"
 #include "core/simulation.h"
 #include "line_recorder.h"
 #include "test_support/example_converter.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

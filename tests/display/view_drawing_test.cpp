@@ -1,10 +1,10 @@
 #include "column_extents.h"
+#include "core/conversions.h"
 #include "display/cursor_readout.h"
 #include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"
 #include "test_support/named_case.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "core/conversions.h"
 #include "display/trace_geometry.h"
 #include "test_support/named_case.h"
-#include "test_support/utf8.h"
 
 #include <gtest/gtest.h>
 

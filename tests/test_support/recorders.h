@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/conversions.h"
 #include "core/handler_support.h"
 #include "core/window_operations.h"
-#include "test_support/utf8.h"
 
 #include <map>
 #include <string>
@@ -42,7 +42,7 @@ public:
     }
     void MsgBox(const Text& text) override { calls.push_back("MsgBox " + Utf8(text)); }
 
-    void type(TextBox box, const std::string& utf8) { texts[box] = Utf16(utf8); }
+    void type(TextBox box, const std::string& utf8) { texts[box] = TextFromUtf8(utf8); }
 
     static std::string Name(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
 };

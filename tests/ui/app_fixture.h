@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/conversions.h"
 #include "core/handler_support.h"
 #include "test_support/recorders.h"
-#include "test_support/utf8.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
 #include "ui/waveform_window.h"
