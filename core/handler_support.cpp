@@ -29,14 +29,20 @@ Text RuntimeErrorMessage(RuntimeErrorKind kind) {
 RuntimeError::RuntimeError(RuntimeErrorKind kind)
     : std::runtime_error("runtime error"), kind_(kind) {}
 
-void RunGuarded(MessageBox& messages, const std::function<void()>& handler) {
+std::optional<RuntimeErrorKind> RunGuarded(MessageBox& messages,
+                                           const std::function<void()>& handler) {
+    std::optional<RuntimeErrorKind> fault;
     try {
         handler();
     } catch (const RuntimeError& error) {
-        messages.MsgBox(RuntimeErrorMessage(error.kind()));
+        fault = error.kind();
     } catch (const std::bad_alloc&) {
-        messages.MsgBox(RuntimeErrorMessage(RuntimeErrorKind::OutOfMemory));
+        fault = RuntimeErrorKind::OutOfMemory;
     }
+    if (fault) {
+        messages.MsgBox(RuntimeErrorMessage(*fault));
+    }
+    return fault;
 }
 
 bool Refuse(Module1& m, MessageBox& messages, const char16_t* message) {

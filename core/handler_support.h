@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 struct Module1;
@@ -38,8 +39,10 @@ private:
 };
 
 // Runs one event handler to its end. A runtime error (or exhausted memory) stops the handler
-// where it stands, is reported in one Italian message, and the application goes on.
-void RunGuarded(MessageBox& messages, const std::function<void()>& handler);
+// where it stands, is reported in one Italian message, and the application goes on; the kind
+// of the fault reported is returned, none when the handler ended by itself.
+std::optional<RuntimeErrorKind> RunGuarded(MessageBox& messages,
+                                           const std::function<void()>& handler);
 
 // Refuses a value the handler cannot use: the message goes into Msg and is shown; the handler
 // then ends, as the returned false tells its caller.

@@ -20,14 +20,14 @@ TEST(HandlerGuardTest, ReportsEachRuntimeErrorInOneItalianMessage) {
         {RuntimeErrorKind::OutOfMemory, "Memoria insufficiente: riduci il numero dei campioni N."}};
     for (const auto& [kind, message] : cases) {
         MessageRecorder messages;
-        RunGuarded(messages, [kind] { throw RuntimeError(kind); });
+        EXPECT_EQ(RunGuarded(messages, [kind] { throw RuntimeError(kind); }), kind);
         EXPECT_EQ(messages.texts, std::vector<std::string>{message});
     }
 }
 
 TEST(HandlerGuardTest, ExhaustedMemoryIsReportedAsSuch) {
     MessageRecorder messages;
-    RunGuarded(messages, [] { throw std::bad_alloc(); });
+    EXPECT_EQ(RunGuarded(messages, [] { throw std::bad_alloc(); }), RuntimeErrorKind::OutOfMemory);
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"Memoria insufficiente: riduci il numero dei campioni N."});
 }
@@ -35,7 +35,7 @@ TEST(HandlerGuardTest, ExhaustedMemoryIsReportedAsSuch) {
 TEST(HandlerGuardTest, CompletedHandlerShowsNothing) {
     MessageRecorder messages;
     bool ran = false;
-    RunGuarded(messages, [&ran] { ran = true; });
+    EXPECT_EQ(RunGuarded(messages, [&ran] { ran = true; }), std::nullopt);
     EXPECT_TRUE(ran);
     EXPECT_TRUE(messages.texts.empty());
 }

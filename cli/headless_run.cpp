@@ -1,0 +1,165 @@
+#include "cli/headless_run.h"
+
+#include "core/design_calculation.h"
+#include "core/verification.h"
+#include "display/plot_geometry.h"
+#include "display/screen_waveform_drawing.h"
+
+#include <array>
+
+namespace {
+
+constexpr char16_t DecimalPoint = u'.';
+
+const char* NameOf(TextBox box) {
+    static constexpr std::array<const char*, 15> names{
+        "Text1", "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7", "Text8",
+        "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text15"};
+    return names[static_cast<std::size_t>(box) - 1];
+}
+
+const char* NameOf(ResultLabel label) {
+    static constexpr std::array<const char*, 5> names{"Label24", "Label25", "Label26", "Label27",
+                                                      "Label32"};
+    return names[static_cast<std::size_t>(label)];
+}
+
+const char* NameOf(SummaryLabel label) {
+    static constexpr std::array<const char*, 5> names{"Label2", "Label5", "Label8", "Label9",
+                                                      "Label16"};
+    return names[static_cast<std::size_t>(label)];
+}
+
+// Every message the run shows, in order.
+class KeptMessages : public MessageBox {
+public:
+    void MsgBox(const Text& text) override { shown.push_back(text); }
+    std::vector<Text> shown;
+};
+
+// The main window's fields and result boxes: the typed texts are read, whatever is written
+// is kept. A field nobody typed into is empty, as in the window.
+class MainWindowInMemory : public Form1Operations {
+public:
+    MainWindowInMemory(const FieldTexts& fields, KeptMessages& messages)
+        : fields_(fields), messages_(messages) {}
+
+    Text text(TextBox box) const override {
+        const auto found = fields_.find(box);
+        return found == fields_.end() ? Text() : found->second;
+    }
+    void setText(TextBox box, const Text& text) override {
+        fields_[box] = text;
+        written_[box] = text;
+    }
+    void setForeColor(TextBox, Color) override {}
+    void setCaption(ResultLabel label, const Text& caption) override { captions_[label] = caption; }
+    void MsgBox(const Text& text) override { messages_.MsgBox(text); }
+
+    std::vector<ControlText> writtenTexts() const {
+        std::vector<ControlText> texts;
+        for (const auto& [label, caption] : captions_) {
+            texts.emplace_back(NameOf(label), caption);
+        }
+        for (const auto& [box, text] : written_) {
+            texts.emplace_back(NameOf(box), text);
+        }
+        return texts;
+    }
+
+private:
+    FieldTexts fields_;
+    FieldTexts written_;
+    std::map<ResultLabel, Text> captions_;
+    KeptMessages& messages_;
+};
+
+// The waveform window's value boxes, and whether the run got as far as opening it.
+class WaveformWindowInMemory : public WaveformWindowOperations {
+public:
+    void obtainForm2() override { opened = true; }
+    void resetPlot() override {}
+    void setCaption(SummaryLabel label, const Text& caption) override { values[label] = caption; }
+    void showCancelled() override { values.clear(); }
+
+    bool opened = false;
+    std::map<SummaryLabel, Text> values;
+};
+
+// A plot box that shows nothing: the screen drawing runs on it as on the window's, with the
+// pixel columns of a plot about as wide as the window's.
+class UnseenPlot : public PlotSurface {
+public:
+    void drawLine(const PlotLine&) override {}
+    void showWindow() override {}
+    PixelColumns columns() const override { return PixelColumns(PlotAxis{600, 1}); }
+};
+
+RunStatus StatusOf(const std::optional<RuntimeErrorKind>& fault, const KeptMessages& messages,
+                   RunEnd refusal) {
+    if (fault) {
+        return {RunEnd::Faulted, messages.shown.back(), fault};
+    }
+    if (!messages.shown.empty()) {
+        return {refusal, messages.shown.back(), std::nullopt};
+    }
+    return {};
+}
+
+} // namespace
+
+const std::vector<FieldOption>& DesignOptions() {
+    static const std::vector<FieldOption> options{
+        {"vi", TextBox::Text1, "tensione di ingresso Vi, V"},
+        {"vo", TextBox::Text2, "valore assoluto della tensione di uscita Vo, V"},
+        {"f-khz", TextBox::Text3, "frequenza di commutazione f, kHz"},
+        {"ripple-il-pct", TextBox::Text4, "ondulazione della corrente nell'induttore, %"},
+        {"ripple-vo-mv", TextBox::Text5, "ondulazione della tensione di uscita, mV"},
+        {"io", TextBox::Text6, "corrente di uscita Io, A"},
+    };
+    return options;
+}
+
+const std::vector<FieldOption>& VerificationOptions() {
+    static const std::vector<FieldOption> options{
+        {"vi", TextBox::Text7, "tensione di ingresso Vi, V"},
+        {"d-pct", TextBox::Text8, "Duty Cycle, %"},
+        {"f-khz", TextBox::Text12, "frequenza di commutazione f, kHz"},
+        {"l-uh", TextBox::Text9, "induttanza L, \u00b5H"},
+        {"c-uf", TextBox::Text10, "capacit\u00e0 C, \u00b5F"},
+        {"rl", TextBox::Text11, "resistenza di carico RL, \u03a9"},
+        {"n", TextBox::Text13, "numero dei campioni per periodo N", "1000"},
+        {"np", TextBox::Text14, "numero dei periodi visualizzati NP", "10"},
+        {"ni", TextBox::Text15, "numero delle iterazioni (periodi simulati) NI", "5000"},
+    };
+    return options;
+}
+
+DesignRun RunDesign(const FieldTexts& fields) {
+    DesignRun run;
+    KeptMessages messages;
+    MainWindowInMemory form1(fields, messages);
+    const auto fault = RunGuarded(messages, [&] { CalculateDesign(run.m, form1, DecimalPoint); });
+    run.status = StatusOf(fault, messages, RunEnd::Refused);
+    run.texts = form1.writtenTexts();
+    return run;
+}
+
+VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
+    VerificationRun run;
+    KeptMessages messages;
+    MainWindowInMemory form1(fields, messages);
+    WaveformWindowInMemory form2;
+    UnseenPlot plot;
+    ScreenWaveformDrawing drawing(plot);
+    const auto fault = RunGuarded(messages, [&] {
+        RunVerification(run.m, {form1, form2, drawing, DecimalPoint, nullptr});
+    });
+    // Past the field checks the run opens the waveform window: a refusal after that can only
+    // be the conduction check's.
+    run.status = StatusOf(fault, messages, form2.opened ? RunEnd::NotConducting : RunEnd::Refused);
+    for (const auto& [label, caption] : form2.values) {
+        run.values.emplace_back(NameOf(label), caption);
+    }
+    return run;
+}

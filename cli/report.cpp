@@ -1,0 +1,162 @@
+#include "cli/report.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+Report TextsOf(const std::vector<ControlText>& texts) {
+    Report object = Report::object();
+    for (const auto& [name, text] : texts) {
+        object[name] = Utf8(text);
+    }
+    return object;
+}
+
+Report VerificationBody(const VerificationRun& run) {
+    const Module1& m = run.m;
+    return {{"DeltaiLSim", m.DeltaiLSim}, {"DeltaVoSim", m.DeltaVoSim},
+            {"IDPSim", m.IDPSim},         {"IdmSim", m.IdmSim},
+            {"IimSim", m.IimSim},         {"texts", TextsOf(run.values)}};
+}
+
+Report StressesOf(const PartStresses& s) {
+    return {{"switch",
+             {{"peak_A", s.switchPeak},
+              {"mean_A", s.switchMean},
+              {"rms_A", s.switchRms},
+              {"voltage_V", s.voltageStress}}},
+            {"diode",
+             {{"peak_A", s.diodePeak},
+              {"mean_A", s.diodeMean},
+              {"rms_A", s.diodeRms},
+              {"voltage_V", s.voltageStress}}},
+            {"inductor",
+             {{"peak_A", s.inductorPeak}, {"mean_A", s.inductorMean}, {"rms_A", s.inductorRms}}},
+            {"capacitor", {{"peak_A", s.capacitorPeak}, {"rms_A", s.capacitorRms}}}};
+}
+
+Report PeriodOf(const PeriodValues& v) {
+    return {{"iLMin_A", v.iLMin},         {"iLMax_A", v.iLMax},   {"DeltaiL_A", v.DeltaiL},
+            {"DeltaVo_V", v.DeltaVo},     {"VoMean_V", v.meanVo}, {"IDm_A", v.meanDiodeCurrent},
+            {"Iim_A", v.meanInputCurrent}};
+}
+
+Report DeviationsOf(const QuantityDeviations& d) {
+    return {{"iLMin_A", d.iLMin},         {"iLMax_A", d.iLMax},   {"DeltaiL_A", d.DeltaiL},
+            {"DeltaVo_V", d.DeltaVo},     {"VoMean_V", d.meanVo}, {"IDm_A", d.meanDiodeCurrent},
+            {"Iim_A", d.meanInputCurrent}};
+}
+
+void FlattenInto(const Report& value, const std::string& name,
+                 std::vector<std::pair<std::string, Report>>& leaves) {
+    if (!value.is_object()) {
+        leaves.emplace_back(name, value);
+        return;
+    }
+    for (const auto& [key, inner] : value.items()) {
+        FlattenInto(inner, name.empty() ? key : name + "." + key, leaves);
+    }
+}
+
+std::string Quoted(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+Report DesignReport(const DesignRun& run) {
+    const Module1& m = run.m;
+    return {{"design",
+             {{"D", m.D},
+              {"L", m.L},
+              {"C", m.C},
+              {"IDP", m.IDP},
+              {"IDm", m.IDm},
+              {"Iim", m.Iim},
+              {"RL", m.RL},
+              {"texts", TextsOf(run.texts)}}}};
+}
+
+Report VerificationReport(const VerificationRun& run) {
+    return {{"verify", VerificationBody(run)}};
+}
+
+Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysis) {
+    const bool simulated = run.status.end == RunEnd::Done;
+    const ConductionBoundary& boundary = analysis.boundary;
+    Report body;
+    body["simulation"] = simulated ? VerificationBody(run) : Report();
+    body["status"] = simulated ? std::string("ok") : Utf8(run.status.message);
+    body["stress"] = simulated ? StressesOf(analysis.simulatedStresses) : Report();
+    body["exact_at_ni"] = PeriodOf(analysis.exactAtNI.values);
+    body["exact_steady"] = PeriodOf(analysis.exactSteady.values);
+    body["accuracy_pct"] = simulated ? DeviationsOf(analysis.accuracy) : Report();
+    body["ccm"] = {{"Lcrit_H", boundary.criticalL},
+                   {"mode", analysis.discontinuous ? "DCM" : "CCM"}};
+    body["rhp_zero_Hz"] = boundary.rhpZeroHz ? Report(*boundary.rhpZeroHz) : Report();
+    return body;
+}
+
+Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analysis) {
+    return {{"analyze", AnalysisBody(run, analysis)}};
+}
+
+ConverterAnalysis AnalyseRun(const VerificationRun& run) {
+    if (run.status.end == RunEnd::Done) {
+        return AnalyseLastRun(run.m, u'.');
+    }
+    return AnalyseCircuit(CircuitOf(run.m), run.m.NI, u'.');
+}
+
+std::vector<std::pair<std::string, Report>> Flatten(const Report& report) {
+    std::vector<std::pair<std::string, Report>> leaves;
+    FlattenInto(report, "", leaves);
+    return leaves;
+}
+
+std::string ShortestText(double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return {text, written.ptr};
+}
+
+std::string CsvCell(const Report& value) {
+    if (value.is_number_float()) {
+        const double number = value.get<double>();
+        return std::isfinite(number) ? ShortestText(number) : std::string();
+    }
+    if (value.is_string()) {
+        return Quoted(value.get<std::string>());
+    }
+    if (value.is_null()) {
+        return {};
+    }
+    return value.dump();
+}
+
+void WriteJson(std::ostream& out, const Report& report) {
+    out << report.dump(2) << '\n';
+}
+
+void WriteCsv(std::ostream& out, const Report& report) {
+    const auto leaves = Flatten(report);
+    for (std::size_t i = 0; i < leaves.size(); ++i) {
+        out << (i == 0 ? "" : ",") << Quoted(leaves[i].first);
+    }
+    out << '\n';
+    for (std::size_t i = 0; i < leaves.size(); ++i) {
+        out << (i == 0 ? "" : ",") << CsvCell(leaves[i].second);
+    }
+    out << '\n';
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cli/headless_run.h"
+#include "core/analysis.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// What the command line prints of a run: one JSON object whose keys keep the order written
+// here, or the same values flattened into CSV columns named with dots
+// ("exact_steady.iLMax_A"). Every number reads back to the same double.
+
+using Report = nlohmann::ordered_json;
+
+// {"design": {D, L (uH), C (uF), IDP, IDm, Iim (A), RL (ohm), texts}}.
+Report DesignReport(const DesignRun& run);
+
+// {"verify": {DeltaiLSim (A), DeltaVoSim (mV), IDPSim, IdmSim, IimSim (A), texts}}.
+Report VerificationReport(const VerificationRun& run);
+
+// The analysis of a run that was simulated (Done) or that the conduction check refused
+// (NotConducting, with "simulation": null and the refusal as its status); SI units.
+Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysis);
+
+// {"analyze": AnalysisBody}.
+Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analysis);
+
+// The analysis of the run: of its samples when Done, of its circuit alone when the conduction
+// check refused it. A runtime error of the analysis itself is thrown as such.
+ConverterAnalysis AnalyseRun(const VerificationRun& run);
+
+// The leaves of a report in order, each named by the keys on its way joined with dots; an
+// object that is null is one leaf.
+std::vector<std::pair<std::string, Report>> Flatten(const Report& report);
+
+// A CSV cell: numbers in their shortest text that reads back, strings quoted when they hold a
+// comma, a quote or a line break, null empty.
+std::string CsvCell(const Report& value);
+
+// Writes the report as JSON (two-space indent) or as a CSV header line and one row.
+void WriteJson(std::ostream& out, const Report& report);
+void WriteCsv(std::ostream& out, const Report& report);
+
+// The shortest text that reads back to the same double, with a decimal point.
+std::string ShortestText(double value);

@@ -1,0 +1,194 @@
+#include "cli/sweep.h"
+
+#include "cli/report.h"
+
+#include <atomic>
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const char* FaultName(RuntimeErrorKind kind) {
+    switch (kind) {
+    case RuntimeErrorKind::DivisionByZero:
+        return "DivisionByZero";
+    case RuntimeErrorKind::Overflow:
+        return "Overflow";
+    case RuntimeErrorKind::InvalidOperation:
+        return "InvalidOperation";
+    case RuntimeErrorKind::IndexOutOfRange:
+        return "IndexOutOfRange";
+    case RuntimeErrorKind::OutOfMemory:
+        return "OutOfMemory";
+    }
+    return "RuntimeError";
+}
+
+std::string StatusText(const RunStatus& status) {
+    switch (status.end) {
+    case RunEnd::Done:
+        return "ok";
+    case RunEnd::Refused:
+    case RunEnd::NotConducting:
+        return "refused: " + Utf8(status.message);
+    case RunEnd::Faulted:
+        return std::string("fault: ") + FaultName(*status.fault);
+    }
+    return {};
+}
+
+// The point's analysis, or none when the run or its analysis did not end ok (status says why).
+std::optional<Report> AnalysePoint(VerificationRun& run) {
+    if (run.status.end != RunEnd::Done) {
+        return std::nullopt;
+    }
+    try {
+        return AnalysisBody(run, AnalyseRun(run));
+    } catch (const RuntimeError& error) {
+        run.status = {RunEnd::Faulted, {}, error.kind()};
+        return std::nullopt;
+    }
+}
+
+struct PointResult {
+    std::string status;
+    std::optional<Report> analysis;
+};
+
+PointResult RunPoint(const SweepPlan& plan, FieldTexts fields, double value) {
+    fields[plan.swept->box] = TextFromUtf8(ShortestText(value));
+    VerificationRun run = RunVerificationHeadless(fields);
+    std::optional<Report> analysis = AnalysePoint(run);
+    return {StatusText(run.status), std::move(analysis)};
+}
+
+// The analysis columns, from a run that ended ok: the same for every point.
+std::vector<std::string> AnalysisColumns() {
+    VerificationRun run;
+    run.values = {{"Label2", {}}, {"Label5", {}}, {"Label8", {}}, {"Label9", {}}, {"Label16", {}}};
+    ConverterAnalysis analysis;
+    analysis.boundary.rhpZeroHz = 0;
+    std::vector<std::string> columns;
+    for (const auto& [name, value] : Flatten(AnalysisBody(run, analysis))) {
+        if (name != "status") {
+            columns.push_back(name);
+        }
+    }
+    return columns;
+}
+
+class SweepWriter {
+public:
+    SweepWriter(const SweepPlan& plan, SweepFormat format, std::ostream& out)
+        : plan_(plan), format_(format), out_(out), columns_(AnalysisColumns()) {}
+
+    void begin() {
+        if (format_ == SweepFormat::Json) {
+            out_ << "[";
+            return;
+        }
+        out_ << "index," << plan_.swept->name << ",status";
+        for (const std::string& column : columns_) {
+            out_ << ',' << column;
+        }
+        out_ << '\n';
+    }
+
+    void point(std::int64_t index, double value, const PointResult& result) {
+        if (format_ == SweepFormat::Json) {
+            Report row{{"index", index}, {plan_.swept->name, value}, {"status", result.status}};
+            row["analysis"] = result.analysis ? *result.analysis : Report();
+            out_ << (first_ ? "\n" : ",\n") << row.dump();
+            first_ = false;
+            return;
+        }
+        out_ << index << ',' << ShortestText(value) << ',' << CsvCell(result.status);
+        const auto leaves = result.analysis ? Flatten(*result.analysis)
+                                            : std::vector<std::pair<std::string, Report>>();
+        std::size_t leaf = 0;
+        for (const std::string& column : columns_) {
+            out_ << ',';
+            while (leaf < leaves.size() && leaves[leaf].first != column) {
+                ++leaf;
+            }
+            if (leaf < leaves.size()) {
+                out_ << CsvCell(leaves[leaf].second);
+            }
+        }
+        out_ << '\n';
+    }
+
+    void end() {
+        if (format_ == SweepFormat::Json) {
+            out_ << "\n]\n";
+        }
+    }
+
+private:
+    const SweepPlan& plan_;
+    SweepFormat format_;
+    std::ostream& out_;
+    std::vector<std::string> columns_;
+    bool first_ = true;
+};
+
+// The indices of this shard's points.
+std::vector<std::int64_t> ShardIndices(const SweepPlan& plan) {
+    std::vector<std::int64_t> indices;
+    for (std::int64_t index = plan.shard; index <= plan.steps; index += plan.shards) {
+        indices.push_back(index);
+    }
+    return indices;
+}
+
+// Points are computed a block at a time, each thread taking the next point of the block, and
+// written in order once the block is complete: memory stays bounded however long the sweep.
+constexpr std::size_t PointsPerThreadInBlock = 64;
+
+} // namespace
+
+double SweepValue(const SweepPlan& plan, std::int64_t index) {
+    if (index == 0) {
+        return plan.from;
+    }
+    if (index == plan.steps) {
+        return plan.to;
+    }
+    const double t = static_cast<double>(index) / static_cast<double>(plan.steps);
+    if (plan.logarithmic) {
+        return plan.from * std::pow(plan.to / plan.from, t);
+    }
+    return std::lerp(plan.from, plan.to, t);
+}
+
+void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat format,
+              std::ostream& out) {
+    SweepWriter writer(plan, format, out);
+    writer.begin();
+    const std::vector<std::int64_t> indices = ShardIndices(plan);
+    const std::size_t jobs = static_cast<std::size_t>(std::max(plan.jobs, 1));
+    const std::size_t block = jobs * PointsPerThreadInBlock;
+    std::vector<PointResult> results(std::min(block, indices.size()));
+    for (std::size_t first = 0; first < indices.size(); first += block) {
+        const std::size_t count = std::min(block, indices.size() - first);
+        std::atomic<std::size_t> next{0};
+        const auto work = [&] {
+            for (std::size_t i = next++; i < count; i = next++) {
+                results[i] = RunPoint(plan, fields, SweepValue(plan, indices[first + i]));
+            }
+        };
+        std::vector<std::jthread> threads;
+        for (std::size_t t = 1; t < std::min(jobs, count); ++t) {
+            threads.emplace_back(work);
+        }
+        work();
+        threads.clear(); // joins
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::int64_t index = indices[first + i];
+            writer.point(index, SweepValue(plan, index), results[i]);
+        }
+    }
+    writer.end();
+}
