@@ -1,0 +1,120 @@
+#include "app_fixture.h"
+#include "cli/headless_run.h"
+
+#include <QLabel>
+#include <cstring>
+
+// The command line runs the same handlers as the windows on fields held in memory: for the same
+// texts, every shared variable, sample and text it keeps must be the windows' own, to the bit.
+
+namespace {
+
+class CommandLineAgreementTest : public testing::Test {
+protected:
+    MessageRecorder messages;
+    FileChooserStub files;
+    Module1 variables;
+    ConverterApp app{variables, messages, files, u'.'};
+
+    QLineEdit& field(TextBox box) {
+        const QString name = QStringLiteral("Text%1").arg(static_cast<int>(box));
+        return *app.form1().findChild<QLineEdit*>(name);
+    }
+    QString shown(QWidget& window, const std::string& name) {
+        const auto* control = window.findChild<QWidget*>(QString::fromStdString(name));
+        return control ? control->property("text").toString() : QStringLiteral("(missing)");
+    }
+    FieldTexts fieldTexts(const std::vector<FieldOption>& options) {
+        FieldTexts texts;
+        for (const FieldOption& option : options) {
+            texts[option.box] = field(option.box).text().toStdU16String();
+        }
+        return texts;
+    }
+    void click(const char* name) { app.form1().findChild<QPushButton*>(name)->click(); }
+};
+
+// Equal as stored: a NaN or the sign of a zero counts.
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+using Member = std::pair<const char*, double Module1::*>;
+
+// What the design leaves in the shared variables.
+const Member designed[] = {{"Vi", &Module1::Vi},  {"Vo", &Module1::Vo},   {"f", &Module1::f},
+                           {"D", &Module1::D},    {"L", &Module1::L},     {"C", &Module1::C},
+                           {"RL", &Module1::RL},  {"IDP", &Module1::IDP}, {"IDm", &Module1::IDm},
+                           {"Iim", &Module1::Iim}};
+
+// What the verification reads, measures and simulates.
+const Member verified[] = {{"Vi", &Module1::Vi},
+                           {"f", &Module1::f},
+                           {"D", &Module1::D},
+                           {"L", &Module1::L},
+                           {"C", &Module1::C},
+                           {"RL", &Module1::RL},
+                           {"DeltaiLSim", &Module1::DeltaiLSim},
+                           {"DeltaVoSim", &Module1::DeltaVoSim},
+                           {"IDPSim", &Module1::IDPSim},
+                           {"IdmSim", &Module1::IdmSim},
+                           {"IimSim", &Module1::IimSim},
+                           {"iLMax", &Module1::iLMax},
+                           {"VoMin", &Module1::VoMin},
+                           {"dt", &Module1::dt}};
+
+template <std::size_t Count>
+void ExpectSame(const Module1& window, const Module1& line, const Member (&members)[Count]) {
+    for (const auto& [name, member] : members) {
+        EXPECT_TRUE(SameBits(window.*member, line.*member))
+            << name << ": " << window.*member << " against " << line.*member;
+    }
+}
+
+void ExpectSameRun(const Module1& window, const Module1& line) {
+    ExpectSame(window, line, verified);
+    EXPECT_EQ(window.iL_t, line.iL_t);
+    EXPECT_EQ(window.Vo_t, line.Vo_t);
+    EXPECT_EQ(window.iC_t, line.iC_t);
+    EXPECT_EQ(window.id_t, line.id_t);
+}
+
+TEST_F(CommandLineAgreementTest, DesignedSampleConverterGivesTheWindowsNumbersAndTexts) {
+    click("Command3");
+    const DesignRun design = RunDesign(fieldTexts(DesignOptions()));
+    click("Command1");
+    ASSERT_EQ(design.status.end, RunEnd::Done);
+    ExpectSame(variables, design.m, designed);
+    ASSERT_EQ(design.texts.size(), 11u); // five results, six verification fields
+    for (const auto& [name, text] : design.texts) {
+        EXPECT_EQ(shown(app.form1(), name), QString::fromStdU16String(text)) << name;
+    }
+
+    const VerificationRun run = RunVerificationHeadless(fieldTexts(VerificationOptions()));
+    click("Command2");
+    ASSERT_EQ(run.status.end, RunEnd::Done);
+    ExpectSameRun(variables, run.m);
+    ASSERT_EQ(run.values.size(), 5u);
+    for (const auto& [name, text] : run.values) {
+        EXPECT_EQ(shown(*app.form2().window(), name), QString::fromStdU16String(text)) << name;
+    }
+}
+
+TEST_F(CommandLineAgreementTest, WorkedExampleGivesTheWindowsNumbersAndTexts) {
+    const std::pair<TextBox, const char*> typed[] = {
+        {TextBox::Text7, "15"},    {TextBox::Text8, "62.5"}, {TextBox::Text12, "11"},
+        {TextBox::Text9, "400"},   {TextBox::Text10, "60"},  {TextBox::Text11, "25"},
+        {TextBox::Text13, "1000"}, {TextBox::Text14, "10"},  {TextBox::Text15, "5000"}};
+    for (const auto& [box, text] : typed) {
+        field(box).setText(QString::fromUtf8(text));
+    }
+    const VerificationRun run = RunVerificationHeadless(fieldTexts(VerificationOptions()));
+    click("Command2");
+    ASSERT_EQ(run.status.end, RunEnd::Done);
+    ExpectSameRun(variables, run.m);
+    for (const auto& [name, text] : run.values) {
+        EXPECT_EQ(shown(*app.form2().window(), name), QString::fromStdU16String(text)) << name;
+    }
+}
+
+} // namespace
