@@ -59,7 +59,8 @@ void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
         }
         CLI::Option* added =
             command.add_option(std::string("--") + option.name, values.fields[option.name], help);
-        added->type_name("TESTO");
+        // A later repetition wins, so that a script can override a shared set of options.
+        added->type_name("TESTO")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         if (option.defaultText) {
             values.fields[option.name] = option.defaultText;
         } else if (required) {
@@ -132,9 +133,18 @@ int Design(const CommandOptions& options) {
     return ExitDone;
 }
 
+// Qt's own notes about the machine (no runtime folder, no session) are not the user's
+// concern: whether the figure was written is told by its result.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << '\n';
+    }
+}
+
 // The figure is drawn by Qt's Gui module on its offscreen platform, with the windows' fonts.
 std::optional<std::string> SaveFigure(const std::string& path, Module1& m) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepQtQuiet);
     int argc = 1;
     char name[] = "inverter-cli";
     char* argv[] = {name, nullptr};

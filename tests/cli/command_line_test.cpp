@@ -1,0 +1,224 @@
+#include "cli/headless_run.h"
+#include "cli/report.h"
+#include "cli/sweep.h"
+#include "test_support/named_case.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The worked example, short enough for a table of runs: 100 samples, 200 periods.
+FieldTexts Example(std::initializer_list<std::pair<TextBox, Text>> changes = {}) {
+    FieldTexts fields{
+        {TextBox::Text7, u"15"},   {TextBox::Text8, u"62.5"}, {TextBox::Text12, u"11"},
+        {TextBox::Text9, u"400"},  {TextBox::Text10, u"60"},  {TextBox::Text11, u"25"},
+        {TextBox::Text13, u"100"}, {TextBox::Text14, u"10"},  {TextBox::Text15, u"200"}};
+    for (const auto& [box, text] : changes) {
+        fields[box] = text;
+    }
+    return fields;
+}
+
+struct EndCase : NamedCase {
+    FieldTexts fields;
+    RunEnd end;
+    std::string message;
+    std::optional<RuntimeErrorKind> fault = std::nullopt;
+};
+
+TEST(HeadlessRunTest, EndsAsTheWindowsEndWithTheirMessages) {
+    const EndCase cases[] = {
+        {{"done"}, Example(), RunEnd::Done, ""},
+        {{"empty field"},
+         Example({{TextBox::Text9, u""}}),
+         RunEnd::Refused,
+         "Hai dimenticato di scrivere il valore dell'induttanza in uH"},
+        {{"value check"},
+         Example({{TextBox::Text7, u"0"}}),
+         RunEnd::Refused,
+         "La tensione in ingresso non può essere zero o negativa!"},
+        {{"conduction check"},
+         Example({{TextBox::Text9, u"2"}}),
+         RunEnd::NotConducting,
+         "Il Duty Cycle non può essere così basso, la corrente nell'induttore non può "
+         "annullarsi, prova ad aumentare L ( anche di molto )!"},
+        {{"runtime error"},
+         Example({{TextBox::Text7, u"1E308"}}),
+         RunEnd::Faulted,
+         "Errore di calcolo: un valore supera l'intervallo dei numeri rappresentabili "
+         "(overflow).",
+         RuntimeErrorKind::Overflow},
+    };
+    for (const EndCase& row : cases) {
+        const VerificationRun run = RunVerificationHeadless(row.fields);
+        EXPECT_EQ(run.status.end, row.end) << row.name;
+        EXPECT_EQ(Utf8(run.status.message), row.message) << row.name;
+        EXPECT_EQ(run.status.fault, row.fault) << row.name;
+    }
+    const DesignRun comma = RunDesign({{TextBox::Text1, u"15"},
+                                       {TextBox::Text2, u"25"},
+                                       {TextBox::Text3, u"11"},
+                                       {TextBox::Text4, u"40"},
+                                       {TextBox::Text5, u"60"},
+                                       {TextBox::Text6, u"0,1"}});
+    EXPECT_EQ(comma.status.end, RunEnd::Refused);
+    EXPECT_TRUE(comma.texts.empty());
+}
+
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(ReportTest, KeysKeepTheirOrderAndEveryNumberReadsBackToTheSameDouble) {
+    const VerificationRun run = RunVerificationHeadless(Example());
+    const Report report = AnalysisReport(run, AnalyseRun(run));
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : report.at("analyze").items()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"simulation", "status", "stress", "exact_at_ni",
+                                        "exact_steady", "accuracy_pct", "ccm", "rhp_zero_Hz"}));
+
+    std::stringstream json;
+    WriteJson(json, report);
+    const Report read = Report::parse(json.str()).at("analyze").at("simulation");
+    EXPECT_TRUE(SameBits(read.at("DeltaiLSim").get<double>(), run.m.DeltaiLSim));
+    EXPECT_TRUE(SameBits(read.at("DeltaVoSim").get<double>(), run.m.DeltaVoSim));
+    EXPECT_TRUE(SameBits(read.at("IimSim").get<double>(), run.m.IimSim));
+
+    std::stringstream csv;
+    WriteCsv(csv, report);
+    std::string header;
+    std::string row;
+    std::getline(csv, header);
+    std::getline(csv, row);
+    EXPECT_EQ(header.rfind("analyze.simulation.DeltaiLSim,analyze.simulation.DeltaVoSim,", 0), 0u);
+    EXPECT_TRUE(SameBits(std::stod(row.substr(0, row.find(','))), run.m.DeltaiLSim));
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','),
+              std::count(row.begin(), row.end(), ','));
+}
+
+TEST(ReportTest, ARefusedSimulationIsAnalysedFromItsCircuitAlone) {
+    const VerificationRun run = RunVerificationHeadless(Example({{TextBox::Text9, u"2"}}));
+    const Report body = AnalysisBody(run, AnalyseRun(run));
+    EXPECT_TRUE(body.at("simulation").is_null());
+    EXPECT_EQ(body.at("status"), Utf8(run.status.message));
+    EXPECT_EQ(body.at("ccm").at("mode"), "DCM");
+    EXPECT_TRUE(body.at("rhp_zero_Hz").is_null());
+    EXPECT_GT(body.at("exact_steady").at("iLMax_A").get<double>(), 0);
+}
+
+TEST(ReportTest, CsvCellsQuoteTextsThatHoldSeparators) {
+    const std::pair<Report, std::string> cases[] = {
+        {Report(0.1), "0.1"},
+        {Report(-24.933918469247182), "-24.933918469247182"},
+        {Report(), ""},
+        {Report("CCM"), "CCM"},
+        {Report("refused: a, b"), "\"refused: a, b\""},
+        {Report("say \"x\""), "\"say \"\"x\"\"\""},
+    };
+    for (const auto& [value, cell] : cases) {
+        EXPECT_EQ(CsvCell(value), cell) << value.dump();
+    }
+}
+
+struct SweepValueCase : NamedCase {
+    bool logarithmic;
+    std::int64_t index;
+    double value;
+};
+
+TEST(SweepTest, PointsRunFromFromToToLinearlyOrInEqualRatios) {
+    const SweepValueCase cases[] = {
+        {{"linear start"}, false, 0, 0.1},  {{"linear end"}, false, 3, 0.7},
+        {{"linear inside"}, false, 1, 0.3}, {{"log start"}, true, 0, 0.1},
+        {{"log end"}, true, 3, 0.7},        {{"log inside"}, true, 1, 0.1 * std::cbrt(7.0)},
+    };
+    for (const SweepValueCase& row : cases) {
+        SweepPlan plan;
+        plan.from = 0.1;
+        plan.to = 0.7;
+        plan.steps = 3;
+        plan.logarithmic = row.logarithmic;
+        EXPECT_DOUBLE_EQ(SweepValue(plan, row.index), row.value) << row.name;
+    }
+}
+
+std::string Sweep(std::int64_t shard, std::int64_t shards, int jobs) {
+    const SweepPlan plan{&VerificationOptions()[3], 2, 400, 6, true, shard, shards, jobs};
+    std::stringstream out;
+    RunSweep(plan, Example(), SweepFormat::Csv, out);
+    return out.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(SweepTest, RowsDoNotDependOnThreadsAndShardsMergeIntoTheWholeSweep) {
+    const std::string whole = Sweep(0, 1, 1);
+    EXPECT_EQ(Sweep(0, 1, 2), whole);
+    EXPECT_EQ(Sweep(0, 1, 7), whole);
+
+    std::vector<std::string> merged;
+    std::string header;
+    for (std::int64_t shard = 0; shard < 3; ++shard) {
+        std::vector<std::string> lines = Lines(Sweep(shard, 3, 2));
+        header = lines.front();
+        merged.insert(merged.end(), lines.begin() + 1, lines.end());
+    }
+    std::sort(merged.begin(), merged.end(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a) < std::stoi(b);
+    });
+    merged.insert(merged.begin(), header);
+    EXPECT_EQ(merged, Lines(whole));
+}
+
+// The cells of a CSV line; a quoted cell may hold commas and doubled quotes.
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+TEST(SweepTest, ARefusedPointIsARowWithItsStatusAndEmptyValues) {
+    const std::vector<std::string> lines = Lines(Sweep(0, 1, 2));
+    ASSERT_EQ(lines.size(), 8u); // header and seven points
+    const std::vector<std::string> header = Cells(lines[0]);
+    EXPECT_EQ(std::vector<std::string>(header.begin(), header.begin() + 4),
+              (std::vector<std::string>{"index", "l-uh", "status", "simulation.DeltaiLSim"}));
+    EXPECT_NE(std::find(header.begin(), header.end(), "exact_steady.iLMax_A"), header.end());
+    for (const std::string& line : lines) {
+        EXPECT_EQ(Cells(line).size(), header.size()) << line;
+    }
+    const std::vector<std::string> refused = Cells(lines[1]);
+    EXPECT_EQ(refused[1], "2");
+    EXPECT_EQ(refused[2].rfind("refused: Il Duty Cycle non può", 0), 0u);
+    EXPECT_TRUE(std::all_of(refused.begin() + 3, refused.end(),
+                            [](const std::string& cell) { return cell.empty(); }));
+    const std::vector<std::string> last = Cells(lines[7]);
+    EXPECT_EQ(last[0] + " " + last[1] + " " + last[2], "6 400 ok");
+}
+
+} // namespace
