@@ -242,25 +242,26 @@ const FieldOption& SweptOption(const std::string& name) {
                      name);
 }
 
-// Every field but the swept one needs a text, as in verify.
-void RequireFixedFields(const CommandOptions& options, const FieldOption& swept) {
+// Every field but the swept one needs its option, as in verify.
+void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
     for (const FieldOption& option : VerificationOptions()) {
-        if (&option != &swept && options.fields.at(option.name).empty() && !option.defaultText) {
+        const std::string name = std::string("--") + option.name;
+        if (&option != &swept && !option.defaultText && command.count(name) == 0) {
             throw UsageError(std::string("manca l'opzione --") + option.name);
         }
     }
 }
 
-int Sweep(const CommandOptions& options, const SweepOptions& sweep, bool formatGiven) {
+int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep) {
     const FieldOption& swept = SweptOption(sweep.param);
-    RequireFixedFields(options, swept);
+    RequireFixedFields(command, swept);
     if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
         throw UsageError("con --log FROM e TO devono essere maggiori di zero");
     }
     const auto [shard, shards] = ParseShard(sweep.shard);
     const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
                          shard,  shards,     sweep.jobs};
-    const bool json = formatGiven && options.format == "json";
+    const bool json = command.count("--format") > 0 && options.format == "json";
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
              json ? SweepFormat::Json : SweepFormat::Csv, std::cout);
     return ExitDone;
@@ -336,7 +337,7 @@ int main(int argc, char** argv) {
         if (analyzeCommand->parsed()) {
             return Analyze(analyze);
         }
-        return Sweep(sweepFields, sweep, sweepCommand->count("--format") > 0);
+        return Sweep(*sweepCommand, sweepFields, sweep);
     } catch (const CLI::CallForHelp& help) {
         return app.exit(help);
     } catch (const CLI::CallForVersion& version) {
