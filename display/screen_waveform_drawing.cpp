@@ -122,15 +122,16 @@ public:
     // the number, so a binary search finds it.
     template <typename Beyond>
     std::int64_t first(std::int64_t from, std::int64_t end, Beyond beyond) const {
+        // The same probes as a textbook search, but each step selects the next range instead of
+        // branching to it: which half holds the answer is a coin toss that the processor would
+        // mispredict half the time, at a thousand searches per drawing.
         std::int64_t low = from;
-        std::int64_t high = end;
-        while (low < high) {
-            const std::int64_t middle = low + (high - low) / 2;
-            if (beyond(x(middle))) {
-                high = middle;
-            } else {
-                low = middle + 1;
-            }
+        std::int64_t length = end - from;
+        while (length > 0) {
+            const std::int64_t half = length / 2;
+            const bool right = !beyond(x(low + half));
+            low = right ? low + half + 1 : low;
+            length = right ? length - half - 1 : half;
         }
         return low;
     }
