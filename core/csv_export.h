@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/conversions.h"
+#include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/window_operations.h"
 
 #include <filesystem>
 #include <string>

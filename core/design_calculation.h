@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/window_operations.h"
 
 // Designs the converter from the six design fields of the main window: duty cycle, L, C, IDP,
 // IDm, Iim and RL. Shows five results and writes the verification fields in light blue.

@@ -2,7 +2,6 @@
 
 #include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/window_operations.h"
 
 #include <cstdint>
 

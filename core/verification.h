@@ -3,7 +3,6 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/window_operations.h"
 
 // The windows and settings one verification run works with.
 struct VerificationContext {

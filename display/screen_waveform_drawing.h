@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/handler_support.h"
 #include "core/module1.h"
-#include "core/window_operations.h"
 #include "display/plot_geometry.h"
 #include "display/range_extremes.h"
 #include "display/trace_geometry.h"

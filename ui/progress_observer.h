@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/window_operations.h"
+#include "core/handler_support.h"
 
 #include <QElapsedTimer>
 #include <QString>

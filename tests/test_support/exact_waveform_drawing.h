@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/window_operations.h"
+#include "core/handler_support.h"
 #include "display/plot_geometry.h"
 
 // The drawing half of a verification as the full segment stream: the frame, then every trace

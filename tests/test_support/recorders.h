@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "core/window_operations.h"
 
 #include <map>
 #include <string>
