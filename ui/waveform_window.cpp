@@ -3,9 +3,9 @@
 #include "core/handler_support.h"
 #include "display/cursor_readout.h"
 #include "ui/controls.h"
+#include "ui/converter_app.h"
 #include "ui/pictures.h"
 #include "ui/plot_box.h"
-#include "ui/waveform_tools.h"
 
 #include <QAction>
 #include <QCloseEvent>
