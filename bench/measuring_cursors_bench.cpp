@@ -1,6 +1,6 @@
-#include "core/simulation.h"
 #include "core/module1.h"
-#include "display/measuring_cursors.h"
+#include "core/simulation.h"
+#include "display/plot_readout.h"
 #include "test_support/example_converter.h"
 
 #include <benchmark/benchmark.h>

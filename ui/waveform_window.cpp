@@ -1,7 +1,7 @@
 #include "ui/waveform_window.h"
 
 #include "core/handler_support.h"
-#include "display/cursor_readout.h"
+#include "display/plot_readout.h"
 #include "ui/controls.h"
 #include "ui/converter_app.h"
 #include "ui/pictures.h"

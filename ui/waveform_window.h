@@ -2,9 +2,8 @@
 
 #include "core/handler_support.h"
 #include "core/module1.h"
-#include "display/cursor_readout.h"
-#include "display/measuring_cursors.h"
 #include "display/plot_geometry.h"
+#include "display/plot_readout.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "ui/waveform_figure.h"

@@ -1,5 +1,5 @@
 #include "core/conversions.h"
-#include "display/cursor_readout.h"
+#include "display/plot_readout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/measuring_cursors.h"
+#include "display/plot_readout.h"
 
 #include "core/conversions.h"
 #include "core/simulation.h"

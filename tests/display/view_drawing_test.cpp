@@ -1,6 +1,6 @@
 #include "column_extents.h"
 #include "core/conversions.h"
-#include "display/cursor_readout.h"
+#include "display/plot_readout.h"
 #include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"
