@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/plot_mapping.h"
+#include "ui/waveform_figure.h"
 
 #include <QFrame>
 #include <QPixmap>

@@ -6,11 +6,12 @@
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "ui/window_look.h"
-#include "ui/plot_mapping.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPen>
 #include <QPolygonF>
 #include <QSaveFile>
 #include <QStringList>
@@ -21,6 +22,17 @@
 #include <vector>
 
 namespace {
+
+constexpr double fullScale = 100.0;
+
+PlotAxis HorizontalAxis(QSizeF area, qreal ratio) {
+    return {area.width(), ratio};
+}
+
+// Laid from the top down: plot y runs upwards.
+PlotAxis VerticalAxis(QSizeF area, qreal ratio) {
+    return {area.height(), ratio};
+}
 
 // The layout in logical pixels: the plot at the size of the waveform window's plot at 96 dpi,
 // the trace names beside it at the heights of their zero lines, the measured values to their
@@ -279,6 +291,28 @@ std::optional<QString> Refusal(const QString& path, const QString& reason) {
 }
 
 } // namespace
+
+QPointF PlotToPixel(float x, float y, QSizeF area) {
+    return {HorizontalAxis(area, 1).logicalAt(x), VerticalAxis(area, 1).logicalAt(fullScale - y)};
+}
+
+PlotPoint PixelToPlot(QPointF position, QSizeF area, qreal ratio) {
+    return {static_cast<float>(HorizontalAxis(area, ratio).valueAtPointer(position.x())),
+            static_cast<float>(fullScale - VerticalAxis(area, ratio).valueAtPointer(position.y()))};
+}
+
+PixelColumns PlotColumns(QSizeF area, qreal ratio) {
+    return PixelColumns(HorizontalAxis(area, ratio));
+}
+
+QPen PlotPen(const std::optional<Color>& colour) {
+    return {colour ? QColor(colour->red, colour->green, colour->blue) : Qt::black, 1};
+}
+
+void PaintPlotLine(QPainter& painter, const PlotLine& line, QSizeF area) {
+    painter.setPen(PlotPen(line.colour));
+    painter.drawLine(PlotToPixel(line.x1, line.y1, area), PlotToPixel(line.x2, line.y2, area));
+}
 
 QString WriteFailureReason(const QString& path, const QFileDevice& file) {
     const QFileInfo folder(QFileInfo(path).absolutePath());

@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 #include "display/trace_geometry.h"
-#include "ui/plot_mapping.h"
+#include "ui/waveform_figure.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/progress_observer.h"
+#include "ui/converter_app.h"
 
 #include <QTimer>
 
