@@ -30,7 +30,7 @@ struct CursorLayer {
     QStringList readings;
 };
 
-// The waveform plot: a light-yellow drawing surface in plot coordinates (see plot_mapping.h)
+// The waveform plot: a light-yellow drawing surface in plot coordinates (see waveform_figure.h)
 // inside a sunken border. Lines go into a persistent image at device resolution, so the
 // drawing survives covering and minimising and repainting only copies it. Pointer moves are
 // reported in plot coordinates; they never redraw anything. The wheel, a drag with the middle
