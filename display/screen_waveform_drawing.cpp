@@ -65,11 +65,19 @@ void ReducingSink::start(Trace& trace, int column, float x, float y) {
     const Point point{x, y};
     trace.collecting = true;
     trace.column = column;
-    trace.columnEnd = columns_.endOf(column);
+    trace.columnEnd = endOf(column);
     trace.first = point;
     trace.lowest = point;
     trace.highest = point;
     trace.last = point;
+}
+
+float ReducingSink::endOf(int column) {
+    if (column != endColumn_) {
+        endColumn_ = column;
+        columnEnd_ = columns_.endOf(column);
+    }
+    return columnEnd_;
 }
 
 void ReducingSink::close(Trace& trace) {

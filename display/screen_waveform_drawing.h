@@ -99,9 +99,14 @@ private:
     }
     void close(Trace& trace);
     void drawStep(const Trace& trace, const Point& from, const Point& to);
+    float endOf(int column);
 
     LineSink& out_;
     PixelColumns columns_;
+    // The end of the column the traces last entered: they take turns in each column, so its
+    // search is made once rather than once per trace.
+    int endColumn_ = -1;
+    float columnEnd_ = 0;
     std::vector<Trace> traces_;
     std::size_t latest_ = 0; // the trace of the latest segment
     std::size_t traceCount_ = 0;
