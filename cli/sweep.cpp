@@ -134,13 +134,9 @@ private:
     bool first_ = true;
 };
 
-// The indices of this shard's points.
-std::vector<std::int64_t> ShardIndices(const SweepPlan& plan) {
-    std::vector<std::int64_t> indices;
-    for (std::int64_t index = plan.shard; index <= plan.steps; index += plan.shards) {
-        indices.push_back(index);
-    }
-    return indices;
+// How many points this shard computes: indices shard, shard + shards, ... up to steps.
+std::int64_t ShardPointCount(const SweepPlan& plan) {
+    return plan.shard > plan.steps ? 0 : (plan.steps - plan.shard) / plan.shards + 1;
 }
 
 // Points are computed a block at a time, each thread taking the next point of the block, and
@@ -167,16 +163,18 @@ void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat forma
               std::ostream& out) {
     SweepWriter writer(plan, format, out);
     writer.begin();
-    const std::vector<std::int64_t> indices = ShardIndices(plan);
+    const std::int64_t points = ShardPointCount(plan);
+    const auto indexOf = [&](std::int64_t point) { return plan.shard + point * plan.shards; };
     const std::size_t jobs = static_cast<std::size_t>(std::max(plan.jobs, 1));
-    const std::size_t block = jobs * PointsPerThreadInBlock;
-    std::vector<PointResult> results(std::min(block, indices.size()));
-    for (std::size_t first = 0; first < indices.size(); first += block) {
-        const std::size_t count = std::min(block, indices.size() - first);
+    const auto block = static_cast<std::int64_t>(jobs * PointsPerThreadInBlock);
+    std::vector<PointResult> results(static_cast<std::size_t>(std::min(block, points)));
+    for (std::int64_t first = 0; first < points; first += block) {
+        const auto count = static_cast<std::size_t>(std::min(block, points - first));
         std::atomic<std::size_t> next{0};
         const auto work = [&] {
             for (std::size_t i = next++; i < count; i = next++) {
-                results[i] = RunPoint(plan, fields, SweepValue(plan, indices[first + i]));
+                const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
+                results[i] = RunPoint(plan, fields, SweepValue(plan, index));
             }
         };
         std::vector<std::jthread> threads;
@@ -186,7 +184,7 @@ void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat forma
         work();
         threads.clear(); // joins
         for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t index = indices[first + i];
+            const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
             writer.point(index, SweepValue(plan, index), results[i]);
         }
     }
