@@ -2,6 +2,7 @@
 // several are wrong, the range of N, and how a decimal comma in a design field is taken.
 #include "core/design_calculation.h"
 #include "core/verification.h"
+#include "test_support/example_converter.h"
 #include "test_support/recorders.h"
 
 #include <gtest/gtest.h>
@@ -14,23 +15,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 using Typed = std::vector<std::pair<TextBox, std::string>>;
-
-// A verification field in checking order, with the words its messages use for it.
-struct VerificationSubject {
-    TextBox box;
-    std::string subject;
-};
-
-const VerificationSubject VerificationOrder[] = {
-    {TextBox::Text7, "la tensione di ingresso Vi"},
-    {TextBox::Text8, "il valore del Duty Cycle in %"},
-    {TextBox::Text12, "il valore della frequenza di commutazione f in kHz"},
-    {TextBox::Text9, "il valore dell'induttanza in uH"},
-    {TextBox::Text10, "il valore della capacità in uF"},
-    {TextBox::Text11, "il valore della resistenza di carico RL in ohm"},
-    {TextBox::Text13, "il numero dei campioni N"},
-    {TextBox::Text14, "il numero dei periodi visualizzati NP"},
-    {TextBox::Text15, "il numero delle iterazioni NI"}};
 
 const std::string HowToWriteANumber =
     ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "

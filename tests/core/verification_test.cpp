@@ -1,4 +1,5 @@
 #include "core/verification.h"
+#include "test_support/example_converter.h"
 #include "test_support/named_case.h"
 #include "test_support/recorders.h"
 #include "test_support/thrown_kind.h"
@@ -246,17 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, VerificationFaultTest,
 
 // Each field alone empty, then malformed: its own message, in its words.
 TEST(VerificationTest, EachFieldShowsItsOwnMessages) {
-    const std::pair<TextBox, std::string> subjects[] = {
-        {TextBox::Text7, "la tensione di ingresso Vi"},
-        {TextBox::Text8, "il valore del Duty Cycle in %"},
-        {TextBox::Text12, "il valore della frequenza di commutazione f in kHz"},
-        {TextBox::Text9, "il valore dell'induttanza in uH"},
-        {TextBox::Text10, "il valore della capacità in uF"},
-        {TextBox::Text11, "il valore della resistenza di carico RL in ohm"},
-        {TextBox::Text13, "il numero dei campioni N"},
-        {TextBox::Text14, "il numero dei periodi visualizzati NP"},
-        {TextBox::Text15, "il numero delle iterazioni NI"}};
-    for (const auto& [box, subject] : subjects) {
+    for (const auto& [box, subject] : VerificationOrder) {
         VerificationRun empty(ExampleFields({{box, ""}}));
         empty.press();
         EXPECT_EQ(empty.form1.calls, Calls{"MsgBox Hai dimenticato di scrivere " + subject});

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/handler_support.h"
 #include "core/module1.h"
+
+#include <string>
 
 // The reference converter of the simulation: 15 V, 62.5 %, 11 kHz, 400 uH, 60 uF, 25 ohm,
 // 1000 samples per period, 5000 periods.
@@ -17,3 +20,21 @@ inline Module1 ExampleConverter() {
     m.NI = 5000;
     return m;
 }
+
+// The nine verification fields in the order they are checked, with the words their messages
+// use for each.
+struct VerificationSubject {
+    TextBox box;
+    std::string subject;
+};
+
+inline const VerificationSubject VerificationOrder[] = {
+    {TextBox::Text7, "la tensione di ingresso Vi"},
+    {TextBox::Text8, "il valore del Duty Cycle in %"},
+    {TextBox::Text12, "il valore della frequenza di commutazione f in kHz"},
+    {TextBox::Text9, "il valore dell'induttanza in uH"},
+    {TextBox::Text10, "il valore della capacità in uF"},
+    {TextBox::Text11, "il valore della resistenza di carico RL in ohm"},
+    {TextBox::Text13, "il numero dei campioni N"},
+    {TextBox::Text14, "il numero dei periodi visualizzati NP"},
+    {TextBox::Text15, "il numero delle iterazioni NI"}};
