@@ -261,9 +261,8 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
     const auto [shard, shards] = ParseShard(sweep.shard);
     const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
                          shard,  shards,     sweep.jobs};
-    const bool json = command.count("--format") > 0 && options.format == "json";
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
-             json ? SweepFormat::Json : SweepFormat::Csv, std::cout);
+             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, std::cout);
     return ExitDone;
 }
 
@@ -319,6 +318,7 @@ int main(int argc, char** argv) {
     AddFormatOption(*analyzeCommand, analyze.format);
 
     CommandOptions sweepFields;
+    sweepFields.format = "csv"; // a table of points
     SweepOptions sweep;
     CLI::App* sweepCommand = app.add_subcommand(
         "sweep", "verifica e analisi per ogni punto di una scansione di un parametro (CSV)");

@@ -105,16 +105,14 @@ public:
             return;
         }
         out_ << index << ',' << ShortestText(value) << ',' << CsvCell(result.status);
-        const auto leaves = result.analysis ? Flatten(*result.analysis)
-                                            : std::vector<std::pair<std::string, Report>>();
-        std::size_t leaf = 0;
-        for (const std::string& column : columns_) {
-            out_ << ',';
-            while (leaf < leaves.size() && leaves[leaf].first != column) {
-                ++leaf;
-            }
-            if (leaf < leaves.size()) {
-                out_ << CsvCell(leaves[leaf].second);
+        if (!result.analysis) {
+            out_ << std::string(columns_.size(), ',') << '\n';
+            return;
+        }
+        // A point that ended ok has every analysis value, in the columns' order.
+        for (const auto& [name, leaf] : Flatten(*result.analysis)) {
+            if (name != "status") {
+                out_ << ',' << CsvCell(leaf);
             }
         }
         out_ << '\n';
