@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -80,9 +81,11 @@ void AddFormatOption(CLI::App& command, std::string& format) {
 CLI::Validator Suffix(const std::string& suffix) {
     return CLI::Validator(
         [suffix](std::string& path) {
-            const bool ends = path.size() > suffix.size() &&
-                              std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(),
-                                         [](char a, char b) { return a == std::tolower(b); });
+            const bool ends =
+                path.size() > suffix.size() &&
+                std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
+                    return a == std::tolower(static_cast<unsigned char>(b));
+                });
             return ends ? std::string() : "il nome del file deve finire con " + suffix;
         },
         "");
