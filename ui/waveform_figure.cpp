@@ -113,16 +113,21 @@ public:
     PixelColumns columns() const override { return columns_; }
 
     // Draws the frame and the traces as the screen does, in the view it shows.
+    // The run's index, when the window has one, spares building it again for every picture.
     void draw(Module1& m, const ShownPlot& shown) {
         if (shown.extremes && (!shown.view.whole() || shown.fit)) {
             DrawPlotView(m, *shown.extremes, shown.view, shown.fit, *this);
             return;
         }
-        const LoopCountersKept counters(m);
-        ScreenWaveformDrawing drawing(*this);
-        drawing.showAndDrawFrame(m);
         try {
-            drawing.drawTraces(m);
+            if (shown.extremes) {
+                DrawPlotView(m, *shown.extremes, shown.view, std::nullopt, *this);
+            } else {
+                const LoopCountersKept counters(m);
+                ScreenWaveformDrawing drawing(*this);
+                drawing.showAndDrawFrame(m);
+                drawing.drawTraces(m);
+            }
         } catch (const RuntimeError&) {
             // A mapping that faults ends the traces where it ended them on the screen; the
             // segments before it are drawn.
