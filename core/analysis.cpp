@@ -189,10 +189,6 @@ const ComparedQuantity& LargestDeviation(const QuantityDeviations& deviations) {
     return *largest;
 }
 
-Text Ascii(const std::string& text) {
-    return Text(text.begin(), text.end());
-}
-
 Text NotSettledWarning(const QuantityDeviations& distance, std::int32_t periods,
                        char16_t decimalSeparator) {
     const ComparedQuantity& largest = LargestDeviation(distance);
@@ -200,7 +196,7 @@ Text NotSettledWarning(const QuantityDeviations& distance, std::int32_t periods,
     if (!(percent > SettledPercent)) {
         return {};
     }
-    return u"Non ancora a regime: dopo " + Ascii(std::to_string(periods)) +
+    return u"Non ancora a regime: dopo " + TextFromUtf8(std::to_string(periods)) +
            u" periodi lo scarto di " + largest.name + u" dal valore di regime \u00e8 " +
            Format(percent, "0.00", decimalSeparator) + u" %";
 }
