@@ -45,12 +45,6 @@ const ReadoutRow& RowOf(TraceOption option) {
                          [&](const ReadoutRow& row) { return row.option == option; });
 }
 
-// The plot spans NP switching periods of 1 / f seconds: the time in microseconds from its left
-// edge. A zero f gives no finite time, which Format refuses as a runtime error.
-double Microseconds(double plotX, const Module1& m) {
-    return plotX / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
-}
-
 // The band's mapping y = (sample × factor) / scale + zero line, inverted, with the extreme the
 // row's finder has just stored; or the fitted band's mapping, inverted.
 double TraceValue(float y, const ReadoutRow& row, const Module1& m,
@@ -64,7 +58,7 @@ double TraceValue(float y, const ReadoutRow& row, const Module1& m,
 
 Text ToolTip(double plotX, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator,
              const std::optional<FittedBands>& fittedBands) {
-    const double t = Microseconds(plotX, m);
+    const double t = PlotMicroseconds(plotX, m); // Format refuses a time that is not finite
     row.finder(m);
     const double v = TraceValue(y, row, m, fittedBands);
     return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec ; " +
@@ -99,10 +93,7 @@ std::pair<double, double> BlockSums(const double* x, std::int32_t count) {
 
 // The plot x of a sample number, as the drawing computes it before rounding to single.
 double PlotXOf(std::int64_t number, const CursorSums& run) {
-    const double periodWidth = 100 / static_cast<double>(run.periods());
-    const std::int32_t n = run.samplesPerPeriod();
-    return PeriodStartX(periodWidth, static_cast<double>(number / n + 1)) +
-           SampleOffsetX(periodWidth, static_cast<double>(number % n + 1), n);
+    return SamplePlotX(100 / static_cast<double>(run.periods()), run.samplesPerPeriod(), number);
 }
 
 // The sample number whose plot x lies nearest to plotX (the left one of two as near), the

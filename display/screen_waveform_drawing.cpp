@@ -120,9 +120,7 @@ public:
 
     // The x at which the drawing places this sample; in the whole view its plot x.
     float x(std::int64_t number) const {
-        const auto p = static_cast<double>(number / n_ + 1);
-        return static_cast<float>(view_.screenX(PeriodStartX(periodWidth_, p) +
-                                                SampleOffsetX(periodWidth_, sample(number), n_)));
+        return static_cast<float>(view_.screenX(SamplePlotX(periodWidth_, n_, number)));
     }
 
     // The first number in from .. end - 1 for which `beyond` holds (end when there is none),

@@ -159,6 +159,5 @@ double SmallestViewSpan(std::int32_t np, std::int32_t n) {
 
 // As the pointer readout gives the time at a plot x.
 Text ViewSpanText(const WaveformView& view, const Module1& m, char16_t decimalSeparator) {
-    const double microseconds = view.span() / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
-    return Format(microseconds, "0.00", decimalSeparator) + u" µs";
+    return Format(PlotMicroseconds(view.span(), m), "0.00", decimalSeparator) + u" µs";
 }

@@ -30,6 +30,19 @@ inline double SampleOffsetX(double periodWidth, double k, double n) {
     return (periodWidth * k) / n;
 }
 
+// The plot x of the sample numbered from the plot's left edge, 0 to NP × N - 1: sample
+// number % N + 1 of displayed period number / N + 1.
+inline double SamplePlotX(double periodWidth, std::int32_t n, std::int64_t number) {
+    return PeriodStartX(periodWidth, static_cast<double>(number / n + 1)) +
+           SampleOffsetX(periodWidth, static_cast<double>(number % n + 1), n);
+}
+
+// The plot spans NP switching periods of 1 / f seconds: the time in microseconds of a plot x
+// from its left edge. A zero f gives no finite time.
+inline double PlotMicroseconds(double plotX, const Module1& m) {
+    return plotX / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
+}
+
 // One trace's horizontal band of the plot: a sample is drawn at
 // y = (sample × factor) / scale + zeroLine, so the trace reaches `factor` above (or below)
 // its zero line at the largest magnitude `scale`. In a normal run the trace then stays
