@@ -234,6 +234,20 @@ PartStresses DesignStresses(const ConverterCircuit& c) {
     return stresses;
 }
 
+PeriodValues DesignPeriod(const ConverterCircuit& c, const PartStresses& design) {
+    const double ripple = c.Vi * c.D / (c.f * c.L);
+    const double output = c.Vi * c.D / (1 - c.D);
+    PeriodValues values;
+    values.iLMax = design.inductorPeak;
+    values.iLMin = design.inductorPeak - ripple;
+    values.DeltaiL = ripple;
+    values.DeltaVoMilli = output * c.D / (c.f * c.RL * c.C) * 1000;
+    values.meanVo = -output;
+    values.meanDiodeCurrent = design.diodeMean;
+    values.meanInputCurrent = design.switchMean;
+    return values;
+}
+
 ConductionBoundary ConductionBoundaryOf(const ConverterCircuit& c) {
     const double offShare = 1 - c.D;
     ConductionBoundary boundary;

@@ -84,6 +84,11 @@ struct PeriodValues {
     double meanInputCurrent = 0; // A
 };
 
+// The period quantities from the design formulas of continuous conduction with a linear
+// inductor ripple, given the circuit's design stresses: |Vo| = Vi D / (1 - D), ripple
+// Vi D / (f L), ripple of Vo |Vo| D / (f RL C).
+PeriodValues DesignPeriod(const ConverterCircuit& circuit, const PartStresses& design);
+
 // One exact switching period from a given start.
 struct ExactPeriod {
     CircuitState start;

@@ -36,22 +36,6 @@ struct Row {
     std::optional<double> deviation;
 };
 
-// The period quantities from the design formulas of continuous conduction with a linear
-// inductor ripple: |Vo| = Vi D / (1 - D), ripple Vi D / (f L), ripple of Vo |Vo| D / (f RL C).
-PeriodValues DesignPeriod(const ConverterCircuit& c, const PartStresses& design) {
-    const double ripple = c.Vi * c.D / (c.f * c.L);
-    const double output = c.Vi * c.D / (1 - c.D);
-    PeriodValues values;
-    values.iLMax = design.inductorPeak;
-    values.iLMin = design.inductorPeak - ripple;
-    values.DeltaiL = ripple;
-    values.DeltaVoMilli = output * c.D / (c.f * c.RL * c.C) * 1000;
-    values.meanVo = -output;
-    values.meanDiodeCurrent = design.diodeMean;
-    values.meanInputCurrent = design.switchMean;
-    return values;
-}
-
 std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
     const ConverterAnalysis& a = run.analysis;
     const PeriodValues design = DesignPeriod(run.circuit, a.designStresses);
