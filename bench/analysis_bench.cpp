@@ -21,7 +21,7 @@ void BM_AnalyseTenMillionSamples(benchmark::State& state) {
     SimulatePeriods(m, nullptr, CycleShortcut::On);
     m.NI = 5000;
     for (auto _ : state) {
-        const ConverterAnalysis analysis = AnalyseLastRun(m, u',');
+        const ConverterAnalysis analysis = AnalyseLastRun(m);
         benchmark::DoNotOptimize(analysis.accuracy.DeltaiL);
     }
 }

@@ -74,15 +74,14 @@ private:
     KeptMessages& messages_;
 };
 
-// The waveform window's value boxes, and whether the run got as far as opening it.
+// The waveform window's value boxes.
 class WaveformWindowInMemory : public WaveformWindowOperations {
 public:
-    void obtainForm2() override { opened = true; }
+    void obtainForm2() override {}
     void resetPlot() override {}
     void setCaption(SummaryLabel label, const Text& caption) override { values[label] = caption; }
     void showCancelled() override { values.clear(); }
 
-    bool opened = false;
     std::map<SummaryLabel, Text> values;
 };
 
@@ -95,15 +94,30 @@ public:
     PixelColumns columns() const override { return PixelColumns(PlotAxis{600, 1}); }
 };
 
-RunStatus StatusOf(const std::optional<RuntimeErrorKind>& fault, const KeptMessages& messages,
-                   RunEnd refusal) {
+RunStatus StatusOf(const std::optional<RuntimeErrorKind>& fault, const KeptMessages& messages) {
     if (fault) {
         return {RunEnd::Faulted, messages.shown.back(), fault};
     }
     if (!messages.shown.empty()) {
-        return {refusal, messages.shown.back(), std::nullopt};
+        return {RunEnd::Refused, messages.shown.back(), std::nullopt};
     }
     return {};
+}
+
+// A run without an observer is never cancelled.
+RunEnd EndOf(VerificationEnd end) {
+    switch (end) {
+    case VerificationEnd::Refused:
+        return RunEnd::Refused;
+    case VerificationEnd::NotConducting:
+        return RunEnd::NotConducting;
+    case VerificationEnd::Cancelled:
+    case VerificationEnd::Faulted:
+        return RunEnd::Faulted;
+    case VerificationEnd::Drawn:
+        return RunEnd::Done;
+    }
+    return RunEnd::Faulted;
 }
 
 } // namespace
@@ -140,7 +154,7 @@ DesignRun RunDesign(const FieldTexts& fields) {
     KeptMessages messages;
     MainWindowInMemory form1(fields, messages);
     const auto fault = RunGuarded(messages, [&] { CalculateDesign(run.m, form1, DecimalPoint); });
-    run.status = StatusOf(fault, messages, RunEnd::Refused);
+    run.status = StatusOf(fault, messages);
     run.texts = form1.writtenTexts();
     return run;
 }
@@ -152,12 +166,13 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     WaveformWindowInMemory form2;
     UnseenPlot plot;
     ScreenWaveformDrawing drawing(plot);
-    const auto fault = RunGuarded(messages, [&] {
+    const VerificationOutcome outcome =
         RunVerification(run.m, {form1, form2, drawing, DecimalPoint, nullptr});
-    });
-    // Past the field checks the run opens the waveform window: a refusal after that can only
-    // be the conduction check's.
-    run.status = StatusOf(fault, messages, form2.opened ? RunEnd::NotConducting : RunEnd::Refused);
+    run.status.end = EndOf(outcome.end);
+    run.status.fault = outcome.fault;
+    if (!messages.shown.empty()) {
+        run.status.message = messages.shown.back();
+    }
     for (const auto& [label, caption] : form2.values) {
         run.values.emplace_back(NameOf(label), caption);
     }

@@ -1,5 +1,7 @@
 #include "cli/report.h"
 
+#include "display/analysis_wording.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -100,15 +102,18 @@ Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysi
     body["status"] = simulated ? std::string("ok") : Utf8(run.status.message);
     body["stress"] = simulated ? StressesOf(analysis.simulatedStresses) : Report();
     body["exact_at_ni"] = PeriodOf(analysis.exactAtNI.values);
+    body["exact_unblocked_at_ni"] = PeriodOf(analysis.exactUnblockedAtNI.values);
     body["exact_steady"] = PeriodOf(analysis.exactSteady.values);
     body["accuracy_pct"] = simulated ? DeviationsOf(analysis.accuracy) : Report();
+    body["step_error_pct"] = simulated ? DeviationsOf(analysis.stepError) : Report();
+    body["model_difference_pct"] = DeviationsOf(analysis.modelDifference);
     body["ccm"] = {{"Lcrit_H", boundary.criticalL},
                    {"mode", analysis.discontinuous ? "DCM" : "CCM"}};
-    // The zero belongs to the small-signal model of continuous conduction: none in the
-    // discontinuous mode, also near the boundary where the closed-form critical L and the exact
-    // steady state disagree.
-    const bool zero = !analysis.discontinuous && boundary.rhpZeroHz;
-    body["rhp_zero_Hz"] = zero ? Report(*boundary.rhpZeroHz) : Report();
+    body["rhp_zero_Hz"] = analysis.rhpZeroHz ? Report(*analysis.rhpZeroHz) : Report();
+    body["warnings"] = Report::array();
+    for (const Text& warning : AnalysisWarnings(analysis, simulated, u'.')) {
+        body["warnings"].push_back(Utf8(warning));
+    }
     return body;
 }
 
@@ -118,9 +123,9 @@ Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analy
 
 ConverterAnalysis AnalyseRun(const VerificationRun& run) {
     if (run.status.end == RunEnd::Done) {
-        return AnalyseLastRun(run.m, u'.');
+        return AnalyseLastRun(run.m);
     }
-    return AnalyseCircuit(CircuitOf(run.m), run.m.NI, u'.');
+    return AnalyseCircuit(CircuitOf(run.m), run.m.NI);
 }
 
 std::vector<std::pair<std::string, Report>> Flatten(const Report& report) {
@@ -145,6 +150,13 @@ std::string CsvCell(const Report& value) {
     }
     if (value.is_null()) {
         return {};
+    }
+    if (value.is_array()) {
+        std::string joined;
+        for (const Report& item : value) {
+            joined += (joined.empty() ? "" : " | ") + item.get<std::string>();
+        }
+        return Quoted(joined);
     }
     return value.dump();
 }

@@ -69,7 +69,7 @@ std::vector<std::string> AnalysisColumns() {
     VerificationRun run;
     run.values = {{"Label2", {}}, {"Label5", {}}, {"Label8", {}}, {"Label9", {}}, {"Label16", {}}};
     ConverterAnalysis analysis;
-    analysis.boundary.rhpZeroHz = 0;
+    analysis.rhpZeroHz = 0;
     std::vector<std::string> columns;
     for (const auto& [name, value] : Flatten(AnalysisBody(run, analysis))) {
         if (name != "status") {

@@ -1,6 +1,6 @@
 #include "core/conversions.h"
 
-#include "core/handler_support.h"
+#include "core/runtime_error.h"
 
 #include <algorithm>
 #include <array>

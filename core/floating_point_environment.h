@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/handler_support.h"
+#include "core/runtime_error.h"
 
 #include <optional>
 

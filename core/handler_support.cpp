@@ -26,9 +26,6 @@ Text RuntimeErrorMessage(RuntimeErrorKind kind) {
 
 } // namespace
 
-RuntimeError::RuntimeError(RuntimeErrorKind kind)
-    : std::runtime_error("runtime error"), kind_(kind) {}
-
 std::optional<RuntimeErrorKind> RunGuarded(MessageBox& messages,
                                            const std::function<void()>& handler) {
     std::optional<RuntimeErrorKind> fault;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/conversions.h"
+#include "core/runtime_error.h"
 
 #include <functional>
 #include <optional>
-#include <stdexcept>
 
 struct Module1;
 
@@ -18,25 +18,6 @@ class MessageBox {
 public:
     virtual ~MessageBox() = default;
     virtual void MsgBox(const Text& text) = 0;
-};
-
-enum class RuntimeErrorKind {
-    DivisionByZero,
-    Overflow,
-    InvalidOperation,
-    IndexOutOfRange,
-    OutOfMemory
-};
-
-// A fault that ends the running handler: whatever it already wrote stays written, and the
-// application reports the fault in one message and carries on.
-class RuntimeError : public std::runtime_error {
-public:
-    explicit RuntimeError(RuntimeErrorKind kind);
-    RuntimeErrorKind kind() const { return kind_; }
-
-private:
-    RuntimeErrorKind kind_;
 };
 
 // Runs one event handler to its end. A runtime error (or exhausted memory) stops the handler

@@ -177,19 +177,37 @@ void CheckNumberField(Module1& m, const Text& fieldText, MessageBox& messages) {
     m.ErrFlag = 1;
 }
 
-bool RunVerification(Module1& m, const VerificationContext& context) {
-    Form1Operations& form1 = context.form1;
-    if (!CheckFields(m, form1) || !ReadSupplyAndSwitching(m, form1) || !ReadComponents(m, form1) ||
-        !ReadCounts(m, form1)) {
-        return false;
-    }
+namespace {
+
+VerificationEnd SimulateCheckedRun(Module1& m, const VerificationContext& context) {
     context.form2.obtainForm2();
     context.form2.resetPlot();
-    const PlotOutcome outcome = SimulateAndPlot(m, context.drawing, form1, context.observer);
+    const PlotOutcome outcome =
+        SimulateAndPlot(m, context.drawing, context.form1, context.observer);
     if (outcome == PlotOutcome::Cancelled) {
         context.form2.showCancelled();
-        return false;
+        return VerificationEnd::Cancelled;
     }
     WriteSummaryCaptions(m, context);
-    return outcome == PlotOutcome::Drawn;
+    return outcome == PlotOutcome::Drawn ? VerificationEnd::Drawn : VerificationEnd::NotConducting;
+}
+
+} // namespace
+
+VerificationOutcome RunVerification(Module1& m, const VerificationContext& context) {
+    VerificationOutcome outcome;
+    outcome.fault = RunGuarded(context.form1, [&] {
+        Form1Operations& form1 = context.form1;
+        if (!CheckFields(m, form1) || !ReadSupplyAndSwitching(m, form1) ||
+            !ReadComponents(m, form1) || !ReadCounts(m, form1)) {
+            return;
+        }
+        outcome.circuit = CircuitOf(m);
+        outcome.NI = m.NI;
+        outcome.end = SimulateCheckedRun(m, context);
+    });
+    if (outcome.fault) {
+        outcome.end = VerificationEnd::Faulted;
+    }
+    return outcome;
 }

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "display/analysis_wording.h"
 #include "ui/controls.h"
 
 #include <QAction>
@@ -23,14 +24,16 @@ namespace {
 
 const QKeySequence CopyKeys(Qt::CTRL | Qt::Key_C);
 
-const std::array columnTitles{"Grandezza",           "Simulata", "Esatta a NI", "Esatta a regime",
-                              "Formula di progetto", "Scarto %"};
+const std::array columnTitles{
+    "Grandezza",           "Simulata", "Esatta a NI", "Esatta senza blocco", "Esatta a regime",
+    "Formula di progetto", "Scarto %"};
 
 // One line of the table; a value that does not exist leaves its cell empty.
 struct Row {
     const char* quantity;
     std::optional<double> simulated;
     std::optional<double> exactAtNI;
+    std::optional<double> exactUnblockedAtNI;
     std::optional<double> exactSteady;
     std::optional<double> design;
     std::optional<double> deviation;
@@ -44,6 +47,7 @@ std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
         return Row{quantity,
                    simulated ? std::optional(a.simulated.*value) : std::nullopt,
                    a.exactAtNI.values.*value,
+                   a.exactUnblockedAtNI.values.*value,
                    a.exactSteady.values.*value,
                    design.*value,
                    simulated ? std::optional(a.accuracy.*deviation) : std::nullopt};
@@ -73,6 +77,7 @@ std::vector<Row> StressRows(const RunAnalysis& run, bool simulated) {
         return Row{quantity,
                    simulated ? std::optional(a.simulatedStresses.*stress) : std::nullopt,
                    exactOf(a.exactAtNI),
+                   exactOf(a.exactUnblockedAtNI),
                    exactOf(a.exactSteady),
                    a.designStresses.*stress,
                    std::nullopt};
@@ -113,33 +118,21 @@ QString ModeLine(const ConverterAnalysis& a, char16_t decimalSeparator) {
                                    : QStringLiteral("Conduzione continua (CCM)");
     line += QStringLiteral("; induttanza critica ") +
             Cell(a.boundary.criticalL * 1e6, decimalSeparator) + QStringLiteral(" \u00b5H");
-    if (a.boundary.rhpZeroHz) {
+    if (a.rhpZeroHz) {
         line += QStringLiteral("; zero nel semipiano destro ") +
-                Cell(*a.boundary.rhpZeroHz, decimalSeparator) + QStringLiteral(" Hz");
+                Cell(*a.rhpZeroHz, decimalSeparator) + QStringLiteral(" Hz");
     }
     return line;
 }
 
-QStringList Warnings(const RunAnalysis& run) {
-    const ConverterAnalysis& a = run.analysis;
+QStringList Warnings(const RunAnalysis& run, char16_t decimalSeparator) {
     QStringList warnings;
     if (!run.missingSimulation.isEmpty()) {
         warnings << run.missingSimulation;
     }
-    if (!a.notSettledWarning.empty()) {
-        warnings << QString::fromStdU16String(a.notSettledWarning);
-    }
-    if (!a.steadyStateFound) {
-        warnings << QStringLiteral("Regime periodico non raggiunto: la colonna a regime \u00e8 "
-                                   "l'ultimo periodo calcolato.");
-    }
-    if (a.discontinuous) {
-        warnings << QStringLiteral("Conduzione discontinua: le formule di progetto valgono "
-                                   "solo in conduzione continua.");
-    }
-    if (run.missingSimulation.isEmpty() && a.coarseStep) {
-        warnings << QStringLiteral("Passo di simulazione grossolano: uno scarto supera l'1 %; "
-                                   "aumentare N.");
+    for (const Text& warning :
+         AnalysisWarnings(run.analysis, run.missingSimulation.isEmpty(), decimalSeparator)) {
+        warnings << QString::fromStdU16String(warning);
     }
     return warnings;
 }
@@ -160,13 +153,16 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
     for (const Row& stress : StressRows(run, simulated)) {
         rows.push_back(stress);
     }
-    AnalysisTable table{
-        ColumnTitles(), {}, ModeLine(run.analysis, decimalSeparator), Warnings(run)};
+    AnalysisTable table{ColumnTitles(),
+                        {},
+                        ModeLine(run.analysis, decimalSeparator),
+                        Warnings(run, decimalSeparator)};
     for (const Row& row : rows) {
         table.rows.push_back(
             {QString::fromUtf8(row.quantity), Cell(row.simulated, decimalSeparator),
-             Cell(row.exactAtNI, decimalSeparator), Cell(row.exactSteady, decimalSeparator),
-             Cell(row.design, decimalSeparator), Cell(row.deviation, decimalSeparator)});
+             Cell(row.exactAtNI, decimalSeparator), Cell(row.exactUnblockedAtNI, decimalSeparator),
+             Cell(row.exactSteady, decimalSeparator), Cell(row.design, decimalSeparator),
+             Cell(row.deviation, decimalSeparator)});
     }
     return table;
 }

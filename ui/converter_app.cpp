@@ -4,6 +4,7 @@
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
 #include "core/verification.h"
+#include "display/analysis_wording.h"
 #include "ui/waveform_figure.h"
 
 #include <QAbstractButton>
@@ -216,33 +217,6 @@ void DeliverHeldButtonPresses() {
 
 } // namespace
 
-// Passes the verification's calls on to the waveform window and notes how far the run got.
-class ConverterApp::RunWatch : public WaveformWindowOperations {
-public:
-    explicit RunWatch(ConverterApp& app) : app_(app) {}
-
-    bool began() const { return began_; }
-
-    void obtainForm2() override { app_.form2_.obtainForm2(); }
-    // The inputs have passed the checks; until the run ends otherwise, an error ended it.
-    void resetPlot() override {
-        app_.form2_.resetPlot();
-        app_.checkedRun_ = CheckedRun{CircuitOf(app_.m_), app_.m_.NI, RunEnd::Faulted};
-        began_ = true;
-    }
-    void setCaption(SummaryLabel label, const Text& caption) override {
-        app_.form2_.setCaption(label, caption);
-    }
-    void showCancelled() override {
-        app_.form2_.showCancelled();
-        app_.checkedRun_->end = RunEnd::Cancelled;
-    }
-
-private:
-    ConverterApp& app_;
-    bool began_ = false;
-};
-
 void DialogMessageBox::MsgBox(const Text& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle),
                     QString::fromStdU16String(text), QMessageBox::Ok);
@@ -293,25 +267,16 @@ void ConverterApp::calculateDesign() {
 
 // However the run ends, an open analysis window shows it.
 void ConverterApp::runVerification() {
-    try {
-        verify();
-    } catch (...) {
-        updateAnalysis();
-        throw;
-    }
-    updateAnalysis();
-}
-
-void ConverterApp::verify() {
     ProgressObserver observer;
-    RunWatch watch(*this);
-    const bool drawn = RunVerification(m_, {form1_, watch, drawing_, decimalSeparator_, &observer});
-    if (drawn) {
+    const VerificationOutcome outcome =
+        RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
+    if (outcome.end == VerificationEnd::Drawn) {
         form2_.keepPlottedRun();
     }
-    if (watch.began() && checkedRun_->end == RunEnd::Faulted) {
-        checkedRun_->end = drawn ? RunEnd::Drawn : RunEnd::Refused;
+    if (outcome.circuit) {
+        checkedRun_ = CheckedRun{*outcome.circuit, outcome.NI, outcome.end};
     }
+    updateAnalysis();
 }
 
 void ConverterApp::fillSampleData() {
@@ -404,30 +369,18 @@ std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
     if (!checkedRun_) {
         return std::nullopt;
     }
-    const auto missing = [](const char* why) {
-        return QStringLiteral("Colonna simulata vuota: ") + QString::fromUtf8(why);
-    };
-    switch (checkedRun_->end) {
-    case RunEnd::Drawn: {
-        std::optional<RunAnalysis> analysed;
-        form2_.withPlottedRun([&](Module1& run, WaveformWindow&) {
-            analysed = RunAnalysis{CircuitOf(run), AnalyseLastRun(run, decimalSeparator_), {}};
-        });
-        return analysed;
+    if (checkedRun_->end != VerificationEnd::Drawn) {
+        return exactOnly(QString::fromStdU16String(MissingSimulationText(checkedRun_->end)));
     }
-    case RunEnd::Refused:
-        return exactOnly(missing("la simulazione è stata rifiutata dal controllo di conduzione."));
-    case RunEnd::Cancelled:
-        return exactOnly(missing("la simulazione è stata annullata."));
-    case RunEnd::Faulted:
-        return exactOnly(missing("la simulazione si è interrotta per un errore."));
-    }
-    return std::nullopt;
+    std::optional<RunAnalysis> analysed;
+    form2_.withPlottedRun([&](Module1& run, WaveformWindow&) {
+        analysed = RunAnalysis{CircuitOf(run), AnalyseLastRun(run), {}};
+    });
+    return analysed;
 }
 
 RunAnalysis ConverterApp::exactOnly(const QString& missingSimulation) const {
-    return {checkedRun_->circuit,
-            AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI, decimalSeparator_),
+    return {checkedRun_->circuit, AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI),
             missingSimulation};
 }
 

@@ -3,6 +3,7 @@
 #include "core/analysis.h"
 #include "core/handler_support.h"
 #include "core/module1.h"
+#include "core/verification.h"
 #include "display/screen_waveform_drawing.h"
 #include "ui/analysis_window.h"
 #include "ui/main_window.h"
@@ -141,15 +142,12 @@ public:
 
 private:
     using Handler = void (ConverterApp::*)();
-    class RunWatch;
 
-    // How a run whose inputs passed the checks ended.
-    enum class RunEnd { Drawn, Refused, Cancelled, Faulted };
-    // Such a run as it read its inputs.
+    // A run whose inputs passed the checks, as it read them and as it ended.
     struct CheckedRun {
         ConverterCircuit circuit;
         std::int32_t NI = 0;
-        RunEnd end = RunEnd::Faulted;
+        VerificationEnd end = VerificationEnd::Faulted;
     };
 
     // Runs one click's handler to its end. A long verification keeps the event loop turning,
@@ -158,7 +156,6 @@ private:
     void handleClick(Handler handler);
     void calculateDesign();
     void runVerification();
-    void verify();
     void fillSampleData();
     // The waveform window's commands run as handlers too: an export keeps the event loop
     // turning, and no run may replace the arrays it reads.

@@ -82,9 +82,10 @@ TEST(ReportTest, KeysKeepTheirOrderAndEveryNumberReadsBackToTheSameDouble) {
     for (const auto& [key, value] : report.at("analyze").items()) {
         keys.push_back(key);
     }
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"simulation", "status", "stress", "exact_at_ni",
-                                        "exact_steady", "accuracy_pct", "ccm", "rhp_zero_Hz"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{
+                        "simulation", "status", "stress", "exact_at_ni", "exact_unblocked_at_ni",
+                        "exact_steady", "accuracy_pct", "step_error_pct", "model_difference_pct",
+                        "ccm", "rhp_zero_Hz", "warnings"}));
 
     std::stringstream json;
     WriteJson(json, report);

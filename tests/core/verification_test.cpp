@@ -2,7 +2,6 @@
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"
 #include "test_support/recorders.h"
-#include "test_support/thrown_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +51,8 @@ struct VerificationRun {
         }
     }
     VerificationRun(const VerificationRun&) = delete;
-    void press(char16_t decimalSeparator = u'.') {
-        RunVerification(m, {form1, form2, form2, decimalSeparator, nullptr});
+    VerificationOutcome press(char16_t decimalSeparator = u'.') {
+        return RunVerification(m, {form1, form2, form2, decimalSeparator, nullptr});
     }
 };
 
@@ -199,8 +198,14 @@ TEST(VerificationTest, ValuesOutOfRangeAreRuntimeErrors) {
     for (const auto& [box, text, blacks] :
          {std::tuple{TextBox::Text12, "1E306", 2}, std::tuple{TextBox::Text13, "3E9", 6}}) {
         VerificationRun run(ExampleFields({{box, text}}));
-        EXPECT_EQ(ThrownKind([&] { run.press(); }), RuntimeErrorKind::Overflow);
-        EXPECT_EQ(run.form1.calls, Calls(Blacks, Blacks + blacks));
+        const VerificationOutcome outcome = run.press();
+        EXPECT_EQ(outcome.end, VerificationEnd::Faulted);
+        EXPECT_EQ(outcome.fault, RuntimeErrorKind::Overflow);
+        EXPECT_FALSE(outcome.circuit); // the fault came before every input was read
+        Calls expected(Blacks, Blacks + blacks);
+        expected.push_back("MsgBox Errore di calcolo: un valore supera l'intervallo dei numeri "
+                           "rappresentabili (overflow).");
+        EXPECT_EQ(run.form1.calls, expected);
         EXPECT_EQ(run.m.f == 777, blacks == 2);
         EXPECT_EQ(run.m.N, 777);
     }
@@ -220,10 +225,14 @@ class VerificationFaultTest : public testing::TestWithParam<FaultCase> {};
 TEST_P(VerificationFaultTest, NamesTheFirstFaultInStatementOrder) {
     const FaultCase& c = GetParam();
     VerificationRun run(ExampleFields(c.changes));
-    EXPECT_EQ(ThrownKind([&] { run.press(); }), c.fault);
+    const VerificationOutcome outcome = run.press();
+    EXPECT_EQ(outcome.end, VerificationEnd::Faulted);
+    EXPECT_EQ(outcome.fault, c.fault);
+    EXPECT_TRUE(outcome.circuit); // every input was read before the simulation faulted
     EXPECT_EQ(run.m.Iter, c.Iter);
     EXPECT_EQ(run.m.Idx, c.Idx);
-    EXPECT_EQ(run.form1.calls.back(), "showAndDrawFrame");
+    ASSERT_GE(run.form1.calls.size(), 2u);
+    EXPECT_EQ(run.form1.calls.end()[-2], "showAndDrawFrame");
 }
 
 // 1E308 V: the output voltage overflows at off step 904 of period 8, before the steps that
@@ -303,6 +312,36 @@ TEST(VerificationTest, CancelledRunShowsNoNumber) {
         EXPECT_EQ(run.m.DeltaiLSim != 7, c.measured);
         for (const std::string& call : run.form1.calls) {
             EXPECT_NE(call.rfind("setCaption", 0), 0u) << call;
+        }
+    }
+}
+
+// How a run ended is told by the run itself, with the circuit it read once the inputs passed.
+TEST(VerificationTest, TellsHowTheRunEndedAndTheCircuitItRead) {
+    const struct {
+        const char* name;
+        Fields changes;
+        bool stopped;
+        VerificationEnd end;
+        bool circuitRead;
+    } cases[] = {
+        {"refused field", {{TextBox::Text8, ""}}, false, VerificationEnd::Refused, false},
+        {"not conducting", {{TextBox::Text9, "2"}}, false, VerificationEnd::NotConducting, true},
+        {"cancelled", {}, true, VerificationEnd::Cancelled, true},
+        {"fault", {{TextBox::Text7, "1E308"}}, false, VerificationEnd::Faulted, true},
+        {"drawn", {}, false, VerificationEnd::Drawn, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VerificationRun run(ExampleFields(c.changes));
+        StoppingObserver observer(1);
+        const VerificationOutcome outcome = RunVerification(
+            run.m, {run.form1, run.form2, run.form2, u'.', c.stopped ? &observer : nullptr});
+        EXPECT_EQ(outcome.end, c.end);
+        ASSERT_EQ(outcome.circuit.has_value(), c.circuitRead);
+        if (c.circuitRead) {
+            EXPECT_EQ(outcome.circuit->L, run.m.L);
+            EXPECT_EQ(outcome.NI, run.m.NI);
         }
     }
 }

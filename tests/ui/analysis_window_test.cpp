@@ -14,7 +14,7 @@ namespace {
 constexpr int DeltaiLRow = 2;
 constexpr int PeriodRows = 7;
 
-enum Column { Quantity, Simulated, ExactAtNI, ExactSteady, Design, Deviation };
+enum Column { Quantity, Simulated, ExactAtNI, ExactUnblocked, ExactSteady, Design, Deviation };
 
 class AnalysisWindowTest : public AppTest {
 protected:
@@ -72,8 +72,9 @@ TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
     QGuiApplication::clipboard()->clear();
     control<QPushButton>(*window, "CopyButton").click();
     const QString copied = QGuiApplication::clipboard()->text();
-    EXPECT_TRUE(copied.startsWith("Grandezza\tSimulata\tEsatta a NI\tEsatta a regime\t"
-                                  "Formula di progetto\tScarto %\n"));
+    EXPECT_TRUE(
+        copied.startsWith("Grandezza\tSimulata\tEsatta a NI\tEsatta senza blocco\tEsatta a regime\t"
+                          "Formula di progetto\tScarto %\n"));
     EXPECT_TRUE(copied.contains("\nDelta iL [A]\t1,06E-01\t"));
     EXPECT_TRUE(copied.contains("\nConduzione continua (CCM)"));
     QGuiApplication::clipboard()->clear();
