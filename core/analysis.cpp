@@ -155,9 +155,7 @@ std::optional<LargestDeviation> DeviationBeyond(const QuantityDeviations& deviat
     return LargestDeviation{largest->quantity, percent};
 }
 
-} // namespace
-
-PartStresses DesignStresses(const ConverterCircuit& c) {
+PartStresses ContinuousStresses(const ConverterCircuit& c) {
     const double offShare = 1 - c.D;
     const double outputCurrent = c.Vi * c.D / (offShare * c.RL);
     const double inductorMean = outputCurrent / offShare;
@@ -184,7 +182,7 @@ PartStresses DesignStresses(const ConverterCircuit& c) {
     return stresses;
 }
 
-PeriodValues DesignPeriod(const ConverterCircuit& c, const PartStresses& design) {
+PeriodValues ContinuousPeriod(const ConverterCircuit& c, const PartStresses& design) {
     const double ripple = c.Vi * c.D / (c.f * c.L);
     const double output = c.Vi * c.D / (1 - c.D);
     PeriodValues values;
@@ -198,12 +196,69 @@ PeriodValues DesignPeriod(const ConverterCircuit& c, const PartStresses& design)
     return values;
 }
 
+// Discontinuous conduction with a constant output: iL rises from 0 to Vi D T / L while the
+// switch is on and falls back to 0 within the off interval, in the share D2 = sqrt(2 L f / RL)
+// of the period, and the diode's mean current is the load's: |Vo| = Vi D / D2. Each current is
+// a triangle, so its mean square is peak^2 times its share of the period over 3; the capacitor
+// carries the diode's current less the load's.
+PartStresses DiscontinuousStresses(const ConverterCircuit& c) {
+    const double peak = c.Vi * c.D / (c.f * c.L);
+    const double diodeShare = std::sqrt(2 * c.L * c.f / c.RL);
+    const double output = c.Vi * c.D / diodeShare;
+    const double outputCurrent = output / c.RL;
+    const double diodeMeanSquare = peak * peak * diodeShare / 3;
+    PartStresses stresses;
+    stresses.inductorPeak = peak;
+    stresses.inductorMean = peak * (c.D + diodeShare) / 2;
+    stresses.inductorRms = peak * std::sqrt((c.D + diodeShare) / 3);
+    stresses.switchPeak = peak;
+    stresses.switchMean = peak * c.D / 2;
+    stresses.switchRms = peak * std::sqrt(c.D / 3);
+    stresses.diodePeak = peak;
+    stresses.diodeMean = outputCurrent;
+    stresses.diodeRms = std::sqrt(diodeMeanSquare);
+    stresses.capacitorRms = std::sqrt(diodeMeanSquare - outputCurrent * outputCurrent);
+    stresses.capacitorPeak = std::max(outputCurrent, peak - outputCurrent);
+    stresses.voltageStress = c.Vi + output;
+    return stresses;
+}
+
+// The capacitor gains the charge of the diode's current above the load's: a triangle of height
+// peak - Io and of the share (peak - Io) / peak of the diode's conduction.
+PeriodValues DiscontinuousPeriod(const ConverterCircuit& c, const PartStresses& design) {
+    const double peak = design.inductorPeak;
+    const double diodeShare = std::sqrt(2 * c.L * c.f / c.RL);
+    const double outputCurrent = design.diodeMean;
+    const double excess = peak - outputCurrent;
+    const double charge = excess * excess * diodeShare / (2 * peak * c.f);
+    PeriodValues values;
+    values.iLMax = peak;
+    values.iLMin = 0;
+    values.DeltaiL = peak;
+    values.DeltaVoMilli = charge / c.C * 1000;
+    values.meanVo = -(design.voltageStress - c.Vi);
+    values.meanDiodeCurrent = outputCurrent;
+    values.meanInputCurrent = design.switchMean;
+    return values;
+}
+
+} // namespace
+
 ConductionBoundary ConductionBoundaryOf(const ConverterCircuit& c) {
     const double offShare = 1 - c.D;
     ConductionBoundary boundary;
     boundary.criticalL = offShare * offShare * c.RL / (2 * c.f);
     boundary.continuous = c.L > boundary.criticalL;
     return boundary;
+}
+
+PartStresses DesignStresses(const ConverterCircuit& c) {
+    return ConductionBoundaryOf(c).continuous ? ContinuousStresses(c) : DiscontinuousStresses(c);
+}
+
+PeriodValues DesignPeriod(const ConverterCircuit& c, const PartStresses& design) {
+    return ConductionBoundaryOf(c).continuous ? ContinuousPeriod(c, design)
+                                              : DiscontinuousPeriod(c, design);
 }
 
 ConverterAnalysis AnalyseCircuit(const ConverterCircuit& circuit, std::int32_t periods) {

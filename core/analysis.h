@@ -29,8 +29,11 @@ struct PartStresses {
                               // reverse-biased diode
 };
 
-// The same stresses in closed form for continuous conduction with a linear inductor ripple:
-// mean inductor current Vi D / ((1 - D)^2 RL), ripple Vi D / (f L), |Vo| = Vi D / (1 - D).
+// The same stresses in closed form, with a constant output voltage. Above the critical
+// inductance, continuous conduction with a linear inductor ripple: mean inductor current
+// Vi D / ((1 - D)^2 RL), ripple Vi D / (f L), |Vo| = Vi D / (1 - D). At or below it,
+// discontinuous conduction: iL starts each period at 0 and peaks at Vi D / (f L), and
+// |Vo| = D Vi sqrt(RL / (2 f L)).
 PartStresses DesignStresses(const ConverterCircuit& circuit);
 
 // Where continuous conduction ends, from the closed form of a linear inductor ripple.
@@ -41,9 +44,10 @@ struct ConductionBoundary {
 
 ConductionBoundary ConductionBoundaryOf(const ConverterCircuit& circuit);
 
-// The period quantities from the design formulas of continuous conduction with a linear
-// inductor ripple, given the circuit's design stresses: |Vo| = Vi D / (1 - D), ripple
-// Vi D / (f L), ripple of Vo |Vo| D / (f RL C).
+// The period quantities from the design formulas, given the circuit's design stresses: in
+// continuous conduction |Vo| = Vi D / (1 - D), ripple Vi D / (f L), ripple of Vo
+// |Vo| D / (f RL C); in discontinuous conduction the smallest current is 0 and the ripple of Vo
+// the charge of the diode's current above the load's over C.
 PeriodValues DesignPeriod(const ConverterCircuit& circuit, const PartStresses& design);
 
 // The quantities of PeriodValues, as a comparison names them.

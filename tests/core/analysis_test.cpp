@@ -401,6 +401,26 @@ TEST(AnalysisTest, DiscontinuousDesignGetsItsExactWaveform) {
     EXPECT_GT(a.diodeBlocking->percent, 1);
 }
 
+// Below the critical inductance the design formulas are those of discontinuous conduction:
+// never a negative current, and within the output's ripple of the exact steady state.
+TEST(AnalysisTest, DesignFormulasOfDiscontinuousConductionBelowTheCriticalInductance) {
+    for (const double L : {100e-6, 40e-6}) {
+        SCOPED_TRACE(L);
+        ConverterCircuit circuit = CircuitOf(ExampleConverter());
+        circuit.L = L;
+        const ConverterAnalysis a = AnalyseCircuit(circuit, 5000);
+        const PeriodValues design = DesignPeriod(circuit, a.designStresses);
+        const PeriodValues& exact = a.exactSteady.values;
+        const double ripple = exact.DeltaVo / exact.VoMax;
+        EXPECT_EQ(design.iLMin, 0);
+        EXPECT_NEAR(design.meanVo / exact.meanVo, 1, 2 * ripple);
+        EXPECT_NEAR(design.iLMax / exact.iLMax, 1, 2 * ripple);
+        EXPECT_NEAR(design.meanInputCurrent / exact.meanInputCurrent, 1, 2 * ripple);
+        EXPECT_NEAR(design.DeltaVoMilli / exact.DeltaVoMilli, 1, 0.2);
+        EXPECT_NEAR(a.designStresses.voltageStress, circuit.Vi + exact.VoMax, exact.DeltaVo);
+    }
+}
+
 // A run stopped early is far from steady state; the analysis names the worst quantity.
 TEST(AnalysisTest, ShortRunIsNotYetSettled) {
     const ConverterAnalysis a = AnalyseLastRun(SimulatedExample(1000, 200));
