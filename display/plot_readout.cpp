@@ -2,7 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "core/simulation.h"
+#include "core/measurements.h"
 #include "display/trace_geometry.h"
 
 #include <algorithm>
