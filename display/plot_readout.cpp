@@ -80,19 +80,19 @@ Text ToolTip(double plotX, float y, Trace trace, Module1& m, char16_t decimalSep
            Text(row.unit);
 }
 
-constexpr std::int32_t kBlock = 256; // samples per block of the running sums
+constexpr std::int32_t BlockLength = 256; // samples per block of the running sums
 
-// The sums of x and of x² over one block of at most kBlock samples, added pairwise: the
+// The sums of x and of x² over one block of at most BlockLength samples, added pairwise: the
 // block, padded with zeros, is folded in halves eight times, which bounds the rounding error
 // by eight units in the last place of sum|x| and lets the compiler add several pairs at once.
 std::pair<double, double> BlockSums(const double* x, std::int32_t count) {
-    std::array<double, kBlock> sums{};
-    std::array<double, kBlock> squares{};
+    std::array<double, BlockLength> sums{};
+    std::array<double, BlockLength> squares{};
     for (std::int32_t i = 0; i < count; ++i) {
         sums[i] = x[i];
         squares[i] = x[i] * x[i];
     }
-    for (std::int32_t width = kBlock / 2; width >= 1; width /= 2) {
+    for (std::int32_t width = BlockLength / 2; width >= 1; width /= 2) {
         for (std::int32_t i = 0; i < width; ++i) {
             sums[i] += sums[i + width];
             squares[i] += squares[i + width];
@@ -208,8 +208,9 @@ CursorSums::CursorSums(const Module1& m) : n_(m.N), np_(m.NP) {
 
 CursorSums::TraceSums CursorSums::MakeSums(std::span<const double> samples, std::int32_t n) {
     TraceSums trace{samples, {Compensated{}}, {Compensated{}}};
-    for (std::int32_t start = 0; start < n; start += kBlock) {
-        const auto [sum, squares] = BlockSums(&samples[start + 1], std::min(kBlock, n - start));
+    for (std::int32_t start = 0; start < n; start += BlockLength) {
+        const auto [sum, squares] =
+            BlockSums(&samples[start + 1], std::min(BlockLength, n - start));
         trace.sums.push_back(trace.sums.back());
         trace.sums.back().add(sum);
         trace.squares.push_back(trace.squares.back());
@@ -232,16 +233,16 @@ void CursorSums::addWithinPeriod(const TraceSums& trace, std::int32_t from, std:
             out.squares.add(x * x);
         }
     };
-    const std::int32_t firstWholeBlock = (from + kBlock - 1) / kBlock;
-    const std::int32_t endWholeBlock = to / kBlock;
+    const std::int32_t firstWholeBlock = (from + BlockLength - 1) / BlockLength;
+    const std::int32_t endWholeBlock = to / BlockLength;
     if (firstWholeBlock >= endWholeBlock) {
         addSamples(from, to);
         return;
     }
-    addSamples(from, firstWholeBlock * kBlock);
+    addSamples(from, firstWholeBlock * BlockLength);
     out.sum.addDifference(trace.sums[endWholeBlock], trace.sums[firstWholeBlock]);
     out.squares.addDifference(trace.squares[endWholeBlock], trace.squares[firstWholeBlock]);
-    addSamples(endWholeBlock * kBlock, to);
+    addSamples(endWholeBlock * BlockLength, to);
 }
 
 CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
