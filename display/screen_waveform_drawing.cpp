@@ -241,20 +241,6 @@ private:
     LineSink& out_;
 };
 
-// DrawColumnTraces with an index of the run already made.
-bool DrawColumns(Module1& m, const TraceExtremes& extremes, LineSink& sink,
-                 const PixelColumns& columns) {
-    const TraceYsOfBands ys = YsOf(m, std::nullopt);
-    if (!AllTracesFinite(ys, extremes)) {
-        return false;
-    }
-    const SampleGrid grid(m.NP, m.N, WaveformView{});
-    GridSegments segments(grid, ys, sink);
-    ColumnDrawing(segments, extremes).drawColumns(columns, 0, grid.count());
-    EndTraceLoops(m);
-    return true;
-}
-
 // Draws the traces of the whole view segment by segment when that is how the screen draws
 // them: without a segment (N < 2), or with no more segments than pixel columns. Returns
 // whether it did.
@@ -276,7 +262,7 @@ void DrawReducedTraces(Module1& m, const TraceExtremes& extremes, PlotSurface& s
     const PixelColumns columns = surface.columns();
     ReducingSink reduced(surface, columns);
     try {
-        if (!DrawColumns(m, extremes, reduced, columns)) {
+        if (!DrawColumnTraces(m, extremes, reduced, columns)) {
             DrawTraceSegments(m, reduced);
         }
     } catch (const RuntimeError&) {
@@ -318,8 +304,17 @@ Extremes TraceExtremes::over(std::size_t trace, std::int32_t first, std::int32_t
     return extremes;
 }
 
-bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns) {
-    return DrawColumns(m, TraceExtremes(m), sink, columns);
+bool DrawColumnTraces(Module1& m, const TraceExtremes& extremes, LineSink& sink,
+                      const PixelColumns& columns) {
+    const TraceYsOfBands ys = YsOf(m, std::nullopt);
+    if (!AllTracesFinite(ys, extremes)) {
+        return false;
+    }
+    const SampleGrid grid(m.NP, m.N, WaveformView{});
+    GridSegments segments(grid, ys, sink);
+    ColumnDrawing(segments, extremes).drawColumns(columns, 0, grid.count());
+    EndTraceLoops(m);
+    return true;
 }
 
 FittedBands FitBands(const Module1& m, const TraceExtremes& extremes, const WaveformView& view) {
