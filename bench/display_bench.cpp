@@ -2,6 +2,7 @@
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "display/exact_drawing.h"
+#include "display/reducing_sink.h"
 #include "display/screen_waveform_drawing.h"
 #include "test_support/exact_waveform_drawing.h"
 #include "test_support/example_converter.h"

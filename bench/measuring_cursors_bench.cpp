@@ -1,3 +1,4 @@
+#include "core/measurements.h"
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "display/plot_readout.h"

@@ -1,9 +1,12 @@
-#include "core/simulation.h"
+#include "core/measurements.h"
 
 #include "core/handler_support.h"
+#include "core/module1.h"
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace {
 

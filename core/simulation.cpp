@@ -2,6 +2,7 @@
 
 #include "core/floating_point_environment.h"
 #include "core/handler_support.h"
+#include "core/measurements.h"
 #include "core/module1.h"
 #include "core/switching_period.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/module1.h"
 #include "display/plot_geometry.h"
-#include "display/screen_waveform_drawing.h"
+#include "display/reducing_sink.h"
 
 #include <cstdint>
 

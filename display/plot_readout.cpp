@@ -2,8 +2,8 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "core/simulation.h"
 #include "display/trace_geometry.h"
+#include "display/trace_table.h"
 
 #include <algorithm>
 #include <array>
@@ -14,75 +14,85 @@
 
 namespace {
 
-// One trace as the readout sees it. The pointer bands are wider than the plot bands and leave
+// The buttons are declared in band order, as the traces are.
+Trace TraceOf(TraceOption option) {
+    return static_cast<Trace>(option);
+}
+
+TraceOption OptionOf(Trace trace) {
+    return static_cast<TraceOption>(trace);
+}
+
+// A trace's band under the pointer. The pointer bands are wider than the plot bands and leave
 // no gap between them: each reaches from its own bottom up to the bottom of the band above
 // (iL from 80, iC from 55 up to 80, Vo from 25 up to 55, id from 0.1 up to 25). Only 80 and
 // 0.1 are zero lines, of iL and id; 55 and 25 lie in the empty space between the plot bands
 // of iC (61 to 79) and Vo (32 to 50), and of Vo and id (0.1 to about 18.1).
-struct ReadoutRow {
-    TraceOption option;
-    float bandBottom; // lowest pointer y of the band, compared in single precision
-    std::size_t band; // the plot band whose mapping the value inverts
-    void (*finder)(Module1&);
-    double Module1::*extreme;
+struct PointerBand {
+    Trace trace;
+    float bottom; // lowest pointer y of the band, compared in single precision
     std::u16string_view timePrefix;
-    std::u16string_view label;
-    std::u16string_view unit;
 };
 
-// Top band first. The diode current is read against its own largest magnitude idMax, while
-// the plot draws it against iLMax: the two scales are equal when the diode carries the
-// inductor's peak current.
-constexpr std::array<ReadoutRow, 4> kRows{{
-    {TraceOption::Option1, 80.0f, 0, FindILMax, &Module1::iLMax, u"t= ", u"iL(t) = ", u"A"},
-    {TraceOption::Option2, 55.0f, 1, FindICMax, &Module1::iCMax, u"t= ", u"iC(t) = ", u"A"},
-    {TraceOption::Option3, 25.0f, 2, FindVoMax, &Module1::VoMax, u"t= ", u"Vo(t) = ", u"V"},
-    {TraceOption::Option5, 0.1f, 3, FindIdMax, &Module1::idMax, u"t = ", u"id(t) = ", u"A"},
+// Top band first.
+constexpr std::array<PointerBand, 4> PointerBands{{
+    {Trace::InductorCurrent, 80.0f, u"t= "},
+    {Trace::CapacitorCurrent, 55.0f, u"t= "},
+    {Trace::OutputVoltage, 25.0f, u"t= "},
+    {Trace::DiodeCurrent, 0.1f, u"t = "},
 }};
 
-const ReadoutRow& RowOf(TraceOption option) {
-    return *std::find_if(kRows.begin(), kRows.end(),
-                         [&](const ReadoutRow& row) { return row.option == option; });
+const PointerBand& PointerBandOf(Trace trace) {
+    return *std::find_if(PointerBands.begin(), PointerBands.end(),
+                         [&](const PointerBand& band) { return band.trace == trace; });
 }
 
-// The band's mapping y = (sample × factor) / scale + zero line, inverted, with the extreme the
-// row's finder has just stored; or the fitted band's mapping, inverted.
-double TraceValue(float y, const ReadoutRow& row, const Module1& m,
-                  const std::optional<FittedBands>& fittedBands) {
-    const TraceBand& band = TraceBands()[row.band];
-    if (fittedBands) {
-        return FittedValue(y, band, (*fittedBands)[row.band]);
+// The trace of the pointer band at height y, top band first; none in the strip below the diode
+// band.
+std::optional<TraceOption> TraceUnderPointer(float y) {
+    for (const PointerBand& band : PointerBands) {
+        if (y >= band.bottom) {
+            return OptionOf(band.trace);
+        }
     }
-    return (static_cast<double>(y) - band.zeroLine) * (m.*row.extreme) / band.factor;
+    return std::nullopt;
 }
 
-Text ToolTip(double plotX, float y, const ReadoutRow& row, Module1& m, char16_t decimalSeparator,
+// The band's mapping y = (sample × factor) / scale + zero line, inverted, with the largest
+// magnitude the trace's finder has just stored; or the fitted band's mapping, inverted.
+double TraceValue(float y, const TraceRow& row, const Module1& m,
+                  const std::optional<FittedBands>& fittedBands) {
+    const TraceBand& band = row.band;
+    if (fittedBands) {
+        return FittedValue(y, band, (*fittedBands)[BandIndex(row.trace)]);
+    }
+    return (static_cast<double>(y) - band.zeroLine) * (m.*row.largest) / band.factor;
+}
+
+Text ToolTip(double plotX, float y, Trace trace, Module1& m, char16_t decimalSeparator,
              const std::optional<FittedBands>& fittedBands) {
+    const TraceRow& row = RowOf(trace);
     const double t = PlotMicroseconds(plotX, m); // Format refuses a time that is not finite
     row.finder(m);
     const double v = TraceValue(y, row, m, fittedBands);
-    return Text(row.timePrefix) + Format(t, "0.00", decimalSeparator) + u"usec ; " +
-           Text(row.label) + Format(v, "0.00E+00", decimalSeparator) + Text(row.unit);
+    return Text(PointerBandOf(trace).timePrefix) + Format(t, "0.00", decimalSeparator) +
+           u"usec ; " + Text(row.name) + u"(t) = " + Format(v, "0.00E+00", decimalSeparator) +
+           Text(row.unit);
 }
 
-constexpr std::int32_t kBlock = 256; // samples per block of the running sums
+constexpr std::int32_t BlockLength = 256; // samples per block of the running sums
 
-// The TraceBands() index of a trace: the buttons are declared in band order.
-std::size_t BandOf(TraceOption trace) {
-    return static_cast<std::size_t>(trace);
-}
-
-// The sums of x and of x² over one block of at most kBlock samples, added pairwise: the
+// The sums of x and of x² over one block of at most BlockLength samples, added pairwise: the
 // block, padded with zeros, is folded in halves eight times, which bounds the rounding error
 // by eight units in the last place of sum|x| and lets the compiler add several pairs at once.
 std::pair<double, double> BlockSums(const double* x, std::int32_t count) {
-    std::array<double, kBlock> sums{};
-    std::array<double, kBlock> squares{};
+    std::array<double, BlockLength> sums{};
+    std::array<double, BlockLength> squares{};
     for (std::int32_t i = 0; i < count; ++i) {
         sums[i] = x[i];
         squares[i] = x[i] * x[i];
     }
-    for (std::int32_t width = kBlock / 2; width >= 1; width /= 2) {
+    for (std::int32_t width = BlockLength / 2; width >= 1; width /= 2) {
         for (std::int32_t i = 0; i < width; ++i) {
             sums[i] += sums[i + width];
             squares[i] += squares[i + width];
@@ -125,18 +135,17 @@ double Microseconds(std::int64_t samples, const CursorSums& run, double f) {
     return static_cast<double>(samples) / run.samplesPerPeriod() * 1000000 / f;
 }
 
-struct TraceText {
-    std::u16string_view name;
-    std::u16string_view unit;
-};
+// The sample number of a cursor, 0 .. NP × N - 1.
+std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run) {
+    return std::int64_t{cursor.period - 1} * run.samplesPerPeriod() + cursor.sample - 1;
+}
 
-// In band order.
-constexpr std::array<TraceText, 4> kTraceTexts{{
-    {u"iL", u"A"},
-    {u"iC", u"A"},
-    {u"Vo", u"V"},
-    {u"id", u"A"},
-}};
+// A cursor's time in microseconds from the plot's left edge, as the tool tip gives the time
+// at the cursor's x: ((p - 1) × N + k) / N periods of 1 / f seconds, computed as
+// (((p - 1) × N + k) / N) × 1000000 / f.
+double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, double f) {
+    return Microseconds(SampleNumber(cursor, run) + 1, run, f);
+}
 
 Text Value(double value, std::u16string_view unit, char16_t separator) {
     return Format(value, "0.00E+00", separator) + u" " + Text(unit);
@@ -144,22 +153,13 @@ Text Value(double value, std::u16string_view unit, char16_t separator) {
 
 Text CursorLine(std::u16string_view name, const MeasuringCursor& cursor, const CursorSums& run,
                 double f, char16_t separator) {
-    const TraceText& trace = kTraceTexts[BandOf(cursor.trace)];
+    const TraceRow& trace = RowOf(TraceOf(cursor.trace));
     return Text(name) + u": t = " + Format(CursorMicroseconds(cursor, run, f), "0.00", separator) +
            u" µs  " + Text(trace.name) + u" = " +
            Value(run.sample(cursor.trace, cursor.sample), trace.unit, separator);
 }
 
 } // namespace
-
-std::optional<TraceOption> TraceUnderPointer(float y) {
-    for (const ReadoutRow& row : kRows) {
-        if (y >= row.bandBottom) {
-            return row.option;
-        }
-    }
-    return std::nullopt;
-}
 
 CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
                          char16_t decimalSeparator, const WaveformView& view,
@@ -172,7 +172,7 @@ CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSel
     }
     try {
         return {selection,
-                ToolTip(view.plotX(x), y, RowOf(*selection), m, decimalSeparator, fittedBands)};
+                ToolTip(view.plotX(x), y, TraceOf(*selection), m, decimalSeparator, fittedBands)};
     } catch (const RuntimeError&) {
         return {selection, std::nullopt};
     }
@@ -208,8 +208,9 @@ CursorSums::CursorSums(const Module1& m) : n_(m.N), np_(m.NP) {
 
 CursorSums::TraceSums CursorSums::MakeSums(std::span<const double> samples, std::int32_t n) {
     TraceSums trace{samples, {Compensated{}}, {Compensated{}}};
-    for (std::int32_t start = 0; start < n; start += kBlock) {
-        const auto [sum, squares] = BlockSums(&samples[start + 1], std::min(kBlock, n - start));
+    for (std::int32_t start = 0; start < n; start += BlockLength) {
+        const auto [sum, squares] =
+            BlockSums(&samples[start + 1], std::min(BlockLength, n - start));
         trace.sums.push_back(trace.sums.back());
         trace.sums.back().add(sum);
         trace.squares.push_back(trace.squares.back());
@@ -219,7 +220,7 @@ CursorSums::TraceSums CursorSums::MakeSums(std::span<const double> samples, std:
 }
 
 double CursorSums::sample(TraceOption trace, std::int32_t k) const {
-    return traces_[BandOf(trace)].samples[static_cast<std::size_t>(k)];
+    return traces_[BandIndex(TraceOf(trace))].samples[static_cast<std::size_t>(k)];
 }
 
 // Positions from .. to - 1 within a period, position i holding sample i + 1.
@@ -232,16 +233,16 @@ void CursorSums::addWithinPeriod(const TraceSums& trace, std::int32_t from, std:
             out.squares.add(x * x);
         }
     };
-    const std::int32_t firstWholeBlock = (from + kBlock - 1) / kBlock;
-    const std::int32_t endWholeBlock = to / kBlock;
+    const std::int32_t firstWholeBlock = (from + BlockLength - 1) / BlockLength;
+    const std::int32_t endWholeBlock = to / BlockLength;
     if (firstWholeBlock >= endWholeBlock) {
         addSamples(from, to);
         return;
     }
-    addSamples(from, firstWholeBlock * kBlock);
+    addSamples(from, firstWholeBlock * BlockLength);
     out.sum.addDifference(trace.sums[endWholeBlock], trace.sums[firstWholeBlock]);
     out.squares.addDifference(trace.squares[endWholeBlock], trace.squares[firstWholeBlock]);
-    addSamples(endWholeBlock * kBlock, to);
+    addSamples(endWholeBlock * BlockLength, to);
 }
 
 CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
@@ -249,7 +250,7 @@ CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
     if (first > last) {
         std::swap(first, last);
     }
-    const TraceSums& sums = traces_[BandOf(trace)];
+    const TraceSums& sums = traces_[BandIndex(TraceOf(trace))];
     const std::int64_t firstPeriod = first / n_;
     const std::int64_t lastPeriod = last / n_;
     const auto firstPosition = static_cast<std::int32_t>(first % n_);
@@ -312,19 +313,11 @@ void SwitchActiveCursor(MeasuringCursors& cursors) {
 
 CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
                       const std::optional<FittedBands>& fittedBands) {
-    const std::size_t band = BandOf(cursor.trace);
+    const Trace trace = TraceOf(cursor.trace);
     const std::optional<BandFit> fit =
-        fittedBands ? std::optional((*fittedBands)[band]) : std::nullopt;
-    const TraceYs ys(m, TraceBands()[band], fit);
+        fittedBands ? std::optional((*fittedBands)[BandIndex(trace)]) : std::nullopt;
+    const TraceYs ys(m, RowOf(trace).band, fit);
     return {static_cast<float>(PlotXOf(SampleNumber(cursor, run), run)), ys.at(cursor.sample)};
-}
-
-std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run) {
-    return std::int64_t{cursor.period - 1} * run.samplesPerPeriod() + cursor.sample - 1;
-}
-
-double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, double f) {
-    return Microseconds(SampleNumber(cursor, run) + 1, run, f);
 }
 
 std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
@@ -342,7 +335,7 @@ std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const Curs
         lines.push_back(u"1/Δt = " + Value(1000000 / deltaT, u"Hz", decimalSeparator));
     }
     if (a.trace == b.trace) {
-        const TraceText& trace = kTraceTexts[BandOf(a.trace)];
+        const TraceRow& trace = RowOf(TraceOf(a.trace));
         const double deltaV = run.sample(b.trace, b.sample) - run.sample(a.trace, a.sample);
         const CursorSums::Moments moments =
             run.between(a.trace, SampleNumber(a, run), SampleNumber(b, run));

@@ -14,7 +14,8 @@
 // What the plot reads out for the user: the trace and value under the pointer, and two
 // measuring cursors with their readings.
 
-// The trace option buttons of the waveform window (there is no Option4).
+// The trace option buttons of the waveform window (there is no Option4), in the band order of
+// the traces they select.
 enum class TraceOption { Option1, Option2, Option3, Option5 };
 
 struct CursorReadout {
@@ -22,19 +23,16 @@ struct CursorReadout {
     std::optional<Text> toolTip;          // the new tool tip; none keeps the previous one
 };
 
-// The trace of the pointer band at height y, top band first, each band reaching from its
-// lowest y (compared in single precision) up to the band above: iL from 80, iC from 55, Vo
-// from 25, id from 0.1. None in the strip below the diode band.
-std::optional<TraceOption> TraceUnderPointer(float y);
-
 // The readout of one pointer move at screen coordinates (x, y) of the plot box, used as
-// delivered (no clamping). The band under the pointer selects its button; below the diode
-// band the current selection stays. For the selected trace, the tool tip gives the time from
-// the plot's left edge in microseconds at the plot x that `view` shows at x, and the trace's
-// value at the pointer's height, after refreshing the trace's extreme with its finder on m:
-// through the band as drawn by default, or through the trace's fitted band when the bands are
-// fitted. A runtime error (an overflow, a zero frequency, arrays not yet simulated) keeps the
-// previous tool tip; the selection still changes.
+// delivered (no clamping). The band under the pointer selects its button: top band first, each
+// reaching from its lowest y (compared in single precision) up to the band above, iL from 80,
+// iC from 55, Vo from 25, id from 0.1; below the diode band the current selection stays. For
+// the selected trace, the tool tip gives the time from the plot's left edge in microseconds at
+// the plot x that `view` shows at x, and the trace's value at the pointer's height, with the
+// trace's name and unit of the trace table, after refreshing the trace's largest magnitude
+// with its finder on m: through the band as drawn by default, or through the trace's fitted
+// band when the bands are fitted. A runtime error (an overflow, a zero frequency, arrays not
+// yet simulated) keeps the previous tool tip; the selection still changes.
 CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
                          char16_t decimalSeparator, const WaveformView& view = {},
                          const std::optional<FittedBands>& fittedBands = {});
@@ -177,14 +175,6 @@ struct CursorMarker {
 CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
                       const std::optional<FittedBands>& fittedBands = {});
 
-// The sample number of a cursor, 0 .. NP × N - 1.
-std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run);
-
-// A cursor's time in microseconds from the plot's left edge, as the tool tip gives the time
-// at the cursor's x: ((p - 1) × N + k) / N periods of 1 / f seconds, computed as
-// (((p - 1) × N + k) / N) × 1000000 / f.
-double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, double f);
-
 // The lines of the box that lists the readings, with the numbers of the tool tip: times in
 // microseconds as "0.00", every other number as "0.00E+00", with the given decimal separator.
 //   A: t = <t_A> µs  <trace> = <v_A> <unit>
@@ -195,8 +185,8 @@ double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, 
 //   Δ<trace> = <v_B - v_A> <unit>
 //   media = <mean> <unit>
 //   RMS = <rms> <unit>
-// The trace names are iL, iC, Vo and id, in A or V. f is the run's switching frequency in Hz.
-// A number that Format refuses (a zero f gives no finite time) is a RuntimeError, as in the
-// tool tip.
+// The trace names and units are those of the trace table: iL, iC, Vo and id, in A or V. f is the
+// run's switching frequency in Hz. A number that Format refuses (a zero f gives no finite time) is
+// a RuntimeError, as in the tool tip.
 std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
                                      double f, char16_t decimalSeparator);

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr std::int32_t kBlock = 256;
-constexpr std::int32_t kLanes = 8;
+constexpr std::int32_t BlockLength = 256;
+constexpr std::int32_t Lanes = 8;
 
 // Where values[0 .. count - 1] first equal v (kept among them even when none does: a NaN).
 std::int32_t FirstEqual(const double* values, std::int32_t count, double v) {
@@ -20,14 +20,14 @@ std::int32_t FirstEqual(const double* values, std::int32_t count, double v) {
 // found first, in several lanes that compare neighbouring values side by side without
 // branches, then the first index of each.
 Extremes ScanRun(const double* values, std::int32_t first, std::int32_t count) {
-    std::array<double, kLanes> lows;
-    std::array<double, kLanes> highs;
+    std::array<double, Lanes> lows;
+    std::array<double, Lanes> highs;
     lows.fill(values[first]);
     highs.fill(values[first]);
     const double* run = values + first;
     std::int32_t i = 0;
-    for (; i + kLanes <= count; i += kLanes) {
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+    for (; i + Lanes <= count; i += Lanes) {
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
             lows[lane] = std::min(lows[lane], run[i + static_cast<std::int32_t>(lane)]);
             highs[lane] = std::max(highs[lane], run[i + static_cast<std::int32_t>(lane)]);
         }
@@ -58,11 +58,11 @@ Extremes Join(const Extremes& a, const Extremes& b) {
 
 RangeExtremes::RangeExtremes(std::span<const double> values) : values_(values) {
     const auto size = static_cast<std::int32_t>(values.size());
-    const std::int32_t blocks = (size + kBlock - 1) / kBlock;
+    const std::int32_t blocks = (size + BlockLength - 1) / BlockLength;
     Level& single = levels_.emplace_back();
     single.reserve(static_cast<std::size_t>(blocks));
-    for (std::int32_t first = 0; first < size; first += kBlock) {
-        const std::int32_t count = std::min(kBlock, size - first);
+    for (std::int32_t first = 0; first < size; first += BlockLength) {
+        const std::int32_t count = std::min(BlockLength, size - first);
         finite_ = finite_ && AllFinite(values.data() + first, static_cast<std::size_t>(count));
         single.push_back(ScanRun(values.data(), first, count));
     }
@@ -80,14 +80,14 @@ RangeExtremes::RangeExtremes(std::span<const double> values) : values_(values) {
 }
 
 Extremes RangeExtremes::over(std::int32_t first, std::int32_t last) const {
-    const std::int32_t firstBlock = first / kBlock;
-    const std::int32_t lastBlock = last / kBlock;
+    const std::int32_t firstBlock = first / BlockLength;
+    const std::int32_t lastBlock = last / BlockLength;
     if (lastBlock - firstBlock < 2) {
         return scan(first, last);
     }
-    const Extremes head = scan(first, firstBlock * kBlock + kBlock - 1);
+    const Extremes head = scan(first, firstBlock * BlockLength + BlockLength - 1);
     const Extremes middle = overBlocks(firstBlock + 1, lastBlock - 1);
-    const Extremes tail = scan(lastBlock * kBlock, last);
+    const Extremes tail = scan(lastBlock * BlockLength, last);
     return Join(Join(head, middle), tail);
 }
 

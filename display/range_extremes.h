@@ -11,11 +11,11 @@
 // infinite or NaN one, and a NaN stays in the sum it joins: sums kept in several lanes, side
 // by side and without branches, are all 0 exactly when every value is finite.
 template <typename Number> bool AllFinite(const Number* values, std::size_t count) {
-    constexpr std::size_t lanes = 8;
-    std::array<Number, lanes> sums{};
+    constexpr std::size_t Lanes = 8;
+    std::array<Number, Lanes> sums{};
     std::size_t i = 0;
-    for (; i + lanes <= count; i += lanes) {
-        for (std::size_t lane = 0; lane < lanes; ++lane) {
+    for (; i + Lanes <= count; i += Lanes) {
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
             const Number v = values[i + lane];
             sums[lane] += v - v;
         }

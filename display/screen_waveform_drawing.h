@@ -6,11 +6,16 @@
 #include "display/range_extremes.h"
 #include "display/trace_geometry.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+// Which path draws the traces ("whole": the whole view in default bands; frame always exact):
+//   whole, NP × (N - 1) <= pixel columns: every segment, exactly (DrawTraceSegments)
+//   whole, denser: DrawColumnTraces into a ReducingSink; all segments into it if a y faults
+//   zoomed or fitted, samples shown <= pixel columns: every segment shown, cut at the box
+//   zoomed or fitted, denser: the column drawing of DrawViewTraces into a ReducingSink
 
 // The drawing half of a verification for the screen. The frame is drawn exactly. The traces
 // are drawn exactly when they have no more segments than the plot box has pixel columns;
@@ -26,90 +31,6 @@ public:
 
 private:
     PlotSurface& surface_;
-};
-
-// Reduces each trace's segment stream to what a plot box of a given pixel width can show, as
-// fast plotting libraries do: the segments of one colour that stay inside one pixel column
-// become the path through the column's first, lowest, highest and last points (at most three
-// segments), and a segment that crosses into another column is passed on unchanged. For every
-// trace and column the drawn vertical extent is that of the full stream, so no peak is lost,
-// while the output is bounded by the width. What is kept is the extent, not the ink: the
-// path's steps run diagonally inside the column, so the antialiased pixels they cover and
-// their shades differ somewhat from those of the full stream's many short segments. Each
-// segment runs left to right and the segments of one colour arrive left to right, as the
-// traces are drawn; a jump to a point in the same column (the gap between two displayed
-// periods) is joined inside the column.
-class ReducingSink final : public LineSink {
-public:
-    ReducingSink(LineSink& out, const PixelColumns& columns) : out_(out), columns_(columns) {}
-
-    void drawLine(const PlotLine& line) override {
-        // The traces take turns, one segment each, and nearly every segment continues its
-        // trace's path inside the same column: that case is settled here, without a call.
-        const std::size_t next = latest_ + 1 < traceCount_ ? latest_ + 1 : 0;
-        if (next < traceCount_) {
-            Trace& trace = traces_[next];
-            if (trace.colour == line.colour && trace.collecting &&
-                trace.last.at(line.x1, line.y1) && line.x2 < trace.columnEnd) {
-                latest_ = next;
-                add(trace, line.x2, line.y2);
-                return;
-            }
-        }
-        follow(line);
-    }
-
-    // Draws what the columns still being collected hold; call it when the stream has ended.
-    void flush();
-
-private:
-    struct Point {
-        float x = 0;
-        float y = 0;
-        // Bit for bit: consecutive segments of a trace share their end points exactly.
-        bool at(float otherX, float otherY) const {
-            return std::bit_cast<std::uint32_t>(x) == std::bit_cast<std::uint32_t>(otherX) &&
-                   std::bit_cast<std::uint32_t>(y) == std::bit_cast<std::uint32_t>(otherY);
-        }
-    };
-    struct Trace {
-        std::optional<Color> colour;
-        bool collecting = false;
-        int column = 0;
-        float columnEnd = 0; // the smallest x right of the column
-        Point first;
-        Point lowest;
-        Point highest;
-        Point last;
-    };
-
-    Trace& traceOf(const std::optional<Color>& colour);
-    void follow(const PlotLine& line);
-    void resume(Trace& trace, float x, float y);
-    void start(Trace& trace, int column, float x, float y);
-    static void add(Trace& trace, float x, float y) {
-        const Point point{x, y};
-        if (y < trace.lowest.y) {
-            trace.lowest = point;
-        }
-        if (y > trace.highest.y) {
-            trace.highest = point;
-        }
-        trace.last = point;
-    }
-    void close(Trace& trace);
-    void drawStep(const Trace& trace, const Point& from, const Point& to);
-    float endOf(int column);
-
-    LineSink& out_;
-    PixelColumns columns_;
-    // The end of the column the traces last entered: they take turns in each column, so its
-    // search is made once rather than once per trace.
-    int endColumn_ = -1;
-    float columnEnd_ = 0;
-    std::vector<Trace> traces_;
-    std::size_t latest_ = 0; // the trace of the latest segment
-    std::size_t traceCount_ = 0;
 };
 
 // Where each of a run's four traces (band order) is lowest and highest over any run of its
@@ -139,16 +60,17 @@ private:
 // segment. Every displayed period repeats the same samples, so for each trace a column needs
 // only the segment that enters it from the left, unchanged, and a path from its first sample
 // through its lowest and highest samples to its last one: the whole period's when it covers a
-// period or more, else those of the samples it covers, read from a range-extremes index of
-// the period's samples. The cost is one pass over the N samples of each trace to build the
-// index, then per column a binary search for its samples and a query of at most a few
-// hundred samples: about O(N + width × log(NP × N)), whatever NP × N is.
+// period or more, else those of the samples it covers, read from `extremes`, the
+// range-extremes index of m's period (one pass over the N samples of each trace to build).
+// Given the index, the cost is per column a binary search for its samples and a query of at
+// most a few hundred samples: about O(width × log(NP × N)), whatever NP × N is.
 // The result is meant for a ReducingSink of the same columns, which then draws, for every
 // trace and column, the same vertical extent as the full drawing would. Leaves Iter and Idx as
 // the full drawing does. When a mapping faults it draws nothing and returns false: the caller
 // then draws the full stream, so that the fault is met where it would be. Needs NP >= 1 and
 // N >= 2.
-bool DrawColumnTraces(Module1& m, LineSink& sink, const PixelColumns& columns);
+bool DrawColumnTraces(Module1& m, const TraceExtremes& extremes, LineSink& sink,
+                      const PixelColumns& columns);
 
 // The bands fitted to the samples that a view shows: for each trace its lowest and highest
 // sample among them (of the whole period when the view falls between two samples). m is the

@@ -33,18 +33,6 @@ WaveformView Placed(double left, double span) {
 
 } // namespace
 
-// The inductor and diode currents are positive, drawn above their zero lines; the output
-// voltage is negative, drawn below its own; the capacitor current swings both ways.
-const std::array<TraceBand, 4>& TraceBands() {
-    static const std::array<TraceBand, 4> bands{{
-        {&Module1::iL_t, &Module1::iLMax, 80, 18, RGB(255, 0, 0), 80},
-        {&Module1::iC_t, &Module1::iCMax, 70, 9, RGB(0, 255, 0), 61},
-        {&Module1::Vo_t, &Module1::VoMax, 50, 18, RGB(0, 0, 255), 32},
-        {&Module1::id_t, &Module1::iLMax, 0.1, 18, RGB(0, 255, 255), 0.1},
-    }};
-    return bands;
-}
-
 double FittedY(double sample, const TraceBand& band, const BandFit& fit) {
     if (fit.low == fit.high) {
         return FittedBandHeight / 2 + band.fitBottom;

@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/module1.h"
+#include "display/trace_table.h"
 
 #include <array>
 #include <cmath>
@@ -43,20 +44,6 @@ inline double PlotMicroseconds(double plotX, const Module1& m) {
     return plotX / 100 * static_cast<double>(m.NP) * 1000000 / m.f;
 }
 
-// One trace's horizontal band of the plot: a sample is drawn at
-// y = (sample × factor) / scale + zeroLine, so the trace reaches `factor` above (or below)
-// its zero line at the largest magnitude `scale`. In a normal run the trace then stays
-// between fitBottom and fitBottom + FittedBandHeight, the stretch that a band fitted to its
-// trace fills.
-struct TraceBand {
-    std::vector<double> Module1::*samples;
-    double Module1::*scale;
-    double zeroLine;
-    double factor;
-    Color colour;
-    double fitBottom;
-};
-
 // The height of every band fitted to its trace: the reach of a trace drawn to its largest
 // magnitude, 18 on one side of its zero line or 9 on each.
 inline constexpr double FittedBandHeight = 18;
@@ -70,11 +57,6 @@ struct BandFit {
 
 // The four bands fitted to their traces, in band order.
 using FittedBands = std::array<BandFit, 4>;
-
-// The four bands in drawing order: inductor current, capacitor current, output voltage and
-// diode current. The diode current shares the inductor current's scale, so the two current
-// traces are drawn to one scale.
-const std::array<TraceBand, 4>& TraceBands();
 
 // The y of a sample in a band fitted to its trace:
 // (sample - low) / (high - low) × FittedBandHeight + fitBottom, so that low lies on the

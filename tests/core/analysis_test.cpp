@@ -1,6 +1,7 @@
 #include "core/analysis.h"
 #include "core/conversions.h"
 #include "core/design_calculation.h"
+#include "core/measurements.h"
 #include "core/simulation.h"
 #include "core/verification.h"
 #include "test_support/example_converter.h"

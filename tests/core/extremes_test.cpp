@@ -1,3 +1,4 @@
+#include "core/measurements.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"

@@ -24,7 +24,7 @@ TEST(ColumnTraces, ComputeAFewSegmentsPerTraceAndColumn) {
         Module1 m = SyntheticRun(c.np, c.n);
         const PixelColumns columns(PlotAxis{static_cast<double>(c.width)});
         LineRecorder computed;
-        ASSERT_TRUE(DrawColumnTraces(m, computed, columns)) << c.name;
+        ASSERT_TRUE(DrawColumnTraces(m, TraceExtremes(m), computed, columns)) << c.name;
         EXPECT_LE(computed.lines.size(), 4u * 4 * columns.width()) << c.name;
     }
 }

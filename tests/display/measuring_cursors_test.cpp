@@ -1,6 +1,7 @@
 #include "display/plot_readout.h"
 
 #include "core/conversions.h"
+#include "core/measurements.h"
 #include "core/simulation.h"
 #include "line_recorder.h"
 #include "test_support/example_converter.h"

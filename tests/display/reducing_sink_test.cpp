@@ -1,5 +1,5 @@
 #include "column_extents.h"
-#include "display/screen_waveform_drawing.h"
+#include "display/reducing_sink.h"
 #include "line_recorder.h"
 #include "synthetic_run.h"
 
