@@ -158,6 +158,7 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     // Past the field checks the run opens the waveform window: a refusal after that can only
     // be the conduction check's.
     run.status = StatusOf(fault, messages, form2.opened ? RunEnd::NotConducting : RunEnd::Refused);
+    run.checked = form2.opened;
     for (const auto& [label, caption] : form2.values) {
         run.values.emplace_back(NameOf(label), caption);
     }

@@ -197,12 +197,16 @@ public:
     void MsgBox(const Text& text) override { std::cerr << Utf8(text) << '\n'; }
 };
 
-// A design the conduction check refuses is still analysed, with its exact solution: it tells
-// why. Its files are not written, as it drew no traces.
+// A design the conduction check refuses, or whose simulation a runtime error ended, is still
+// analysed from its circuit, with its exact solution: it tells why, as the window's analysis
+// does. Its files are not written, as it drew no traces; a runtime error keeps its exit status.
 int Analyze(const CommandOptions& options) {
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
-    if (run.status.end != RunEnd::Done && run.status.end != RunEnd::NotConducting) {
+    if (!run.checked) {
         return ExitOf(run.status);
+    }
+    if (run.status.end == RunEnd::Faulted) {
+        std::cerr << Utf8(run.status.message) << '\n';
     }
     StandardErrorMessages errors;
     ConverterAnalysis analysis;
@@ -210,9 +214,9 @@ int Analyze(const CommandOptions& options) {
         return ExitFault;
     }
     const Report report = AnalysisReport(run, analysis);
-    if (run.status.end == RunEnd::NotConducting) {
+    if (run.status.end != RunEnd::Done) {
         Write(report, options.format);
-        return ExitDone;
+        return run.status.end == RunEnd::Faulted ? ExitFault : ExitDone;
     }
     return FilesThenReport(options, run, report);
 }
