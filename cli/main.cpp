@@ -1,6 +1,7 @@
 #include "cli/headless_run.h"
 #include "cli/report.h"
 #include "cli/sweep.h"
+#include "cli/usage.h"
 #include "core/csv_export.h"
 #include "ui/waveform_figure.h"
 #include "ui/window_look.h"
@@ -9,7 +10,6 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -74,21 +74,8 @@ void AddFormatOption(CLI::App& command, std::string& format) {
     command
         .add_option("--format", format,
                     "formato dell'uscita: json (un oggetto) o csv (intestazione e righe)")
-        ->check(CLI::IsMember({"json", "csv"}))
+        ->check(OneOf({"json", "csv"}))
         ->type_name("json|csv");
-}
-
-CLI::Validator Suffix(const std::string& suffix) {
-    return CLI::Validator(
-        [suffix](std::string& path) {
-            const bool ends =
-                path.size() > suffix.size() &&
-                std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
-                    return a == std::tolower(static_cast<unsigned char>(b));
-                });
-            return ends ? std::string() : "il nome del file deve finire con " + suffix;
-        },
-        "");
 }
 
 void AddFileOptions(CLI::App& command, CommandOptions& values) {
@@ -96,14 +83,15 @@ void AddFileOptions(CLI::App& command, CommandOptions& values) {
         .add_option("--csv", values.csvFile,
                     "scrive i campioni 1..N dell'ultimo periodo simulato (k,t_s,iL_A,iC_A,"
                     "Vo_V,id_A)")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(FileName());
     CLI::Option* png = command.add_option("--png", values.pngFile,
                                           "scrive la figura delle forme d'onda come immagine PNG");
     CLI::Option* svg =
         command.add_option("--svg", values.svgFile,
                            "scrive la figura delle forme d'onda come immagine vettoriale SVG");
-    png->type_name("FILE")->check(Suffix(".png"))->excludes(svg);
-    svg->type_name("FILE")->check(Suffix(".svg"));
+    png->type_name("FILE")->check(FileSuffix(".png"))->excludes(svg);
+    svg->type_name("FILE")->check(FileSuffix(".svg"));
 }
 
 FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOptions& values) {
@@ -278,14 +266,18 @@ void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
         .add_option("PARAM", sweep.param,
                     "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
         ->required();
-    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")->required();
-    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")->required();
+    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
+    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
     command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
         ->required()
-        ->check(CLI::Range(std::int64_t{1}, std::int64_t{1} << 40));
+        ->transform(WholeNumber(1, std::int64_t{1} << 40));
     command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
     command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
-        ->check(CLI::Range(1, 1024));
+        ->transform(WholeNumber(1, 1024));
     command
         .add_option("--shard", sweep.shard,
                     "calcola solo i punti con indice K modulo M (ogni parte con "
@@ -350,12 +342,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& version) {
         return app.exit(version);
     } catch (const CLI::ParseError& error) {
-        std::cerr << error.what() << "\n\n"
-                  << (app.get_subcommands().empty() ? app.help()
-                                                    : app.get_subcommands().front()->help());
+        std::cerr << UsageLine(error, app) << '\n';
         return ExitUsage;
     } catch (const UsageError& error) {
-        std::cerr << error.what() << "\n\n" << sweepCommand->help();
+        std::cerr << UsageLine("sweep", error.what()) << '\n';
         return ExitUsage;
     }
 }

@@ -160,7 +160,9 @@ double SweepValue(const SweepPlan& plan, std::int64_t index) {
     }
     const double t = static_cast<double>(index) / static_cast<double>(plan.steps);
     if (plan.logarithmic) {
-        return plan.from * std::pow(plan.to / plan.from, t);
+        // Between the logarithms, so that a ratio beyond the range of the doubles still gives
+        // finite points.
+        return std::exp(std::lerp(std::log(plan.from), std::log(plan.to), t));
     }
     return std::lerp(plan.from, plan.to, t);
 }

@@ -149,6 +149,8 @@ TEST(ReportTest, CsvCellsQuoteTextsThatHoldSeparators) {
 }
 
 struct SweepValueCase : NamedCase {
+    double from, to;
+    std::int64_t steps;
     bool logarithmic;
     std::int64_t index;
     double value;
@@ -156,17 +158,24 @@ struct SweepValueCase : NamedCase {
 
 TEST(SweepTest, PointsRunFromFromToToLinearlyOrInEqualRatios) {
     const SweepValueCase cases[] = {
-        {{"linear start"}, false, 0, 0.1},  {{"linear end"}, false, 3, 0.7},
-        {{"linear inside"}, false, 1, 0.3}, {{"log start"}, true, 0, 0.1},
-        {{"log end"}, true, 3, 0.7},        {{"log inside"}, true, 1, 0.1 * std::cbrt(7.0)},
+        {{"linear start"}, 0.1, 0.7, 3, false, 0, 0.1},
+        {{"linear end"}, 0.1, 0.7, 3, false, 3, 0.7},
+        {{"linear inside"}, 0.1, 0.7, 3, false, 1, 0.3},
+        {{"log start"}, 0.1, 0.7, 3, true, 0, 0.1},
+        {{"log end"}, 0.1, 0.7, 3, true, 3, 0.7},
+        {{"log inside"}, 0.1, 0.7, 3, true, 1, 0.1 * std::cbrt(7.0)},
+        {{"ratio beyond the doubles, middle"}, 1e-300, 1e300, 2, true, 1, 1},
+        {{"ratio beyond the doubles, quarter"}, 1e-300, 1e300, 4, true, 1, 1e-150},
+        {{"ratio beyond the doubles, last but one"}, 1e-300, 1e300, 4, true, 3, 1e150},
     };
     for (const SweepValueCase& row : cases) {
         SweepPlan plan;
-        plan.from = 0.1;
-        plan.to = 0.7;
-        plan.steps = 3;
+        plan.from = row.from;
+        plan.to = row.to;
+        plan.steps = row.steps;
         plan.logarithmic = row.logarithmic;
-        EXPECT_DOUBLE_EQ(SweepValue(plan, row.index), row.value) << row.name;
+        // A few units of the last place, as many as the logarithms of the ends lose.
+        EXPECT_NEAR(SweepValue(plan, row.index), row.value, 1e-12 * row.value) << row.name;
     }
 }
 
