@@ -1,13 +1,17 @@
 #include "cli/headless_run.h"
+#include "cli/output_files.h"
 #include "cli/report.h"
+#include "cli/standard_output.h"
 #include "cli/sweep.h"
 #include "cli/usage.h"
-#include "core/csv_export.h"
 #include "ui/waveform_figure.h"
 #include "ui/window_look.h"
 
 #include <CLI/CLI.hpp>
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <iostream>
@@ -24,7 +28,7 @@ namespace {
 // Exit statuses, as scripts and schedulers read them.
 constexpr int ExitDone = 0;
 constexpr int ExitRefused = 2; // a refused input, or the conduction check's refusal
-constexpr int ExitFault = 3;   // a runtime error, or a file that could not be written
+constexpr int ExitFault = 3;   // a runtime error, or a file or output that could not be written
 constexpr int ExitUsage = 64;  // the command line itself is wrong
 
 // The options of one command: the field texts by option name, the output wanted.
@@ -102,12 +106,19 @@ FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOption
     return fields;
 }
 
-void Write(const Report& report, const std::string& format) {
+// Writes the report and returns `done`; exit 3, with the reason on the standard error, when the
+// output could not take all of it.
+int Print(StandardOutput& output, const Report& report, const std::string& format, int done) {
     if (format == "csv") {
-        WriteCsv(std::cout, report);
+        WriteCsv(output.stream(), report);
     } else {
-        WriteJson(std::cout, report);
+        WriteJson(output.stream(), report);
     }
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << '\n';
+        return ExitFault;
+    }
+    return done;
 }
 
 int ExitOf(const RunStatus& status) {
@@ -115,13 +126,12 @@ int ExitOf(const RunStatus& status) {
     return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
 }
 
-int Design(const CommandOptions& options) {
+int Design(const CommandOptions& options, StandardOutput& output) {
     const DesignRun run = RunDesign(FieldsOf(DesignOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    Write(DesignReport(run), options.format);
-    return ExitDone;
+    return Print(output, DesignReport(run), options.format, ExitDone);
 }
 
 // Qt's own notes about the machine (no runtime folder, no session) are not the user's
@@ -132,8 +142,24 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
 }
 
-// The figure is drawn by Qt's Gui module on its offscreen platform, with the windows' fonts.
-std::optional<std::string> SaveFigure(const std::string& path, Module1& m) {
+// The bytes of the SVG figure: the figure writer writes them to a file of a folder of its own,
+// whence they are read.
+std::optional<std::string> SvgBytes(Module1& m) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("figura.svg"));
+    if (!folder.isValid() || SaveWaveformFigure(path, m, u'.', 1)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+// The figure's bytes as a PNG or an SVG file, drawn by Qt's Gui module on its offscreen
+// platform with the windows' fonts; none when it could not be drawn.
+std::optional<std::string> FigureBytes(bool png, Module1& m) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtQuiet);
     int argc = 1;
@@ -141,42 +167,63 @@ std::optional<std::string> SaveFigure(const std::string& path, Module1& m) {
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     RegisterWindowFonts();
-    if (const auto failure = SaveWaveformFigure(QString::fromStdString(path), m, u'.', 1)) {
-        return failure->toStdString();
+    if (!png) {
+        return SvgBytes(m);
     }
-    return std::nullopt;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderWaveformImage(m, u'.', 1).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
 }
 
-// The files asked for, written from the run's last period; the first failure's message.
-std::optional<std::string> WriteFiles(const CommandOptions& options, Module1& m) {
-    if (!options.csvFile.empty()) {
-        const CsvExportResult result = ExportLastPeriodCsv(m, options.csvFile, nullptr);
-        if (result.outcome != CsvExportOutcome::Written) {
-            return Utf8(result.message);
+// The files asked for, prepared from the run's last period; the first failure's message. The
+// file names are used byte for byte as given.
+std::optional<std::string> PrepareFiles(const CommandOptions& options, Module1& m,
+                                        OutputFiles& files) {
+    const bool png = !options.pngFile.empty();
+    const std::string& figure = png ? options.pngFile : options.svgFile;
+    if (!figure.empty()) {
+        const std::optional<std::string> bytes = FigureBytes(png, m);
+        if (!bytes) {
+            return PictureFailure(figure, u"il disegno della figura non è riuscito");
+        }
+        if (auto failure = files.addPicture(figure, *bytes)) {
+            return failure;
         }
     }
-    const std::string& figure = options.pngFile.empty() ? options.svgFile : options.pngFile;
-    if (!figure.empty()) {
-        return SaveFigure(figure, m);
+    if (!options.csvFile.empty()) {
+        return files.addTable(options.csvFile, m);
     }
     return std::nullopt;
 }
 
-int FilesThenReport(const CommandOptions& options, VerificationRun& run, const Report& report) {
-    if (const auto failure = WriteFiles(options, run.m)) {
+// The files and the report, all or none: the files are put in place once the report is out.
+int FilesThenReport(const CommandOptions& options, VerificationRun& run, const Report& report,
+                    StandardOutput& output) {
+    OutputFiles files;
+    if (const auto failure = PrepareFiles(options, run.m, files)) {
         std::cerr << *failure << '\n';
         return ExitFault;
     }
-    Write(report, options.format);
+    if (Print(output, report, options.format, ExitDone) != ExitDone) {
+        return ExitFault;
+    }
+    if (const auto failure = files.commit()) {
+        std::cerr << *failure << '\n';
+        return ExitFault;
+    }
     return ExitDone;
 }
 
-int Verify(const CommandOptions& options) {
+int Verify(const CommandOptions& options, StandardOutput& output) {
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    return FilesThenReport(options, run, VerificationReport(run));
+    return FilesThenReport(options, run, VerificationReport(run), output);
 }
 
 // Messages of the analysis itself, on the standard error.
@@ -188,7 +235,7 @@ public:
 // A design the conduction check refuses, or whose simulation a runtime error ended, is still
 // analysed from its circuit, with its exact solution: it tells why, as the window's analysis
 // does. Its files are not written, as it drew no traces; a runtime error keeps its exit status.
-int Analyze(const CommandOptions& options) {
+int Analyze(const CommandOptions& options, StandardOutput& output) {
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
     if (!run.checked) {
         return ExitOf(run.status);
@@ -203,10 +250,10 @@ int Analyze(const CommandOptions& options) {
     }
     const Report report = AnalysisReport(run, analysis);
     if (run.status.end != RunEnd::Done) {
-        Write(report, options.format);
-        return run.status.end == RunEnd::Faulted ? ExitFault : ExitDone;
+        return Print(output, report, options.format,
+                     run.status.end == RunEnd::Faulted ? ExitFault : ExitDone);
     }
-    return FilesThenReport(options, run, report);
+    return FilesThenReport(options, run, report, output);
 }
 
 // "K/M" with 0 <= K < M.
@@ -247,7 +294,8 @@ void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
     }
 }
 
-int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep) {
+int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
+          StandardOutput& output) {
     const FieldOption& swept = SweptOption(sweep.param);
     RequireFixedFields(command, swept);
     if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
@@ -257,7 +305,11 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
     const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
                          shard,  shards,     sweep.jobs};
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
-             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, std::cout);
+             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << " La scansione è stata interrotta.\n";
+        return ExitFault;
+    }
     return ExitDone;
 }
 
@@ -288,6 +340,7 @@ void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
 } // namespace
 
 int main(int argc, char** argv) {
+    StandardOutput output;
     CLI::App app("inverter-cli: progetto, verifica, analisi e scansioni di parametro del "
                  "convertitore buck-boost invertente, senza finestre. I testi delle opzioni sono "
                  "letti come i campi della finestra (punto decimale).",
@@ -328,15 +381,15 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
         if (designCommand->parsed()) {
-            return Design(design);
+            return Design(design, output);
         }
         if (verifyCommand->parsed()) {
-            return Verify(verify);
+            return Verify(verify, output);
         }
         if (analyzeCommand->parsed()) {
-            return Analyze(analyze);
+            return Analyze(analyze, output);
         }
-        return Sweep(*sweepCommand, sweepFields, sweep);
+        return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {
         return app.exit(help);
     } catch (const CLI::CallForVersion& version) {

@@ -195,6 +195,9 @@ void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat forma
             const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
             writer.point(index, SweepValue(plan, index), results[i]);
         }
+        if (!out.flush()) {
+            return;
+        }
     }
     writer.end();
 }

@@ -31,5 +31,8 @@ double SweepValue(const SweepPlan& plan, std::int64_t index);
 // "fault: <kind>"), then every value of the analysis, flattened: a point that read its circuit
 // but did not end ok has the exact solution's values and empty simulated ones, a point refused
 // before only empty cells.
+//
+// The rows of each block of points are sent out once the block is computed; when `out` fails
+// the sweep stops there.
 void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat format,
               std::ostream& out);
