@@ -173,6 +173,7 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     if (!messages.shown.empty()) {
         run.status.message = messages.shown.back();
     }
+    run.checked = outcome.circuit.has_value();
     for (const auto& [label, caption] : form2.values) {
         run.values.emplace_back(NameOf(label), caption);
     }

@@ -61,6 +61,9 @@ DesignRun RunDesign(const FieldTexts& fields);
 
 struct VerificationRun {
     RunStatus status;
+    // The fields passed their checks and the run read its circuit: the circuit has an exact
+    // solution however the run ended.
+    bool checked = false;
     Module1 m;
     std::vector<ControlText> values; // the five value boxes of the waveform window
 };

@@ -1,15 +1,19 @@
 #include "cli/headless_run.h"
+#include "cli/output_files.h"
 #include "cli/report.h"
+#include "cli/standard_output.h"
 #include "cli/sweep.h"
-#include "core/csv_export.h"
+#include "cli/usage.h"
 #include "ui/waveform_figure.h"
 #include "ui/window_look.h"
 
 #include <CLI/CLI.hpp>
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -24,7 +28,7 @@ namespace {
 // Exit statuses, as scripts and schedulers read them.
 constexpr int ExitDone = 0;
 constexpr int ExitRefused = 2; // a refused input, or the conduction check's refusal
-constexpr int ExitFault = 3;   // a runtime error, or a file that could not be written
+constexpr int ExitFault = 3;   // a runtime error, or a file or output that could not be written
 constexpr int ExitUsage = 64;  // the command line itself is wrong
 
 // The options of one command: the field texts by option name, the output wanted.
@@ -74,21 +78,8 @@ void AddFormatOption(CLI::App& command, std::string& format) {
     command
         .add_option("--format", format,
                     "formato dell'uscita: json (un oggetto) o csv (intestazione e righe)")
-        ->check(CLI::IsMember({"json", "csv"}))
+        ->check(OneOf({"json", "csv"}))
         ->type_name("json|csv");
-}
-
-CLI::Validator Suffix(const std::string& suffix) {
-    return CLI::Validator(
-        [suffix](std::string& path) {
-            const bool ends =
-                path.size() > suffix.size() &&
-                std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
-                    return a == std::tolower(static_cast<unsigned char>(b));
-                });
-            return ends ? std::string() : "il nome del file deve finire con " + suffix;
-        },
-        "");
 }
 
 void AddFileOptions(CLI::App& command, CommandOptions& values) {
@@ -96,14 +87,15 @@ void AddFileOptions(CLI::App& command, CommandOptions& values) {
         .add_option("--csv", values.csvFile,
                     "scrive i campioni 1..N dell'ultimo periodo simulato (k,t_s,iL_A,iC_A,"
                     "Vo_V,id_A)")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(FileName());
     CLI::Option* png = command.add_option("--png", values.pngFile,
                                           "scrive la figura delle forme d'onda come immagine PNG");
     CLI::Option* svg =
         command.add_option("--svg", values.svgFile,
                            "scrive la figura delle forme d'onda come immagine vettoriale SVG");
-    png->type_name("FILE")->check(Suffix(".png"))->excludes(svg);
-    svg->type_name("FILE")->check(Suffix(".svg"));
+    png->type_name("FILE")->check(FileSuffix(".png"))->excludes(svg);
+    svg->type_name("FILE")->check(FileSuffix(".svg"));
 }
 
 FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOptions& values) {
@@ -114,12 +106,19 @@ FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOption
     return fields;
 }
 
-void Write(const Report& report, const std::string& format) {
+// Writes the report and returns `done`; exit 3, with the reason on the standard error, when the
+// output could not take all of it.
+int Print(StandardOutput& output, const Report& report, const std::string& format, int done) {
     if (format == "csv") {
-        WriteCsv(std::cout, report);
+        WriteCsv(output.stream(), report);
     } else {
-        WriteJson(std::cout, report);
+        WriteJson(output.stream(), report);
     }
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << '\n';
+        return ExitFault;
+    }
+    return done;
 }
 
 int ExitOf(const RunStatus& status) {
@@ -127,13 +126,12 @@ int ExitOf(const RunStatus& status) {
     return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
 }
 
-int Design(const CommandOptions& options) {
+int Design(const CommandOptions& options, StandardOutput& output) {
     const DesignRun run = RunDesign(FieldsOf(DesignOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    Write(DesignReport(run), options.format);
-    return ExitDone;
+    return Print(output, DesignReport(run), options.format, ExitDone);
 }
 
 // Qt's own notes about the machine (no runtime folder, no session) are not the user's
@@ -144,8 +142,24 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
 }
 
-// The figure is drawn by Qt's Gui module on its offscreen platform, with the windows' fonts.
-std::optional<std::string> SaveFigure(const std::string& path, Module1& m) {
+// The bytes of the SVG figure: the figure writer writes them to a file of a folder of its own,
+// whence they are read.
+std::optional<std::string> SvgBytes(Module1& m) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("figura.svg"));
+    if (!folder.isValid() || SaveWaveformFigure(path, m, u'.', 1)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll().toStdString();
+}
+
+// The figure's bytes as a PNG or an SVG file, drawn by Qt's Gui module on its offscreen
+// platform with the windows' fonts; none when it could not be drawn.
+std::optional<std::string> FigureBytes(bool png, Module1& m) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtQuiet);
     int argc = 1;
@@ -153,42 +167,63 @@ std::optional<std::string> SaveFigure(const std::string& path, Module1& m) {
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     RegisterWindowFonts();
-    if (const auto failure = SaveWaveformFigure(QString::fromStdString(path), m, u'.', 1)) {
-        return failure->toStdString();
+    if (!png) {
+        return SvgBytes(m);
     }
-    return std::nullopt;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderWaveformImage(m, u'.', 1).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return bytes.toStdString();
 }
 
-// The files asked for, written from the run's last period; the first failure's message.
-std::optional<std::string> WriteFiles(const CommandOptions& options, Module1& m) {
-    if (!options.csvFile.empty()) {
-        const CsvExportResult result = ExportLastPeriodCsv(m, options.csvFile, nullptr);
-        if (result.outcome != CsvExportOutcome::Written) {
-            return Utf8(result.message);
+// The files asked for, prepared from the run's last period; the first failure's message. The
+// file names are used byte for byte as given.
+std::optional<std::string> PrepareFiles(const CommandOptions& options, Module1& m,
+                                        OutputFiles& files) {
+    const bool png = !options.pngFile.empty();
+    const std::string& figure = png ? options.pngFile : options.svgFile;
+    if (!figure.empty()) {
+        const std::optional<std::string> bytes = FigureBytes(png, m);
+        if (!bytes) {
+            return PictureFailure(figure, u"il disegno della figura non è riuscito");
+        }
+        if (auto failure = files.addPicture(figure, *bytes)) {
+            return failure;
         }
     }
-    const std::string& figure = options.pngFile.empty() ? options.svgFile : options.pngFile;
-    if (!figure.empty()) {
-        return SaveFigure(figure, m);
+    if (!options.csvFile.empty()) {
+        return files.addTable(options.csvFile, m);
     }
     return std::nullopt;
 }
 
-int FilesThenReport(const CommandOptions& options, VerificationRun& run, const Report& report) {
-    if (const auto failure = WriteFiles(options, run.m)) {
+// The files and the report, all or none: the files are put in place once the report is out.
+int FilesThenReport(const CommandOptions& options, VerificationRun& run, const Report& report,
+                    StandardOutput& output) {
+    OutputFiles files;
+    if (const auto failure = PrepareFiles(options, run.m, files)) {
         std::cerr << *failure << '\n';
         return ExitFault;
     }
-    Write(report, options.format);
+    if (Print(output, report, options.format, ExitDone) != ExitDone) {
+        return ExitFault;
+    }
+    if (const auto failure = files.commit()) {
+        std::cerr << *failure << '\n';
+        return ExitFault;
+    }
     return ExitDone;
 }
 
-int Verify(const CommandOptions& options) {
+int Verify(const CommandOptions& options, StandardOutput& output) {
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    return FilesThenReport(options, run, VerificationReport(run));
+    return FilesThenReport(options, run, VerificationReport(run), output);
 }
 
 // Messages of the analysis itself, on the standard error.
@@ -197,12 +232,16 @@ public:
     void MsgBox(const Text& text) override { std::cerr << Utf8(text) << '\n'; }
 };
 
-// A design the conduction check refuses is still analysed, with its exact solution: it tells
-// why. Its files are not written, as it drew no traces.
-int Analyze(const CommandOptions& options) {
+// A design the conduction check refuses, or whose simulation a runtime error ended, is still
+// analysed from its circuit, with its exact solution: it tells why, as the window's analysis
+// does. Its files are not written, as it drew no traces; a runtime error keeps its exit status.
+int Analyze(const CommandOptions& options, StandardOutput& output) {
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
-    if (run.status.end != RunEnd::Done && run.status.end != RunEnd::NotConducting) {
+    if (!run.checked) {
         return ExitOf(run.status);
+    }
+    if (run.status.end == RunEnd::Faulted) {
+        std::cerr << Utf8(run.status.message) << '\n';
     }
     StandardErrorMessages errors;
     ConverterAnalysis analysis;
@@ -210,11 +249,11 @@ int Analyze(const CommandOptions& options) {
         return ExitFault;
     }
     const Report report = AnalysisReport(run, analysis);
-    if (run.status.end == RunEnd::NotConducting) {
-        Write(report, options.format);
-        return ExitDone;
+    if (run.status.end != RunEnd::Done) {
+        return Print(output, report, options.format,
+                     run.status.end == RunEnd::Faulted ? ExitFault : ExitDone);
     }
-    return FilesThenReport(options, run, report);
+    return FilesThenReport(options, run, report, output);
 }
 
 // "K/M" with 0 <= K < M.
@@ -255,7 +294,8 @@ void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
     }
 }
 
-int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep) {
+int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
+          StandardOutput& output) {
     const FieldOption& swept = SweptOption(sweep.param);
     RequireFixedFields(command, swept);
     if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
@@ -265,7 +305,11 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
     const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
                          shard,  shards,     sweep.jobs};
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
-             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, std::cout);
+             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << " La scansione è stata interrotta.\n";
+        return ExitFault;
+    }
     return ExitDone;
 }
 
@@ -274,14 +318,18 @@ void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
         .add_option("PARAM", sweep.param,
                     "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
         ->required();
-    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")->required();
-    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")->required();
+    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
+    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
     command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
         ->required()
-        ->check(CLI::Range(std::int64_t{1}, std::int64_t{1} << 40));
+        ->transform(WholeNumber(1, std::int64_t{1} << 40));
     command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
     command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
-        ->check(CLI::Range(1, 1024));
+        ->transform(WholeNumber(1, 1024));
     command
         .add_option("--shard", sweep.shard,
                     "calcola solo i punti con indice K modulo M (ogni parte con "
@@ -292,6 +340,7 @@ void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
 } // namespace
 
 int main(int argc, char** argv) {
+    StandardOutput output;
     CLI::App app("inverter-cli: progetto, verifica, analisi e scansioni di parametro del "
                  "convertitore buck-boost invertente, senza finestre. I testi delle opzioni sono "
                  "letti come i campi della finestra (punto decimale).",
@@ -332,26 +381,24 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
         if (designCommand->parsed()) {
-            return Design(design);
+            return Design(design, output);
         }
         if (verifyCommand->parsed()) {
-            return Verify(verify);
+            return Verify(verify, output);
         }
         if (analyzeCommand->parsed()) {
-            return Analyze(analyze);
+            return Analyze(analyze, output);
         }
-        return Sweep(*sweepCommand, sweepFields, sweep);
+        return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {
         return app.exit(help);
     } catch (const CLI::CallForVersion& version) {
         return app.exit(version);
     } catch (const CLI::ParseError& error) {
-        std::cerr << error.what() << "\n\n"
-                  << (app.get_subcommands().empty() ? app.help()
-                                                    : app.get_subcommands().front()->help());
+        std::cerr << UsageLine(error, app) << '\n';
         return ExitUsage;
     } catch (const UsageError& error) {
-        std::cerr << error.what() << "\n\n" << sweepCommand->help();
+        std::cerr << UsageLine("sweep", error.what()) << '\n';
         return ExitUsage;
     }
 }

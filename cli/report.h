@@ -22,15 +22,16 @@ Report DesignReport(const DesignRun& run);
 // {"verify": {DeltaiLSim (A), DeltaVoSim (mV), IDPSim, IdmSim, IimSim (A), texts}}.
 Report VerificationReport(const VerificationRun& run);
 
-// The analysis of a run that was simulated (Done) or that the conduction check refused
-// (NotConducting, with "simulation": null and the refusal as its status); SI units.
+// The analysis of a run that was simulated (Done), or of one that read its circuit but that the
+// conduction check refused or a runtime error ended (with "simulation": null and the refusal or
+// the error as its status); SI units.
 Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysis);
 
 // {"analyze": AnalysisBody}.
 Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analysis);
 
-// The analysis of the run: of its samples when Done, of its circuit alone when the conduction
-// check refused it. A runtime error of the analysis itself is thrown as such.
+// The analysis of a run that read its circuit (checked): of its samples when Done, of its
+// circuit alone otherwise. A runtime error of the analysis itself is thrown as such.
 ConverterAnalysis AnalyseRun(const VerificationRun& run);
 
 // The leaves of a report in order, each named by the keys on its way joined with dots; an

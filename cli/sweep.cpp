@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <cmath>
+#include <map>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -39,15 +41,19 @@ std::string StatusText(const RunStatus& status) {
     return {};
 }
 
-// The point's analysis, or none when the run or its analysis did not end ok (status says why).
+// The point's analysis: of its simulation when the run ended ok, of its circuit alone when the
+// run read the circuit but did not end ok. None when the run was refused before, or when the
+// analysis itself faulted (the status of a point that ended ok then says so).
 std::optional<Report> AnalysePoint(VerificationRun& run) {
-    if (run.status.end != RunEnd::Done) {
+    if (!run.checked) {
         return std::nullopt;
     }
     try {
         return AnalysisBody(run, AnalyseRun(run));
     } catch (const RuntimeError& error) {
-        run.status = {RunEnd::Faulted, {}, error.kind()};
+        if (run.status.end == RunEnd::Done) {
+            run.status = {RunEnd::Faulted, {}, error.kind()};
+        }
         return std::nullopt;
     }
 }
@@ -105,15 +111,17 @@ public:
             return;
         }
         out_ << index << ',' << ShortestText(value) << ',' << CsvCell(result.status);
-        if (!result.analysis) {
-            out_ << std::string(columns_.size(), ',') << '\n';
-            return;
-        }
-        // A point that ended ok has every analysis value, in the columns' order.
-        for (const auto& [name, leaf] : Flatten(*result.analysis)) {
-            if (name != "status") {
-                out_ << ',' << CsvCell(leaf);
+        // A value the point lacks is an empty cell: all of them without an analysis, the
+        // simulated ones when only the circuit was analysed.
+        std::map<std::string, Report> leaves;
+        if (result.analysis) {
+            for (auto& [name, leaf] : Flatten(*result.analysis)) {
+                leaves.emplace(std::move(name), std::move(leaf));
             }
+        }
+        for (const std::string& column : columns_) {
+            const auto leaf = leaves.find(column);
+            out_ << ',' << (leaf == leaves.end() ? std::string() : CsvCell(leaf->second));
         }
         out_ << '\n';
     }
@@ -152,7 +160,9 @@ double SweepValue(const SweepPlan& plan, std::int64_t index) {
     }
     const double t = static_cast<double>(index) / static_cast<double>(plan.steps);
     if (plan.logarithmic) {
-        return plan.from * std::pow(plan.to / plan.from, t);
+        // Between the logarithms, so that a ratio beyond the range of the doubles still gives
+        // finite points.
+        return std::exp(std::lerp(std::log(plan.from), std::log(plan.to), t));
     }
     return std::lerp(plan.from, plan.to, t);
 }
@@ -184,6 +194,9 @@ void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat forma
         for (std::size_t i = 0; i < count; ++i) {
             const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
             writer.point(index, SweepValue(plan, index), results[i]);
+        }
+        if (!out.flush()) {
+            return;
         }
     }
     writer.end();

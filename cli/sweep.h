@@ -28,7 +28,11 @@ double SweepValue(const SweepPlan& plan, std::int64_t index);
 // Runs the sweep over `fields` (the swept field's text is each point's value, in its shortest
 // text) and writes a header and one row per point of this shard, in index order, whatever the
 // number of threads: the columns index, the swept option, status ("ok", "refused: <message>",
-// "fault: <kind>"), then every value of the analysis, flattened, empty for a point that did
-// not end ok.
+// "fault: <kind>"), then every value of the analysis, flattened: a point that read its circuit
+// but did not end ok has the exact solution's values and empty simulated ones, a point refused
+// before only empty cells.
+//
+// The rows of each block of points are sent out once the block is computed; when `out` fails
+// the sweep stops there.
 void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat format,
               std::ostream& out);

@@ -1,15 +1,12 @@
 #include "core/csv_export.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -54,78 +51,8 @@ char* AppendRow(char* out, const Module1& m, std::int64_t k, double samplesPerSe
     return out;
 }
 
-std::error_code LastError() {
-    return {errno, std::generic_category()};
-}
-
-// The table while it is written: a new file of its own beside the target, removed unless it
-// has been renamed over the target.
-class PartFile {
-public:
-    PartFile() = default;
-    PartFile(const PartFile&) = delete;
-    PartFile& operator=(const PartFile&) = delete;
-
-    ~PartFile() {
-        if (file_ != nullptr) {
-            std::fclose(file_);
-        }
-        if (!path_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove(path_, ignored);
-        }
-    }
-
-    // "<target>.<n>.part" for the first n whose file does not exist yet: an unrelated file of
-    // that name is never overwritten.
-    std::error_code create(const std::filesystem::path& target) {
-        for (int n = 0; n < 100; ++n) {
-            std::filesystem::path candidate = target;
-            candidate += ".";
-            candidate += std::to_string(n);
-            candidate += ".part";
-            file_ = std::fopen(candidate.c_str(), "wbx");
-            if (file_ != nullptr) {
-                path_ = candidate;
-                return {};
-            }
-            if (errno != EEXIST) {
-                return LastError();
-            }
-        }
-        return std::make_error_code(std::errc::file_exists);
-    }
-
-    std::error_code write(std::string_view bytes) {
-        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            return LastError();
-        }
-        return {};
-    }
-
-    // Closing flushes the last bytes: a full disk may only show here.
-    std::error_code close() {
-        const int closed = std::fclose(file_);
-        file_ = nullptr;
-        return closed == 0 ? std::error_code() : LastError();
-    }
-
-    std::error_code renameOver(const std::filesystem::path& target) {
-        std::error_code error;
-        std::filesystem::rename(path_, target, error);
-        if (!error) {
-            path_.clear();
-        }
-        return error;
-    }
-
-private:
-    std::filesystem::path path_;
-    std::FILE* file_ = nullptr;
-};
-
 // The rows in slices, the observer asked every RowsPerReport rows and after the last.
-CsvExportOutcome WriteRows(const Module1& m, PartFile& file, SimulationObserver* observer,
+CsvExportOutcome WriteRows(const Module1& m, WholeFile& file, SimulationObserver* observer,
                            std::error_code& error) {
     const std::int64_t samples = m.N;
     const double samplesPerSecond = static_cast<double>(m.N) * m.f;
@@ -156,22 +83,8 @@ bool HoldsPeriod(const Module1& m) {
     return m.N >= 1 && reaches(m.iL_t) && reaches(m.iC_t) && reaches(m.Vo_t) && reaches(m.id_t);
 }
 
-Text Reason(const std::error_code& error) {
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
-        return u"permesso negato";
-    }
-    if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
-        return u"cartella inesistente";
-    }
-    if (error == std::errc::no_space_on_device) {
-        return u"spazio su disco esaurito";
-    }
-    return TextFromUtf8(error.message());
-}
-
 CsvExportResult Failure(const std::filesystem::path& target, const Text& reason) {
-    return {CsvExportOutcome::Failed, u"Impossibile scrivere il file \"" +
-                                          TextFromUtf8(target.native()) + u"\": " + reason + u"."};
+    return {CsvExportOutcome::Failed, FileWriteFailure(target, reason)};
 }
 
 // A number for a file name: at most six significant digits, no trailing zeros.
@@ -184,13 +97,12 @@ std::string NameNumber(double value) {
 
 } // namespace
 
-CsvExportResult ExportLastPeriodCsv(const Module1& m, const std::filesystem::path& target,
-                                    SimulationObserver* observer) {
+CsvExportResult WriteLastPeriodCsv(const Module1& m, WholeFile& file,
+                                   SimulationObserver* observer) {
     if (!HoldsPeriod(m)) {
-        return Failure(target, u"non c'è un periodo simulato da esportare");
+        return Failure(file.target(), u"non c'è un periodo simulato da esportare");
     }
-    PartFile file;
-    std::error_code error = file.create(target);
+    std::error_code error = file.open();
     if (!error) {
         error = file.write(Header);
     }
@@ -198,15 +110,25 @@ CsvExportResult ExportLastPeriodCsv(const Module1& m, const std::filesystem::pat
         return {CsvExportOutcome::Cancelled, {}};
     }
     if (!error) {
-        error = file.close();
-    }
-    if (!error) {
-        error = file.renameOver(target);
+        error = file.finish();
     }
     if (error) {
-        return Failure(target, Reason(error));
+        return Failure(file.target(), FileErrorReason(error));
     }
     return {CsvExportOutcome::Written, {}};
+}
+
+CsvExportResult ExportLastPeriodCsv(const Module1& m, const std::filesystem::path& target,
+                                    SimulationObserver* observer) {
+    WholeFile file(target);
+    const CsvExportResult result = WriteLastPeriodCsv(m, file, observer);
+    if (result.outcome != CsvExportOutcome::Written) {
+        return result;
+    }
+    if (const std::error_code error = file.commit()) {
+        return Failure(target, FileErrorReason(error));
+    }
+    return result;
 }
 
 std::string ProposedFileStem(const Module1& m) {

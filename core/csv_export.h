@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "core/module1.h"
+#include "core/whole_file.h"
 
 #include <filesystem>
 #include <string>
@@ -24,13 +25,17 @@ struct CsvExportResult {
 // reads back to the same double, with a decimal point whatever the locale; lines end in LF.
 //
 // m is read as the simulation left it: N, f and the four arrays of the same run. The table is
-// written to a temporary file in the target's folder and renamed over the target once complete,
-// so that a failed or cancelled export never leaves part of a table in place of an earlier
-// file. observer (may be null) is told the fraction written every few tens of thousands of
-// rows and after the last; false stops the export. Without a simulated period (N below 1 or an
-// array without sample N) nothing is written and the export fails with a message saying so.
+// written whole or not at all (see WholeFile): a failed or cancelled export never leaves part
+// of a table in place of an earlier file. observer (may be null) is told the fraction written
+// every few tens of thousands of rows and after the last; false stops the export. Without a
+// simulated period (N below 1 or an array without sample N) nothing is written and the export
+// fails with a message saying so.
 CsvExportResult ExportLastPeriodCsv(const Module1& m, const std::filesystem::path& target,
                                     SimulationObserver* observer);
+
+// The same table in `file`, opened, written and finished but not committed: the caller commits
+// it together with the other files of a run, so that all of them are written or none.
+CsvExportResult WriteLastPeriodCsv(const Module1& m, WholeFile& file, SimulationObserver* observer);
 
 // A file name without extension that tells the run apart from others, built from Vi, D, f, L,
 // C, RL and N as the verification read them (L in H, C in F): ASCII letters, digits, '.',

@@ -106,14 +106,33 @@ TEST(ReportTest, KeysKeepTheirOrderAndEveryNumberReadsBackToTheSameDouble) {
               std::count(row.begin(), row.end(), ','));
 }
 
-TEST(ReportTest, ARefusedSimulationIsAnalysedFromItsCircuitAlone) {
-    const VerificationRun run = RunVerificationHeadless(Example({{TextBox::Text9, u"2"}}));
-    const Report body = AnalysisBody(run, AnalyseRun(run));
-    EXPECT_TRUE(body.at("simulation").is_null());
-    EXPECT_EQ(body.at("status"), Utf8(run.status.message));
-    EXPECT_EQ(body.at("ccm").at("mode"), "DCM");
-    EXPECT_TRUE(body.at("rhp_zero_Hz").is_null());
-    EXPECT_GT(body.at("exact_steady").at("iLMax_A").get<double>(), 0);
+struct CircuitAloneCase : NamedCase {
+    FieldTexts fields;
+    RunEnd end;
+    const char* mode;
+};
+
+TEST(ReportTest, ARunThatReadItsCircuitButWasNotSimulatedIsAnalysedFromItsCircuitAlone) {
+    const CircuitAloneCase cases[] = {
+        {{"refused by the conduction check"},
+         Example({{TextBox::Text9, u"2"}}),
+         RunEnd::NotConducting,
+         "DCM"},
+        {{"simulation ended by a runtime error"},
+         Example({{TextBox::Text7, u"1E308"}}),
+         RunEnd::Faulted,
+         "CCM"},
+    };
+    for (const CircuitAloneCase& row : cases) {
+        const VerificationRun run = RunVerificationHeadless(row.fields);
+        ASSERT_EQ(run.status.end, row.end) << row.name;
+        ASSERT_TRUE(run.checked) << row.name;
+        const Report body = AnalysisBody(run, AnalyseRun(run));
+        EXPECT_TRUE(body.at("simulation").is_null()) << row.name;
+        EXPECT_EQ(body.at("status"), Utf8(run.status.message)) << row.name;
+        EXPECT_EQ(body.at("ccm").at("mode"), row.mode) << row.name;
+        EXPECT_GT(body.at("exact_steady").at("iLMax_A").get<double>(), 0) << row.name;
+    }
 }
 
 TEST(ReportTest, CsvCellsQuoteTextsThatHoldSeparators) {
@@ -131,6 +150,8 @@ TEST(ReportTest, CsvCellsQuoteTextsThatHoldSeparators) {
 }
 
 struct SweepValueCase : NamedCase {
+    double from, to;
+    std::int64_t steps;
     bool logarithmic;
     std::int64_t index;
     double value;
@@ -138,17 +159,24 @@ struct SweepValueCase : NamedCase {
 
 TEST(SweepTest, PointsRunFromFromToToLinearlyOrInEqualRatios) {
     const SweepValueCase cases[] = {
-        {{"linear start"}, false, 0, 0.1},  {{"linear end"}, false, 3, 0.7},
-        {{"linear inside"}, false, 1, 0.3}, {{"log start"}, true, 0, 0.1},
-        {{"log end"}, true, 3, 0.7},        {{"log inside"}, true, 1, 0.1 * std::cbrt(7.0)},
+        {{"linear start"}, 0.1, 0.7, 3, false, 0, 0.1},
+        {{"linear end"}, 0.1, 0.7, 3, false, 3, 0.7},
+        {{"linear inside"}, 0.1, 0.7, 3, false, 1, 0.3},
+        {{"log start"}, 0.1, 0.7, 3, true, 0, 0.1},
+        {{"log end"}, 0.1, 0.7, 3, true, 3, 0.7},
+        {{"log inside"}, 0.1, 0.7, 3, true, 1, 0.1 * std::cbrt(7.0)},
+        {{"ratio beyond the doubles, middle"}, 1e-300, 1e300, 2, true, 1, 1},
+        {{"ratio beyond the doubles, quarter"}, 1e-300, 1e300, 4, true, 1, 1e-150},
+        {{"ratio beyond the doubles, last but one"}, 1e-300, 1e300, 4, true, 3, 1e150},
     };
     for (const SweepValueCase& row : cases) {
         SweepPlan plan;
-        plan.from = 0.1;
-        plan.to = 0.7;
-        plan.steps = 3;
+        plan.from = row.from;
+        plan.to = row.to;
+        plan.steps = row.steps;
         plan.logarithmic = row.logarithmic;
-        EXPECT_DOUBLE_EQ(SweepValue(plan, row.index), row.value) << row.name;
+        // A few units of the last place, as many as the logarithms of the ends lose.
+        EXPECT_NEAR(SweepValue(plan, row.index), row.value, 1e-12 * row.value) << row.name;
     }
 }
 
@@ -203,23 +231,57 @@ std::vector<std::string> Cells(const std::string& line) {
     return cells;
 }
 
-TEST(SweepTest, ARefusedPointIsARowWithItsStatusAndEmptyValues) {
+std::vector<std::string> CellsFrom(const std::vector<std::string>& cells, std::size_t first,
+                                   std::size_t count) {
+    return {cells.begin() + static_cast<std::ptrdiff_t>(first),
+            cells.begin() + static_cast<std::ptrdiff_t>(first + count)};
+}
+
+std::size_t Column(const std::vector<std::string>& header, const std::string& name) {
+    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+}
+
+TEST(SweepTest, APointNotSimulatedKeepsTheExactSolutionOfItsCircuit) {
     const std::vector<std::string> lines = Lines(Sweep(0, 1, 2));
     ASSERT_EQ(lines.size(), 8u); // header and seven points
     const std::vector<std::string> header = Cells(lines[0]);
-    EXPECT_EQ(std::vector<std::string>(header.begin(), header.begin() + 4),
+    EXPECT_EQ(CellsFrom(header, 0, 4),
               (std::vector<std::string>{"index", "l-uh", "status", "simulation.DeltaiLSim"}));
-    EXPECT_NE(std::find(header.begin(), header.end(), "exact_steady.iLMax_A"), header.end());
     for (const std::string& line : lines) {
         EXPECT_EQ(Cells(line).size(), header.size()) << line;
     }
     const std::vector<std::string> refused = Cells(lines[1]);
     EXPECT_EQ(refused[1], "2");
     EXPECT_EQ(refused[2].rfind("refused: Il Duty Cycle non può", 0), 0u);
-    EXPECT_TRUE(std::all_of(refused.begin() + 3, refused.end(),
-                            [](const std::string& cell) { return cell.empty(); }));
+    EXPECT_EQ(CellsFrom(refused, 3, 6), std::vector<std::string>(6));
+    const VerificationRun run = RunVerificationHeadless(Example({{TextBox::Text9, u"2"}}));
+    const ConverterAnalysis exact = AnalyseRun(run);
+    EXPECT_EQ(refused[Column(header, "exact_steady.iLMax_A")],
+              ShortestText(exact.exactSteady.values.iLMax));
+    EXPECT_EQ(refused[Column(header, "exact_at_ni.VoMean_V")],
+              ShortestText(exact.exactAtNI.values.meanVo));
+    EXPECT_EQ(refused[Column(header, "ccm.mode")], "DCM");
+    EXPECT_EQ(refused[Column(header, "accuracy_pct.iLMax_A")], "");
     const std::vector<std::string> last = Cells(lines[7]);
     EXPECT_EQ(last[0] + " " + last[1] + " " + last[2], "6 400 ok");
+}
+
+TEST(SweepTest, APointEndedByARuntimeErrorKeepsTheExactSolutionAndAPointRefusedEarlierNothing) {
+    const SweepPlan plan{&VerificationOptions()[0], -15, 1E308, 2, false, 0, 1, 1};
+    std::stringstream out;
+    RunSweep(plan, Example(), SweepFormat::Csv, out);
+    const std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 4u);
+    const std::vector<std::string> header = Cells(lines[0]);
+    const std::vector<std::string> refused = Cells(lines[1]);
+    EXPECT_EQ(refused[2].rfind("refused: ", 0), 0u);
+    EXPECT_EQ(CellsFrom(refused, 3, header.size() - 3),
+              std::vector<std::string>(header.size() - 3));
+    const std::vector<std::string> faulted = Cells(lines[3]);
+    EXPECT_EQ(faulted[2], "fault: Overflow");
+    EXPECT_EQ(faulted[Column(header, "simulation.DeltaiLSim")], "");
+    EXPECT_EQ(faulted[Column(header, "ccm.mode")], "CCM");
+    EXPECT_NE(faulted[Column(header, "exact_steady.VoMean_V")], "");
 }
 
 } // namespace

@@ -4,7 +4,10 @@
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -20,6 +23,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -262,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CsvExportCancelTest,
 
 struct FailureCase : NamedCase {
     const char* target; // under the scratch folder
-    const char* reason; // the message's end after the file name; empty: the system's text
+    const char* reason; // the message's end after the file name
     bool simulatedPeriod;
 };
 
@@ -273,30 +277,109 @@ TEST_P(CsvExportFailureTest, NamesTheFileAndLeavesTheFolderAsItWas) {
     const Module1 m = c.simulatedPeriod ? ManySamples(10) : ExampleConverter();
     ScratchFolder folder;
     fs::create_directory(folder.path() / "cartella");
+    fs::create_symlink("anello.csv", folder.path() / "anello.csv");
     const fs::path target = folder.path() / c.target;
     const CsvExportResult result = ExportLastPeriodCsv(m, target, nullptr);
     EXPECT_EQ(result.outcome, CsvExportOutcome::Failed);
-    const std::string opening = "Impossibile scrivere il file \"" + target.string() + "\": ";
-    const std::string message = Utf8(result.message);
-    if (*c.reason != '\0') {
-        EXPECT_EQ(message, opening + c.reason);
-    } else {
-        EXPECT_EQ(message.substr(0, opening.size()), opening);
-        EXPECT_GT(message.size(), opening.size() + 1);
-    }
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"cartella"});
+    EXPECT_EQ(Utf8(result.message),
+              "Impossibile scrivere il file \"" + target.string() + "\": " + c.reason);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"anello.csv", "cartella"}));
     EXPECT_TRUE(fs::is_empty(folder.path() / "cartella"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvExportFailureTest,
-    testing::Values(FailureCase{"MissingFolder", "manca/forme.csv", "cartella inesistente.", true},
+    testing::Values(FailureCase{"MissingFolder", "manca/forme.csv", "la cartella non esiste.",
+                                true},
                     FailureCase{"MissingFolderWithAccents", "già_tolta_🙂/forme à.csv",
-                                "cartella inesistente.", true},
-                    FailureCase{"TargetIsAFolder", "cartella", "", true},
+                                "la cartella non esiste.", true},
+                    FailureCase{"TargetIsAFolder", "cartella", "è una cartella.", true},
+                    FailureCase{"LinkLoop", "anello.csv", "troppi collegamenti simbolici.", true},
                     FailureCase{"NoSimulatedPeriod", "forme.csv",
                                 "non c'è un periodo simulato da esportare.", false}),
     ByCaseName());
+
+// True when no part file is left anywhere under `folder`.
+bool NoPartFileUnder(const fs::path& folder) {
+    return std::none_of(
+        fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator(),
+        [](const fs::directory_entry& entry) { return entry.path().extension() == ".part"; });
+}
+
+// The export is asked for "forme.csv" in a folder holding a subfolder "dati".
+struct KeptCase : NamedCase {
+    std::vector<std::pair<const char*, const char*>> links; // a link's name, what it holds
+    const char* written;  // the regular file that receives the table
+    unsigned permissions; // of an earlier file there; 0: there is none
+};
+
+class CsvExportKeepTest : public testing::TestWithParam<KeptCase> {};
+
+TEST_P(CsvExportKeepTest, KeepsTheLinksAndTheEarlierFilesPermissions) {
+    const KeptCase& c = GetParam();
+    const Module1 m = ManySamples(10);
+    ScratchFolder folder;
+    fs::create_directory(folder.path() / "dati");
+    const fs::path written = folder.path() / c.written;
+    const auto permissions = static_cast<fs::perms>(c.permissions);
+    if (c.permissions != 0) {
+        WriteFile(written, "k,t_s\n1,2\n");
+        fs::permissions(written, permissions);
+    }
+    for (const auto& [name, to] : c.links) {
+        fs::create_symlink(to, folder.path() / name);
+    }
+    ASSERT_EQ(ExportLastPeriodCsv(m, folder.path() / "forme.csv", nullptr).outcome,
+              CsvExportOutcome::Written);
+    ExpectTableOf(m, ReadTable(written));
+    if (c.permissions != 0) {
+        EXPECT_EQ(fs::status(written).permissions(), permissions);
+    }
+    for (const auto& [name, to] : c.links) {
+        EXPECT_EQ(fs::read_symlink(folder.path() / name), to) << name;
+    }
+    EXPECT_TRUE(NoPartFileUnder(folder.path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvExportKeepTest,
+    testing::Values(
+        KeptCase{"PrivateFileStaysPrivate", {}, "forme.csv", 0600},
+        KeptCase{"SharedFileStaysShared", {}, "forme.csv", 0664},
+        KeptCase{"LinkIsWrittenThrough", {{"forme.csv", "dati/vera.csv"}}, "dati/vera.csv", 0600},
+        KeptCase{"LinkToAFileStillToCome", {{"forme.csv", "dati/nuova.csv"}}, "dati/nuova.csv", 0},
+        KeptCase{"LinksReadFromTheirOwnFolder",
+                 {{"forme.csv", "dati/uno.csv"}, {"dati/uno.csv", "due.csv"}},
+                 "dati/due.csv",
+                 0640}),
+    ByCaseName());
+
+// A pipe cannot be replaced by a file without losing its reader: it is written directly.
+TEST(CsvExportTest, WritesIntoAPipeAndLeavesItAPipe) {
+    const Module1 m = ManySamples(10);
+    ScratchFolder folder;
+    const fs::path reference = folder.path() / "riferimento.csv";
+    ASSERT_EQ(ExportLastPeriodCsv(m, reference, nullptr).outcome, CsvExportOutcome::Written);
+    const fs::path pipe = folder.path() / "tubo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Opened without waiting for a writer: the table of ten rows fits in the pipe's buffer.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(ExportLastPeriodCsv(m, pipe, nullptr).outcome, CsvExportOutcome::Written);
+    std::string received(65536, '\0');
+    const ssize_t got = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    received.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    EXPECT_EQ(received, Contents(reference));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(NoPartFileUnder(folder.path()));
+}
+
+TEST(CsvExportTest, RefusesAnEmptyName) {
+    const CsvExportResult result = ExportLastPeriodCsv(ManySamples(10), "", nullptr);
+    EXPECT_EQ(result.outcome, CsvExportOutcome::Failed);
+    EXPECT_EQ(Utf8(result.message), "Impossibile scrivere il file \"\": il nome non è valido.");
+}
 
 struct StemCase : NamedCase {
     double Vi, D, f, L, C, RL;

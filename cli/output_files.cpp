@@ -1,0 +1,59 @@
+// The files of one run, prepared one by one and put in place together.
+#include "cli/output_files.h"
+
+#include "core/csv_export.h"
+
+#include <system_error>
+#include <utility>
+
+namespace {
+
+std::string FailureOf(const WholeFile& file, bool picture, const std::error_code& error) {
+    const Text reason = FileErrorReason(error);
+    return picture ? PictureFailure(file.target(), reason)
+                   : Utf8(FileWriteFailure(file.target(), reason));
+}
+
+} // namespace
+
+std::optional<std::string> OutputFiles::addTable(const std::filesystem::path& path,
+                                                 const Module1& m) {
+    auto file = std::make_unique<WholeFile>(path);
+    const CsvExportResult result = WriteLastPeriodCsv(m, *file, nullptr);
+    if (result.outcome != CsvExportOutcome::Written) {
+        return Utf8(result.message);
+    }
+    files_.push_back({std::move(file), false});
+    return std::nullopt;
+}
+
+std::optional<std::string> OutputFiles::addPicture(const std::filesystem::path& path,
+                                                   std::string_view bytes) {
+    auto file = std::make_unique<WholeFile>(path);
+    std::error_code error = file->open();
+    if (!error) {
+        error = file->write(bytes);
+    }
+    if (!error) {
+        error = file->finish();
+    }
+    if (error) {
+        return FailureOf(*file, true, error);
+    }
+    files_.push_back({std::move(file), true});
+    return std::nullopt;
+}
+
+std::optional<std::string> OutputFiles::commit() {
+    for (const Prepared& prepared : files_) {
+        if (const std::error_code error = prepared.file->commit()) {
+            return FailureOf(*prepared.file, prepared.picture, error);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string PictureFailure(const std::filesystem::path& path, const Text& reason) {
+    return "Impossibile salvare l'immagine \"" + Utf8(TextFromUtf8(path.native())) +
+           "\": " + Utf8(reason);
+}
