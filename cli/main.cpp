@@ -2,8 +2,8 @@
 #include "cli/report.h"
 #include "cli/sweep.h"
 #include "core/csv_export.h"
-#include "ui/waveform_figure.h"
-#include "ui/window_look.h"
+#include "figure/waveform_figure.h"
+#include "figure/window_look.h"
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
 #include "core/verification.h"
-#include "ui/waveform_figure.h"
+#include "figure/waveform_figure.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>

@@ -4,9 +4,9 @@
 #include "core/handler_support.h"
 #include "core/module1.h"
 #include "display/screen_waveform_drawing.h"
+#include "figure/waveform_figure.h"
 #include "ui/analysis_window.h"
 #include "ui/main_window.h"
-#include "ui/waveform_figure.h"
 #include "ui/waveform_window.h"
 
 #include <QDateTime>

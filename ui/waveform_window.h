@@ -6,7 +6,7 @@
 #include "display/plot_readout.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
-#include "ui/waveform_figure.h"
+#include "figure/waveform_figure.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 #include "display/trace_geometry.h"
-#include "ui/waveform_figure.h"
+#include "figure/plot_mapping.h"
 
 #include <QAccessible>
 #include <QAction>
