@@ -1,7 +1,9 @@
+// The analysis window: the table of the run's analysis, its mode line and warnings.
 #include "ui/analysis_window.h"
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "figure/qt_text.h"
 #include "ui/controls.h"
 
 #include <QAction>
@@ -102,7 +104,7 @@ QString Cell(std::optional<double> value, char16_t decimalSeparator) {
         return {};
     }
     try {
-        return QString::fromStdU16String(Format(*value, "0.00E+00", decimalSeparator));
+        return FromText(Format(*value, "0.00E+00", decimalSeparator));
     } catch (const RuntimeError&) {
         return {};
     }
@@ -127,7 +129,7 @@ QStringList Warnings(const RunAnalysis& run) {
         warnings << run.missingSimulation;
     }
     if (!a.notSettledWarning.empty()) {
-        warnings << QString::fromStdU16String(a.notSettledWarning);
+        warnings << FromText(a.notSettledWarning);
     }
     if (!a.steadyStateFound) {
         warnings << QStringLiteral("Regime periodico non raggiunto: la colonna a regime \u00e8 "

@@ -5,6 +5,7 @@
 #include "test_support/recorders.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
+#include "ui/waveform_tools.h"
 #include "ui/waveform_window.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/controls.h"
+#include "figure/window_look.h"
 
 #include <QPalette>
 #include <algorithm>

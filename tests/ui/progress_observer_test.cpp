@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/converter_app.h"
+#include "ui/progress_observer.h"
 
 #include <QTimer>
 
