@@ -41,8 +41,8 @@ public:
     void
     withPlottedRun(const std::function<void(Module1& run, WaveformWindow& window)>& use) override;
 
+    // What the plot shows of the plotted run, and the measuring cursors over it.
     PlotView& plotView() { return view_; }
-    const PlotView& plotView() const { return view_; }
     const PlotCursors& plotCursors() const { return cursors_; }
 
     void obtainForm2() override;
