@@ -4,8 +4,8 @@
 #include "cli/standard_output.h"
 #include "cli/sweep.h"
 #include "cli/usage.h"
-#include "ui/waveform_figure.h"
-#include "ui/window_look.h"
+#include "figure/waveform_figure.h"
+#include "figure/window_look.h"
 
 #include <CLI/CLI.hpp>
 #include <QBuffer>

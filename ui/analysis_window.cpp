@@ -1,8 +1,10 @@
+// The analysis window: the table of the run's analysis, its mode line and warnings.
 #include "ui/analysis_window.h"
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "display/analysis_wording.h"
+#include "figure/qt_text.h"
 #include "ui/controls.h"
 
 #include <QAction>
@@ -107,7 +109,7 @@ QString Cell(std::optional<double> value, char16_t decimalSeparator) {
         return {};
     }
     try {
-        return QString::fromStdU16String(Format(*value, "0.00E+00", decimalSeparator));
+        return FromText(Format(*value, "0.00E+00", decimalSeparator));
     } catch (const RuntimeError&) {
         return {};
     }
@@ -132,7 +134,7 @@ QStringList Warnings(const RunAnalysis& run, char16_t decimalSeparator) {
     }
     for (const Text& warning :
          AnalysisWarnings(run.analysis, run.missingSimulation.isEmpty(), decimalSeparator)) {
-        warnings << QString::fromStdU16String(warning);
+        warnings << FromText(warning);
     }
     return warnings;
 }

@@ -1,3 +1,4 @@
+// The controls of both windows: twips to pixels, and each kind of control from its layout line.
 #include "ui/controls.h"
 
 #include <QKeyEvent>

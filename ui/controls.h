@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window_look.h"
+#include "figure/window_look.h"
 
 #include <QRect>
 #include <optional>

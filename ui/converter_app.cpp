@@ -1,225 +1,48 @@
+// The application: clicks to handlers, one at a time, the message box and the user's locale.
 #include "ui/converter_app.h"
 
-#include "core/csv_export.h"
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
 #include "core/verification.h"
 #include "display/analysis_wording.h"
-#include "ui/waveform_figure.h"
+#include "figure/qt_text.h"
+#include "ui/application_title.h"
+#include "ui/progress_observer.h"
 
-#include <QAbstractButton>
-#include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QBuffer>
-#include <QClipboard>
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QInputEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QTextDocument>
-#include <QUrl>
 #include <QWidget>
-#include <algorithm>
 #include <utility>
 
 namespace {
 
 // The design fields and results of the main window as shown, each by its accessible name.
 std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
+    using enum TextBox;
     std::vector<std::pair<QString, QString>> values;
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
-        if (const auto* field = form1.findChild<QLineEdit*>(QString::fromLatin1(name))) {
-            values.emplace_back(field->accessibleName(), field->text());
-        }
+    for (const TextBox box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
+        const QLineEdit& field = form1.field(box);
+        values.emplace_back(field.accessibleName(), field.text());
     }
-    for (const char* name : {"Label24", "Label25", "Label26", "Label27", "Label32"}) {
-        if (const auto* result = form1.findChild<QLabel*>(QString::fromLatin1(name))) {
-            values.emplace_back(result->accessibleName(), result->text());
-        }
+    for (const ResultLabel label :
+         {ResultLabel::Label24, ResultLabel::Label25, ResultLabel::Label26, ResultLabel::Label27,
+          ResultLabel::Label32}) {
+        const QLabel& result = form1.result(label);
+        values.emplace_back(result.accessibleName(), result.text());
     }
     return values;
-}
-
-const QString ReportTitle =
-    QStringLiteral("Rapporto di verifica \u2014 Convertitore tipo inverter");
-// The figure's name inside the PDF's document.
-const QUrl FigureResource(QStringLiteral("figura.png"));
-// The widest the figure is drawn, in the document's pixels: the width of an A4 page inside
-// its margins.
-constexpr int FigureWidth = 640;
-constexpr qreal PageMarginMm = 15;
-
-QString NameValueTable(const std::vector<std::pair<QString, QString>>& entries) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
-    for (const auto& [name, value] : entries) {
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
-                    .arg(name.toHtmlEscaped(), value.toHtmlEscaped());
-    }
-    return html + QStringLiteral("</table>");
-}
-
-QString AnalysisHtml(const AnalysisTable& analysis) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
-    for (const QString& title : analysis.titles) {
-        html += QStringLiteral("<th>%1</th>").arg(title.toHtmlEscaped());
-    }
-    html += QStringLiteral("</tr>");
-    for (const QStringList& row : analysis.rows) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(row.value(0).toHtmlEscaped());
-        for (qsizetype c = 1; c < row.size(); ++c) {
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(row[c].toHtmlEscaped());
-        }
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table><p>%1</p>").arg(analysis.mode.toHtmlEscaped());
-}
-
-QString WarningsHtml(const QStringList& warnings) {
-    if (warnings.isEmpty()) {
-        return QStringLiteral("<p>Nessun avviso.</p>");
-    }
-    QString html = QStringLiteral("<ul>");
-    for (const QString& warning : warnings) {
-        html += QStringLiteral("<li>%1</li>").arg(warning.toHtmlEscaped());
-    }
-    return html + QStringLiteral("</ul>");
-}
-
-// The figure's picture at its own width, narrowed to the page's.
-QString FigureHtml(const QImage& figure, const QString& source) {
-    if (figure.isNull()) {
-        return QStringLiteral("<p>Nessuna forma d'onda: la simulazione non ha tracciato le "
-                              "tracce.</p>");
-    }
-    const int width = std::min(FigureWidth, qRound(figure.deviceIndependentSize().width()));
-    return QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Forme d'onda\"></p>")
-        .arg(source)
-        .arg(width);
-}
-
-// The whole report; `figureSource` is where the document finds the figure.
-QString ReportHtml(const ReportContent& content, const QString& measured, const QImage& figure,
-                   const QString& figureSource) {
-    const QString made = QLocale(QLocale::Italian, QLocale::Italy)
-                             .toString(content.made, QStringLiteral("d MMMM yyyy, HH:mm"));
-    QString html = QStringLiteral("<!DOCTYPE html><html lang=\"it\"><head><meta charset=\"utf-8\">"
-                                  "<title>%1</title></head><body><h1>%1</h1><p>%2</p>")
-                       .arg(ReportTitle.toHtmlEscaped(), made.toHtmlEscaped());
-    html +=
-        QStringLiteral("<h2>Dati di progetto e risultati</h2>") + NameValueTable(content.design);
-    html += QStringLiteral("<h2>Dati di verifica e valori misurati</h2>") +
-            NameValueTable(content.verification);
-    if (!measured.isEmpty()) {
-        html += QStringLiteral("<p>%1</p>")
-                    .arg(measured.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
-    }
-    html += QStringLiteral("<h2>Analisi</h2>") + AnalysisHtml(content.analysis);
-    html += QStringLiteral("<h2>Forme d'onda</h2>") + FigureHtml(figure, figureSource);
-    html += QStringLiteral("<h2>Avvisi</h2>") + WarningsHtml(content.analysis.warnings);
-    return html + QStringLiteral("</body></html>");
-}
-
-QString PngDataUri(const QImage& figure) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    figure.save(&buffer, "PNG");
-    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
-}
-
-bool WriteHtml(QSaveFile& file, const ReportContent& content, const QString& measured,
-               const QImage& figure) {
-    const QString source = figure.isNull() ? QString() : PngDataUri(figure);
-    const QByteArray html = ReportHtml(content, measured, figure, source).toUtf8();
-    return file.write(html) == html.size();
-}
-
-bool WritePdf(QSaveFile& file, const ReportContent& content, const QString& measured,
-              const QImage& figure) {
-    QPdfWriter writer(&file);
-    writer.setTitle(ReportTitle);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                    QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
-                    QPageLayout::Millimeter));
-    QTextDocument document;
-    document.addResource(QTextDocument::ImageResource, FigureResource, figure);
-    document.setHtml(ReportHtml(content, measured, figure, FigureResource.toString()));
-    document.print(&writer);
-    return file.error() == QFileDevice::NoError;
-}
-
-std::optional<QString> ReportRefusal(const QString& path, const QString& reason) {
-    return QStringLiteral("Impossibile salvare il rapporto \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-// Written beside the target and renamed at the end: whole or not at all.
-std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
-                                      const QString& measured, const QImage& figure) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool pdf = suffix == QLatin1String("pdf");
-    if (!pdf && suffix != QLatin1String("html") && suffix != QLatin1String("htm")) {
-        return ReportRefusal(path, QStringLiteral("il nome deve finire con .pdf, .html o .htm"));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
-    }
-    const bool written = pdf ? WritePdf(file, content, measured, figure)
-                             : WriteHtml(file, content, measured, figure);
-    if (!written || !file.commit()) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
-    }
-    return std::nullopt;
-}
-
-// Steps of the progress bar.
-constexpr int fullScale = 1000;
-
-// Lets through, of the user's input, only what presses a button. Input reaches a window
-// first, which passes it on to the control under the pointer or with the focus.
-class ButtonInputOnly : public QObject {
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override {
-        const bool toButton =
-            receiver->isWindowType() || qobject_cast<QAbstractButton*>(receiver) != nullptr;
-        return dynamic_cast<QInputEvent*>(event) != nullptr && !toButton;
-    }
-};
-
-// Until the dialog opens, the window system holds the user's input back. The modal dialog
-// would then swallow it all, so a button pressed meanwhile is delivered first: its click waits
-// for the running handler to end. Other input, such as the pointer moving over a plot whose
-// arrays are being rewritten, is dropped, as the dialog would drop it.
-void DeliverHeldButtonPresses() {
-    ButtonInputOnly filter;
-    QCoreApplication::instance()->installEventFilter(&filter);
-    // The loop looks at the window system's queue again only once woken: input it held back
-    // leaves no trace that it still waits.
-    QAbstractEventDispatcher::instance()->wakeUp();
-    QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(&filter);
 }
 
 } // namespace
 
 void DialogMessageBox::MsgBox(const Text& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle),
-                    QString::fromStdU16String(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle), FromText(text),
+                    QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
@@ -298,7 +121,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
 
 void ConverterApp::saveImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.saveImage(&window, run, form2_.shownPlot());
+        tools_.saveImage(&window, run, form2_.plotView().shownPlot());
     });
 }
 
@@ -309,7 +132,7 @@ void ConverterApp::exportCsv() {
 
 void ConverterApp::copyImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.copyImage(&window, run, form2_.shownPlot());
+        tools_.copyImage(&window, run, form2_.plotView().shownPlot());
     });
 }
 
@@ -348,7 +171,7 @@ void ConverterApp::saveReport() {
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;
-        const ShownPlot shown = form2_.shownPlot();
+        const ShownPlot shown = form2_.plotView().shownPlot();
         tools_.saveReport(&window, plottedRun, &shown, content);
     });
     if (!plotted) {
@@ -370,7 +193,7 @@ std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
         return std::nullopt;
     }
     if (checkedRun_->end != VerificationEnd::Drawn) {
-        return exactOnly(QString::fromStdU16String(MissingSimulationText(checkedRun_->end)));
+        return exactOnly(FromText(MissingSimulationText(checkedRun_->end)));
     }
     std::optional<RunAnalysis> analysed;
     form2_.withPlottedRun([&](Module1& run, WaveformWindow&) {
@@ -382,138 +205,4 @@ std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
 RunAnalysis ConverterApp::exactOnly(const QString& missingSimulation) const {
     return {checkedRun_->circuit, AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI),
             missingSimulation};
-}
-
-std::optional<QString> DialogSaveFileChooser::choose(QWidget* parent, const QString& title,
-                                                     const QString& proposedPath,
-                                                     const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent, title, proposedPath, filter);
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return path;
-}
-
-PlottedRun::PlottedRun(Module1& m) {
-    SwapSamples(run_, m);
-    Module1 variables = m;
-    SwapSamples(run_, m);
-    std::swap(run_, variables);
-}
-
-void PlottedRun::SwapSamples(Module1& a, Module1& b) {
-    a.iL_t.swap(b.iL_t);
-    a.Vo_t.swap(b.Vo_t);
-    a.iC_t.swap(b.iC_t);
-    a.id_t.swap(b.id_t);
-}
-
-WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
-                             char16_t decimalSeparator)
-    : chooser_(chooser), messages_(messages), decimalSeparator_(decimalSeparator),
-      lastFolder_(QDir::homePath()) {}
-
-void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
-    const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva immagine"), run, QStringLiteral(".png"),
-                   QStringLiteral("Immagine PNG (*.png);;Immagine vettoriale SVG (*.svg)"));
-    if (!path) {
-        return;
-    }
-    const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-    if (const std::optional<QString> failure =
-            SaveWaveformFigure(*path, run, decimalSeparator_, ratio, shown)) {
-        report(*failure);
-    }
-}
-
-void WaveformTools::exportCsv(QWidget* parent, Module1& run) {
-    const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Esporta dati CSV"), run, QStringLiteral(".csv"),
-                   QStringLiteral("Dati CSV (*.csv)"));
-    if (!path) {
-        return;
-    }
-    ProgressObserver observer(QStringLiteral("Esportazione dei dati in corso..."));
-    const CsvExportResult result =
-        ExportLastPeriodCsv(run, std::filesystem::path(path->toStdString()), &observer);
-    if (result.outcome == CsvExportOutcome::Failed) {
-        report(QString::fromStdU16String(result.message));
-    }
-}
-
-void WaveformTools::copyImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
-    const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-    QGuiApplication::clipboard()->setImage(
-        RenderWaveformImage(run, decimalSeparator_, ratio, shown));
-}
-
-void WaveformTools::copyValues(const Module1& run) {
-    QGuiApplication::clipboard()->setText(SummaryValuesText(run, decimalSeparator_));
-}
-
-void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,
-                               const ReportContent& content) {
-    const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva rapporto"), run, QStringLiteral(".pdf"),
-                   QStringLiteral("Documento PDF (*.pdf);;Pagina HTML (*.html *.htm)"));
-    if (!path) {
-        return;
-    }
-    QImage figure;
-    QString measured;
-    if (shown) {
-        const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-        figure = RenderWaveformImage(run, decimalSeparator_, ratio, *shown);
-        measured = SummaryValuesText(run, decimalSeparator_);
-    }
-    if (const std::optional<QString> failure = SaveReportFile(*path, content, measured, figure)) {
-        report(*failure);
-    }
-}
-
-std::optional<QString> WaveformTools::chooseFile(QWidget* parent, const QString& title,
-                                                 const Module1& run, const QString& extension,
-                                                 const QString& filter) {
-    const QString name = QString::fromStdString(ProposedFileStem(run)) + extension;
-    const std::optional<QString> path =
-        chooser_.choose(parent, title, QDir(lastFolder_).filePath(name), filter);
-    if (path) {
-        lastFolder_ = QFileInfo(*path).absolutePath();
-    }
-    return path;
-}
-
-void WaveformTools::report(const QString& message) {
-    messages_.MsgBox(message.toStdU16String());
-}
-
-ProgressObserver::ProgressObserver(QString label, std::chrono::milliseconds delay)
-    : label_(std::move(label)), delay_(delay) {
-    clock_.start();
-}
-
-ProgressObserver::~ProgressObserver() = default;
-
-bool ProgressObserver::keepGoing(double fractionDone) {
-    if (!dialog_ && clock_.elapsed() >= delay_.count()) {
-        openDialog();
-    }
-    if (!dialog_) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return true;
-    }
-    dialog_->setValue(qRound(fractionDone * fullScale));
-    QCoreApplication::processEvents();
-    return !dialog_->wasCanceled();
-}
-
-void ProgressObserver::openDialog() {
-    DeliverHeldButtonPresses();
-    dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Annulla"), 0, fullScale);
-    dialog_->setObjectName(QStringLiteral("SimulationProgress"));
-    dialog_->setWindowTitle(QString::fromUtf16(ApplicationTitle));
-    dialog_->setWindowModality(Qt::ApplicationModal);
-    dialog_->setMinimumDuration(0);
-    dialog_->show();
 }

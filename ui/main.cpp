@@ -1,5 +1,7 @@
-#include "ui/controls.h"
+// The inverter program: the application with its main window.
+#include "figure/window_look.h"
 #include "ui/converter_app.h"
+#include "ui/waveform_tools.h"
 
 #include <QApplication>
 

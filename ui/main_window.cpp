@@ -1,5 +1,7 @@
+// Form1, the main window: its controls with their layout tables.
 #include "ui/main_window.h"
 
+#include "figure/qt_text.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
@@ -156,10 +158,6 @@ const std::array buttons{
 const ControlLayout schematic{
     "Picture1", "", 240, 720, 9615, 5175, 8.25, {}, "Schema del convertitore tipo inverter"};
 
-QString FromText(const Text& text) {
-    return QString::fromStdU16String(text);
-}
-
 // The schematic is slightly larger than its box: its right and bottom edges are cut off.
 PictureBox* AddSchematic(QWidget& window) {
     auto* picture = new PictureBox(&window);
@@ -219,8 +217,12 @@ QLineEdit& MainWindow::field(TextBox box) const {
     return *fields_[static_cast<std::size_t>(box) - 1];
 }
 
+QLabel& MainWindow::result(ResultLabel label) const {
+    return *results_[static_cast<std::size_t>(label)];
+}
+
 Text MainWindow::text(TextBox box) const {
-    return field(box).text().toStdU16String();
+    return ToText(field(box).text());
 }
 
 void MainWindow::setText(TextBox box, const Text& text) {
@@ -235,7 +237,7 @@ void MainWindow::setForeColor(TextBox box, Color color) {
 }
 
 void MainWindow::setCaption(ResultLabel label, const Text& caption) {
-    ShowValue(*results_[static_cast<std::size_t>(label)], FromText(caption));
+    ShowValue(result(label), FromText(caption));
 }
 
 void MainWindow::MsgBox(const Text& text) {

@@ -23,6 +23,9 @@ public:
     QPushButton& command1() const { return *command1_; }
     QPushButton& command2() const { return *command2_; }
     QPushButton& command3() const { return *command3_; }
+    // The field and the result box that the handlers name.
+    QLineEdit& field(TextBox box) const;
+    QLabel& result(ResultLabel label) const;
 
     Text text(TextBox box) const override;
     void setText(TextBox box, const Text& text) override;
@@ -33,7 +36,6 @@ public:
 private:
     void createControls();
     void setFocusOrder();
-    QLineEdit& field(TextBox box) const;
 
     MessageBox& messages_;
     PictureBox* schematic_ = nullptr;

@@ -1,3 +1,4 @@
+// The pictures of the windows: the schematic, the alarm-clock icon and the picture box.
 #include "ui/pictures.h"
 
 #include "ui/controls.h"

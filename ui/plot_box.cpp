@@ -1,3 +1,4 @@
+// The plot box: the drawing surface of the plot, its pointer and keys, and the cursor layer.
 #include "ui/plot_box.h"
 
 #include "ui/controls.h"

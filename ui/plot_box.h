@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/waveform_figure.h"
+#include "figure/plot_mapping.h"
 
 #include <QFrame>
 #include <QPixmap>

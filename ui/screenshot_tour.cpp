@@ -1,6 +1,9 @@
-#include "ui/controls.h"
+// The documentation screenshots: the tool driven like a user, its windows saved as pictures.
+#include "figure/window_look.h"
+#include "ui/analysis_window.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
+#include "ui/waveform_tools.h"
 #include "ui/waveform_window.h"
 
 #include <QAction>
@@ -98,7 +101,7 @@ int main(int argc, char* argv[]) {
     Pause(500);
     QWidget* analysis = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QStringLiteral("AnalysisWindow") && window->isVisible()) {
+        if (qobject_cast<AnalysisWindow*>(window) && window->isVisible()) {
             analysis = window;
         }
     }

@@ -1,6 +1,6 @@
 #include "offscreen_application.h"
 
-#include "ui/controls.h"
+#include "figure/window_look.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,6 +2,7 @@
 
 #include "test_support/recorders.h"
 #include "ui/converter_app.h"
+#include "ui/waveform_tools.h"
 
 #include <cstdint>
 

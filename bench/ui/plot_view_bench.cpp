@@ -30,15 +30,15 @@ void BM_ZoomStepOfThePlotAtMostSamples(benchmark::State& state) {
         return;
     }
     const bool fitted = state.range(0) != 0;
-    host.setFitBands(fitted);
+    host.plotView().setFitBands(fitted);
     const double smallest = SmallestViewSpan(example.variables().NP, example.variables().N);
     std::chrono::duration<double, std::milli> slowest{0};
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (host.view().span() / 2 < smallest) {
-            host.resetZoom();
+        if (host.plotView().view().span() / 2 < smallest) {
+            host.plotView().resetZoom();
         } else {
-            host.zoomIn();
+            host.plotView().zoomIn();
         }
         host.window()->plot().repaint();
         const std::chrono::duration<double, std::milli> step =

@@ -3,6 +3,7 @@
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
 #include "test_support/named_case.h"
+#include "test_support/recorders.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -155,16 +156,6 @@ Module1 ManySamples(std::int32_t N) {
     }
     return SyntheticPeriod(samples);
 }
-
-class RecordingObserver : public SimulationObserver {
-public:
-    std::vector<double> fractions;
-    std::size_t stopAtCall = std::numeric_limits<std::size_t>::max(); // 1 for the first call
-    bool keepGoing(double fraction) override {
-        fractions.push_back(fraction);
-        return fractions.size() < stopAtCall;
-    }
-};
 
 // Numbers with a decimal comma for both the C library and the C++ streams while it lives:
 // Italian where that locale is installed, and a comma facet in the global C++ locale always.

@@ -1,7 +1,7 @@
 #include "column_extents.h"
 #include "display/reducing_sink.h"
 #include "line_recorder.h"
-#include "synthetic_run.h"
+#include "test_support/synthetic_run.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "core/handler_support.h"
 #include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
-#include "synthetic_run.h"
+#include "test_support/synthetic_run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "core/handler_support.h"
 #include "line_recorder.h"
-#include "synthetic_run.h"
 #include "test_support/exact_waveform_drawing.h"
+#include "test_support/synthetic_run.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "display/plot_readout.h"
 #include "display/trace_table.h"
 #include "line_recorder.h"
-#include "synthetic_run.h"
+#include "test_support/synthetic_run.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "display/plot_readout.h"
 #include "display/screen_waveform_drawing.h"
 #include "line_recorder.h"
-#include "synthetic_run.h"
 #include "test_support/named_case.h"
+#include "test_support/synthetic_run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,2 +1,2 @@
-// Must not compile from core or display, even without the folder in the name.
+// Must not compile from core, display, figure or cli, even without the folder in the name.
 #include <plot_box.h>

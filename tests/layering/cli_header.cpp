@@ -1,2 +1,2 @@
-// Must not compile for core or display: the command line is above them.
+// Must not compile for core, display or figure: the command line is above them.
 #include "cli/headless_run.h"

@@ -1,2 +1,2 @@
-// Must not compile from core or display: the windows are the top layer.
+// Must not compile from core, display, figure or cli: the windows are the top layer.
 #include "ui/plot_box.h"

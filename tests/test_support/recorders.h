@@ -2,7 +2,10 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "test_support/control_names.h"
 
+#include <cstddef>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,22 +31,18 @@ public:
     }
     void setText(TextBox box, const Text& text) override {
         texts[box] = text;
-        calls.push_back("setText " + Name(box) + " " + Utf8(text));
+        calls.push_back("setText " + ControlName(box) + " " + Utf8(text));
     }
     void setForeColor(TextBox box, Color color) override {
-        calls.push_back("setForeColor " + Name(box) + " " + std::to_string(color.red) + "," +
+        calls.push_back("setForeColor " + ControlName(box) + " " + std::to_string(color.red) + "," +
                         std::to_string(color.green) + "," + std::to_string(color.blue));
     }
     void setCaption(ResultLabel label, const Text& caption) override {
-        static const char* const names[] = {"Label24", "Label25", "Label26", "Label27", "Label32"};
-        calls.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
-                        Utf8(caption));
+        calls.push_back("setCaption " + ControlName(label) + " " + Utf8(caption));
     }
     void MsgBox(const Text& text) override { calls.push_back("MsgBox " + Utf8(text)); }
 
     void type(TextBox box, const std::string& utf8) { texts[box] = TextFromUtf8(utf8); }
-
-    static std::string Name(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
 };
 
 // A stand-in for the waveform window and its drawing half, logging into a shared call list
@@ -56,9 +55,7 @@ public:
     void obtainForm2() override { calls_.push_back("obtainForm2"); }
     void resetPlot() override { calls_.push_back("resetPlot"); }
     void setCaption(SummaryLabel label, const Text& caption) override {
-        static const char* const names[] = {"Label2", "Label5", "Label8", "Label9", "Label16"};
-        calls_.push_back(std::string("setCaption ") + names[static_cast<int>(label)] + " " +
-                         Utf8(caption));
+        calls_.push_back("setCaption " + ControlName(label) + " " + Utf8(caption));
     }
     void showCancelled() override { calls_.push_back("showCancelled"); }
     void showAndDrawFrame(Module1&) override { calls_.push_back("showAndDrawFrame"); }
@@ -66,6 +63,18 @@ public:
 
 private:
     std::vector<std::string>& calls_;
+};
+
+// Watches a long task: keeps every fraction done it is told, in order, and stops the task at its
+// stopAtCall-th question (never unless set).
+class RecordingObserver : public SimulationObserver {
+public:
+    std::vector<double> fractions;
+    std::size_t stopAtCall = std::numeric_limits<std::size_t>::max(); // 1 for the first call
+    bool keepGoing(double fraction) override {
+        fractions.push_back(fraction);
+        return fractions.size() < stopAtCall;
+    }
 };
 
 // Benchmarks measure the computation, not a person closing message boxes: should a message

@@ -18,10 +18,10 @@ enum Column { Quantity, Simulated, ExactAtNI, ExactUnblocked, ExactSteady, Desig
 
 class AnalysisWindowTest : public AppTest {
 protected:
-    QAction* action() { return form2().findChild<QAction*>(QStringLiteral("actionAnalysis")); }
+    QAction& action() { return control<QAction>(form2(), "actionAnalysis"); }
     // Opens the analysis from the waveform window's menu.
     AnalysisWindow* openAnalysis() {
-        action()->trigger();
+        action().trigger();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (auto* analysis = qobject_cast<AnalysisWindow*>(window);
                 analysis && analysis->isVisible()) {
@@ -30,13 +30,13 @@ protected:
         }
         return nullptr;
     }
-    static QString cell(AnalysisWindow& window, int row, int column) {
-        auto* table = window.findChild<QTableWidget*>(QStringLiteral("AnalysisTable"));
-        return table ? table->item(row, column)->text() : QString();
+    QString cell(AnalysisWindow& window, int row, int column) {
+        const QTableWidgetItem* item =
+            control<QTableWidget>(window, "AnalysisTable").item(row, column);
+        return item ? item->text() : QString();
     }
-    static QString label(AnalysisWindow& window, const char* name) {
-        auto* found = window.findChild<QLabel*>(QString::fromLatin1(name));
-        return found ? found->text() : QString();
+    QString label(AnalysisWindow& window, const char* name) {
+        return control<QLabel>(window, name).text();
     }
     void runRefusedDiscontinuousDesign() {
         type("Text9", "100");
@@ -46,15 +46,14 @@ protected:
 
 TEST_F(AnalysisWindowTest, ActionNeedsARunWhoseInputsPassedTheChecks) {
     app.form2().obtainForm2();
-    ASSERT_NE(action(), nullptr);
-    EXPECT_FALSE(action()->isEnabled());
-    EXPECT_EQ(action()->text(), "&Analisi...");
+    EXPECT_FALSE(action().isEnabled());
+    EXPECT_EQ(action().text(), "&Analisi...");
     runExample();
-    EXPECT_TRUE(action()->isEnabled());
+    EXPECT_TRUE(action().isEnabled());
     runRefusedDiscontinuousDesign();
     EXPECT_FALSE(messages.texts.empty());
-    EXPECT_TRUE(action()->isEnabled());
-    EXPECT_FALSE(form2().findChild<QAction*>(QStringLiteral("actionExportCsv"))->isEnabled());
+    EXPECT_TRUE(action().isEnabled());
+    EXPECT_FALSE(control<QAction>(form2(), "actionExportCsv").isEnabled());
 }
 
 // The window follows the waveform window: filled from the drawn run (and copied), updated by a run

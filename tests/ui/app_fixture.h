@@ -2,9 +2,11 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "test_support/control_names.h"
 #include "test_support/recorders.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
+#include "ui/waveform_tools.h"
 #include "ui/waveform_window.h"
 
 #include <QApplication>
@@ -33,8 +35,14 @@ inline void PrintTo(const QPoint& point, std::ostream* out) {
     *out << '(' << point.x() << ", " << point.y() << ')';
 }
 
+// A control's name (its object name), and the control of `window` with that name, or null:
+// the tests name controls and look them up through these two alone.
 inline std::string NameOf(const QObject& object) {
     return object.objectName().toStdString();
+}
+template <typename Control = QWidget>
+Control* Named(const QObject& window, const std::string& name) {
+    return window.findChild<Control*>(QString::fromStdString(name));
 }
 
 // The progress dialog of a running simulation, if one is shown.
@@ -83,14 +91,15 @@ protected:
     Module1 variables;
     ConverterApp app{variables, messages, files, u','};
 
-    // A missing window or control fails the test, which goes on with a blank stand-in instead
-    // of crashing and taking every later test's result with it.
-    template <typename Widget = QWidget> Widget& control(QWidget& window, const char* name) {
-        if (auto* found = window.findChild<Widget*>(QString::fromLatin1(name))) {
+    // A missing window, control or command fails the test, which goes on with a blank
+    // stand-in instead of crashing and taking every later test's result with it.
+    template <typename Control = QWidget>
+    Control& control(const QObject& window, const std::string& name) {
+        if (auto* found = Named<Control>(window, name)) {
             return *found;
         }
         ADD_FAILURE() << "no control " << name;
-        return standIn<Widget>();
+        return standIn<Control>();
     }
     // The text of a field, label or button of the main window.
     QString form1Text(const char* name) {
@@ -100,6 +109,16 @@ protected:
         control<QLineEdit>(app.form1(), name).setText(QString::fromUtf8(text));
     }
     void click(const char* name) { control<QPushButton>(app.form1(), name).click(); }
+    // The texts of the waveform window's five value boxes.
+    QStringList valueTexts() {
+        QStringList texts;
+        for (const SummaryLabel label :
+             {SummaryLabel::Label2, SummaryLabel::Label5, SummaryLabel::Label8,
+              SummaryLabel::Label9, SummaryLabel::Label16}) {
+            texts << control<QLabel>(form2(), ControlName(label)).text();
+        }
+        return texts;
+    }
     // A "Grafici" run long enough to open its progress dialog, cancelled there by "Annulla".
     void runCancelledAtTheProgressDialog() {
         type("Text10", "100000"); // settles so slowly that every one of the periods runs
@@ -144,9 +163,9 @@ protected:
     }
 
 private:
-    template <typename Widget> Widget& standIn() {
-        standIns_.push_back(std::make_unique<Widget>());
-        return static_cast<Widget&>(*standIns_.back());
+    template <typename Control> Control& standIn() {
+        standIns_.push_back(std::make_unique<Control>());
+        return static_cast<Control&>(*standIns_.back());
     }
-    std::vector<std::unique_ptr<QWidget>> standIns_;
+    std::vector<std::unique_ptr<QObject>> standIns_;
 };

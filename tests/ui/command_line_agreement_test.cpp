@@ -16,22 +16,17 @@ protected:
     Module1 variables;
     ConverterApp app{variables, messages, files, u'.'};
 
-    QLineEdit& field(TextBox box) {
-        const QString name = QStringLiteral("Text%1").arg(static_cast<int>(box));
-        return *app.form1().findChild<QLineEdit*>(name);
-    }
     QString shown(QWidget& window, const std::string& name) {
-        const auto* control = window.findChild<QWidget*>(QString::fromStdString(name));
+        const auto* control = Named(window, name);
         return control ? control->property("text").toString() : QStringLiteral("(missing)");
     }
     FieldTexts fieldTexts(const std::vector<FieldOption>& options) {
         FieldTexts texts;
         for (const FieldOption& option : options) {
-            texts[option.box] = field(option.box).text().toStdU16String();
+            texts[option.box] = app.form1().field(option.box).text().toStdU16String();
         }
         return texts;
     }
-    void click(const char* name) { app.form1().findChild<QPushButton*>(name)->click(); }
 };
 
 // Equal as stored: a NaN or the sign of a zero counts.
@@ -80,9 +75,9 @@ void ExpectSameRun(const Module1& window, const Module1& line) {
 }
 
 TEST_F(CommandLineAgreementTest, DesignedSampleConverterGivesTheWindowsNumbersAndTexts) {
-    click("Command3");
+    app.form1().command3().click();
     const DesignRun design = RunDesign(fieldTexts(DesignOptions()));
-    click("Command1");
+    app.form1().command1().click();
     ASSERT_EQ(design.status.end, RunEnd::Done);
     ExpectSame(variables, design.m, designed);
     ASSERT_EQ(design.texts.size(), 11u); // five results, six verification fields
@@ -91,7 +86,7 @@ TEST_F(CommandLineAgreementTest, DesignedSampleConverterGivesTheWindowsNumbersAn
     }
 
     const VerificationRun run = RunVerificationHeadless(fieldTexts(VerificationOptions()));
-    click("Command2");
+    app.form1().command2().click();
     ASSERT_EQ(run.status.end, RunEnd::Done);
     ExpectSameRun(variables, run.m);
     ASSERT_EQ(run.values.size(), 5u);
@@ -106,10 +101,10 @@ TEST_F(CommandLineAgreementTest, WorkedExampleGivesTheWindowsNumbersAndTexts) {
         {TextBox::Text9, "400"},   {TextBox::Text10, "60"},  {TextBox::Text11, "25"},
         {TextBox::Text13, "1000"}, {TextBox::Text14, "10"},  {TextBox::Text15, "5000"}};
     for (const auto& [box, text] : typed) {
-        field(box).setText(QString::fromUtf8(text));
+        app.form1().field(box).setText(QString::fromUtf8(text));
     }
     const VerificationRun run = RunVerificationHeadless(fieldTexts(VerificationOptions()));
-    click("Command2");
+    app.form1().command2().click();
     ASSERT_EQ(run.status.end, RunEnd::Done);
     ExpectSameRun(variables, run.m);
     for (const auto& [name, text] : run.values) {

@@ -1,5 +1,5 @@
 #include "app_fixture.h"
-#include "ui/controls.h"
+#include "figure/window_look.h"
 
 #include <QPalette>
 #include <algorithm>
@@ -85,7 +85,7 @@ QColor TextColor(const QWidget& control) {
 // The trace captions keep the pure colours of their traces, which no light background brings
 // to a contrast of 4.5 : 1.
 bool IsDimTraceCaption(const QWidget& control) {
-    const QString name = control.objectName();
+    const std::string name = NameOf(control);
     return name == "Option1" || name == "Option2" || name == "Option5";
 }
 
@@ -110,7 +110,7 @@ void ExpectTheLightFace(QWidget& form1, QWidget& form2) {
         {form2, "Option3", lightFace, qRgb(0, 0, 255)},
     };
     for (const Case& c : cases) {
-        auto* control = c.window.findChild<QWidget*>(c.name);
+        QWidget* control = Named(c.window, c.name);
         ASSERT_NE(control, nullptr) << c.name;
         EXPECT_EQ(PaintedBackground(*control), QColor(c.background)) << c.name;
         EXPECT_EQ(TextColor(*control), QColor(c.text)) << c.name;

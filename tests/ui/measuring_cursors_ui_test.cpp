@@ -1,6 +1,6 @@
 #include "app_fixture.h"
 #include "display/trace_geometry.h"
-#include "ui/waveform_figure.h"
+#include "figure/plot_mapping.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -38,7 +38,7 @@ protected:
     void measure(bool on) { form2().action(WaveformAction::Measure).setChecked(on); }
     const MeasuringCursors& cursors() {
         static const MeasuringCursors none;
-        const std::optional<MeasuringCursors>& shown = app.form2().measuringCursors();
+        const std::optional<MeasuringCursors>& shown = app.form2().plotCursors().measuringCursors();
         EXPECT_TRUE(shown.has_value()) << "the cursors are off";
         return shown ? *shown : none;
     }
@@ -142,7 +142,7 @@ TEST_F(MeasuringCursorsTest, TheKeyboardMovesAndSwitchesTheCursorsAndTabLeavesTh
         EXPECT_EQ(number(CursorName::B), s.b) << "key " << s.key;
     }
     EXPECT_EQ(cursors().active, CursorName::B);
-    EXPECT_EQ(app.form2().view(), (WaveformView{30, 80}));
+    EXPECT_EQ(app.form2().plotView().view(), (WaveformView{30, 80}));
     key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &control(form2(), "Option1"));
 }
@@ -156,7 +156,7 @@ TEST_F(MeasuringCursorsTest, ZoomKeepsTheCursorsAndEscapeTurnsThemOff) {
     EXPECT_EQ(readings(), before);
     form2().action(WaveformAction::ZoomReset).trigger();
     key(Qt::Key_Escape);
-    EXPECT_FALSE(app.form2().measuringCursors().has_value());
+    EXPECT_FALSE(app.form2().plotCursors().measuringCursors().has_value());
     EXPECT_TRUE(form2().plot().accessibleDescription().isEmpty());
     moveTo(150, 90);
     EXPECT_EQ(form2().plot().toolTip(), "t= 136,91usec ; iL(t) = 9,07E-02A");
@@ -168,7 +168,7 @@ TEST_F(MeasuringCursorsTest, MarkersFollowTheFittedBands) {
     form2().action(WaveformAction::FitBands).setChecked(true);
     form2().select(TraceOption::Option3);
     measure(true);
-    ASSERT_TRUE(app.form2().fittedBands().has_value());
+    ASSERT_TRUE(app.form2().plotView().fittedBands().has_value());
     const double sample = variables.Vo_t[333]; // of A, sample number 3332
     const TraceBand& band = TraceBands()[2];
     const auto ringAt = [&](double y) {
@@ -177,7 +177,7 @@ TEST_F(MeasuringCursorsTest, MarkersFollowTheFittedBands) {
         const QPointF edge = PlotToPixel(33.33f, static_cast<float>(y), area) + QPointF(4, 0);
         return BlackNear(image, edge);
     };
-    EXPECT_TRUE(ringAt(FittedY(sample, band, (*app.form2().fittedBands())[2])));
+    EXPECT_TRUE(ringAt(FittedY(sample, band, (*app.form2().plotView().fittedBands())[2])));
     EXPECT_FALSE(ringAt(sample * band.factor / variables.VoMax + band.zeroLine));
 }
 

@@ -1,3 +1,4 @@
+#include "figure/plot_mapping.h"
 #include "ink.h"
 #include "ui/plot_box.h"
 

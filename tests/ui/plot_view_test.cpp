@@ -13,7 +13,7 @@ class PlotViewTest : public AppTest {
 protected:
     void SetUp() override { runExample(); }
     QAction& action(WaveformAction which) { return form2().action(which); }
-    const WaveformView& view() { return app.form2().view(); }
+    const WaveformView& view() { return app.form2().plotView().view(); }
     QString toolTipAt(int column, int row) {
         moveTo(column, row);
         return form2().plot().toolTip();
@@ -93,8 +93,8 @@ TEST_F(PlotViewTest, FittedBandsShowTheOutputRippleAndFollowTheNextRun) {
     action(WaveformAction::FitBands).setChecked(true);
     const QImage fitted = plotImage();
     EXPECT_GT(CountInk(fitted, Ink::Blue, 36, 46), 100);
-    ASSERT_TRUE(app.form2().fittedBands().has_value());
-    const Text highest = Format((*app.form2().fittedBands())[2].high, "0.00E+00", u',');
+    ASSERT_TRUE(app.form2().plotView().fittedBands().has_value());
+    const Text highest = Format((*app.form2().plotView().fittedBands())[2].high, "0.00E+00", u',');
     EXPECT_EQ(toolTipAt(150, 302),
               "t= 136,91usec ; Vo(t) = " + QString::fromStdU16String(highest) + "V");
     action(WaveformAction::ZoomIn).trigger();

@@ -13,11 +13,7 @@ class ReportTest : public AppTest {
 protected:
     void saveReportAs(const QString& name) {
         files.answer = folder.filePath(name);
-        if (auto* save = form2().findChild<QAction*>(QStringLiteral("actionSaveReport"))) {
-            save->trigger();
-        } else {
-            ADD_FAILURE() << "no action actionSaveReport";
-        }
+        control<QAction>(form2(), "actionSaveReport").trigger();
     }
     QByteArray contents(const QString& name) const {
         QFile file(folder.filePath(name));
@@ -55,7 +51,7 @@ TEST_F(ReportTest, RefusedRunFromTheAnalysisWindow) {
     type("Text9", "100");
     click("Command2");
     messages.texts.clear();
-    form2().findChild<QAction*>(QStringLiteral("actionAnalysis"))->trigger();
+    control<QAction>(form2(), "actionAnalysis").trigger();
     const QWidgetList tops = QApplication::topLevelWidgets();
     const auto found = std::find_if(tops.begin(), tops.end(), [](QWidget* top) {
         return qobject_cast<AnalysisWindow*>(top) && top->isVisible();
@@ -96,7 +92,7 @@ TEST_F(ReportTest, FailuresLeaveEarlierFilesWhole) {
         if (c.answer) {
             files.answer = folder.filePath(QString::fromLatin1(*c.answer));
         }
-        form2().findChild<QAction*>(QStringLiteral("actionSaveReport"))->trigger();
+        control<QAction>(form2(), "actionSaveReport").trigger();
         ASSERT_EQ(messages.texts.size(), c.message ? 1u : 0u);
         if (c.message) {
             EXPECT_NE(messages.texts[0].find(QFileInfo(*files.answer).fileName().toStdString()),

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "figure/window_look.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

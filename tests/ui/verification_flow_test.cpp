@@ -30,15 +30,6 @@ int InkInBand(const QImage& image, const Band& band) {
     return CountInk(image, band.ink, band.low, band.high);
 }
 
-// The texts of the five value boxes of the waveform window.
-QStringList ValueTexts(QWidget& window) {
-    QStringList texts;
-    for (const char* name : {"Label2", "Label5", "Label8", "Label9", "Label16"}) {
-        texts << window.findChild<QLabel*>(name)->text();
-    }
-    return texts;
-}
-
 // Whether every text is a number in the "0.00E+00" format with the user's decimal comma.
 bool AllLocaleNumbers(const QStringList& texts) {
     const QRegularExpression number(QStringLiteral("^-?\\d,\\d\\dE[+-]\\d\\d$"));
@@ -76,8 +67,7 @@ TEST_F(VerificationFlowTest, GraficiOpensTheWaveformWindowWithTracesInTheirBands
     EXPECT_TRUE(form2().isVisible());
     EXPECT_EQ(form2().windowTitle(), "Forme d'onda reali");
     EXPECT_EQ(form2().parentWidget(), nullptr);
-    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())))
-        << ValueTexts(form2()).join(' ').toStdString();
+    EXPECT_TRUE(AllLocaleNumbers(valueTexts())) << valueTexts().join(' ').toStdString();
     const QImage plot = plotImage();
     for (const Band& band : bands) {
         EXPECT_GT(InkInBand(plot, band), 50) << band.low;
@@ -130,15 +120,14 @@ TEST_F(VerificationFlowTest, ClosingDiscardsTheWindowAndTheNextRunOpensAFreshOne
     EXPECT_TRUE(first.isNull()) << "the closed window is discarded";
 
     QStringList whileRunning;
-    QTimer::singleShot(0, [&] { whileRunning = ValueTexts(form2()); });
+    QTimer::singleShot(0, [&] { whileRunning = valueTexts(); });
     click("Command2");
     ASSERT_NE(app.form2().window(), nullptr);
     EXPECT_TRUE(form2().isVisible());
     EXPECT_EQ(whileRunning, QStringList({"Label2", "Label5", "Label8", "Label9", "Label16"}));
     EXPECT_EQ(form2().selection(), std::nullopt);
     EXPECT_TRUE(form2().plot().toolTip().isEmpty());
-    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())))
-        << ValueTexts(form2()).join(' ').toStdString();
+    EXPECT_TRUE(AllLocaleNumbers(valueTexts())) << valueTexts().join(' ').toStdString();
     EXPECT_GT(InkInBand(plotImage(), bands[0]), 50);
 }
 
@@ -258,7 +247,7 @@ TEST_F(VerificationFlowTest, ARunOutlivesItsClosedWindow) {
     EXPECT_TRUE(messages.texts.empty());
     click("Command2");
     ASSERT_NE(app.form2().window(), nullptr);
-    EXPECT_TRUE(AllLocaleNumbers(ValueTexts(form2())));
+    EXPECT_TRUE(AllLocaleNumbers(valueTexts()));
 }
 
 TEST_F(VerificationFlowTest, AStoppedRunLeavesTheWaveformWindowUntouched) {

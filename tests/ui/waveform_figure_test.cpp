@@ -1,12 +1,12 @@
 #include "core/verification.h"
 #include "display/screen_waveform_drawing.h"
-#include "display/synthetic_run.h"
+#include "figure/waveform_figure.h"
+#include "figure/window_look.h"
 #include "ink.h"
 #include "test_support/named_case.h"
 #include "test_support/recorders.h"
-#include "ui/controls.h"
+#include "test_support/synthetic_run.h"
 #include "ui/plot_box.h"
-#include "ui/waveform_figure.h"
 
 #include <QDir>
 #include <QFile>

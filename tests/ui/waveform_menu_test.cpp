@@ -16,16 +16,9 @@ namespace {
 class WaveformMenuTest : public AppTest {
 protected:
     // The named command of the waveform window; a missing one fails the test.
-    QAction& action(const char* name) {
-        if (auto* found = form2().findChild<QAction*>(QString::fromLatin1(name))) {
-            return *found;
-        }
-        ADD_FAILURE() << "no action " << name;
-        return standInAction;
-    }
+    QAction& action(const char* name) { return control<QAction>(form2(), name); }
     void trigger(const char* name) { action(name).trigger(); }
     QTemporaryDir folder;
-    QAction standInAction;
 };
 
 struct MenuCase {

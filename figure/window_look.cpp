@@ -1,4 +1,5 @@
-#include "ui/window_look.h"
+// The windows' light face and their shipped typeface.
+#include "figure/window_look.h"
 
 #include <QFontDatabase>
 #include <QString>

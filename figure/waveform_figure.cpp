@@ -1,11 +1,14 @@
-#include "ui/waveform_figure.h"
+// The waveform figure as a picture or a PNG or SVG file, and its measured values as text.
+#include "figure/waveform_figure.h"
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
-#include "ui/window_look.h"
+#include "figure/plot_mapping.h"
+#include "figure/qt_text.h"
+#include "figure/window_look.h"
 
 #include <QColor>
 #include <QDir>
@@ -22,17 +25,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double fullScale = 100.0;
-
-PlotAxis HorizontalAxis(QSizeF area, qreal ratio) {
-    return {area.width(), ratio};
-}
-
-// Laid from the top down: plot y runs upwards.
-PlotAxis VerticalAxis(QSizeF area, qreal ratio) {
-    return {area.height(), ratio};
-}
 
 // The layout in logical pixels: the plot at the size of the waveform window's plot at 96 dpi,
 // the trace names beside it at the heights of their zero lines, the measured values to their
@@ -70,10 +62,6 @@ constexpr std::array<MeasuredValue, 5> measuredValues{{
     {u"Id media", &Module1::IdmSim, u"A"},
     {u"Ii media o continua in ingresso", &Module1::IimSim, u"A"},
 }};
-
-QString FromText(const Text& text) {
-    return QString::fromStdU16String(text);
-}
 
 // The number as its value box shows it, then the unit.
 QString ValueWithUnit(const Module1& m, const MeasuredValue& measured, char16_t separator) {
@@ -296,28 +284,6 @@ std::optional<QString> Refusal(const QString& path, const QString& reason) {
 }
 
 } // namespace
-
-QPointF PlotToPixel(float x, float y, QSizeF area) {
-    return {HorizontalAxis(area, 1).logicalAt(x), VerticalAxis(area, 1).logicalAt(fullScale - y)};
-}
-
-PlotPoint PixelToPlot(QPointF position, QSizeF area, qreal ratio) {
-    return {static_cast<float>(HorizontalAxis(area, ratio).valueAtPointer(position.x())),
-            static_cast<float>(fullScale - VerticalAxis(area, ratio).valueAtPointer(position.y()))};
-}
-
-PixelColumns PlotColumns(QSizeF area, qreal ratio) {
-    return PixelColumns(HorizontalAxis(area, ratio));
-}
-
-QPen PlotPen(const std::optional<Color>& colour) {
-    return {colour ? QColor(colour->red, colour->green, colour->blue) : Qt::black, 1};
-}
-
-void PaintPlotLine(QPainter& painter, const PlotLine& line, QSizeF area) {
-    painter.setPen(PlotPen(line.colour));
-    painter.drawLine(PlotToPixel(line.x1, line.y1, area), PlotToPixel(line.x2, line.y2, area));
-}
 
 QString WriteFailureReason(const QString& path, const QFileDevice& file) {
     const QFileInfo folder(QFileInfo(path).absolutePath());

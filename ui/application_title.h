@@ -1,0 +1,4 @@
+#pragma once
+
+// The title of every message box and dialog.
+inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
