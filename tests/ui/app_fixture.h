@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "test_support/control_names.h"
 #include "test_support/recorders.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
