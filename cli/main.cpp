@@ -1,5 +1,6 @@
 #include "cli/headless_run.h"
 #include "cli/output_files.h"
+#include "cli/part_options.h"
 #include "cli/report.h"
 #include "cli/standard_output.h"
 #include "cli/sweep.h"
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -34,6 +37,7 @@ constexpr int ExitUsage = 64;  // the command line itself is wrong
 // The options of one command: the field texts by option name, the output wanted.
 struct CommandOptions {
     std::map<std::string, std::string> fields;
+    PartTexts parts;
     std::string format = "json";
     std::string csvFile;
     std::string pngFile;
@@ -126,12 +130,30 @@ int ExitOf(const RunStatus& status) {
     return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
 }
 
+// The real parts given, or the refusal of one, on the standard error.
+std::optional<RealParts> PartsOf(const CommandOptions& options) {
+    const PartsRead read = ReadParts(options.parts);
+    if (read.refusal) {
+        std::cerr << *read.refusal << '\n';
+        return std::nullopt;
+    }
+    return read.parts;
+}
+
 int Design(const CommandOptions& options, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
     const DesignRun run = RunDesign(FieldsOf(DesignOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    return Print(output, DesignReport(run), options.format, ExitDone);
+    Report report = DesignReport(run);
+    if (parts->any()) {
+        AddDesignParts(report["design"], run.m, *parts);
+    }
+    return Print(output, report, options.format, ExitDone);
 }
 
 // Qt's own notes about the machine (no runtime folder, no session) are not the user's
@@ -236,6 +258,10 @@ public:
 // analysed from its circuit, with its exact solution: it tells why, as the window's analysis
 // does. Its files are not written, as it drew no traces; a runtime error keeps its exit status.
 int Analyze(const CommandOptions& options, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
     if (!run.checked) {
         return ExitOf(run.status);
@@ -248,12 +274,67 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
     if (RunGuarded(errors, [&] { analysis = AnalyseRun(run); })) {
         return ExitFault;
     }
-    const Report report = AnalysisReport(run, analysis);
+    Report report = AnalysisReport(run, analysis);
+    if (parts->any()) {
+        AddRealParts(report["analyze"], CircuitOf(run.m), *parts);
+    }
     if (run.status.end != RunEnd::Done) {
         return Print(output, report, options.format,
                      run.status.end == RunEnd::Faulted ? ExitFault : ExitDone);
     }
     return FilesThenReport(options, run, report, output);
+}
+
+struct CurveOptions {
+    std::string from = "10";
+    std::string to = "150";
+    std::string points = "50";
+};
+
+// The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
+std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,
+                                        std::int32_t& points) {
+    char* end = nullptr;
+    from = std::strtod(curve.from.c_str(), &end);
+    if (curve.from.empty() || *end != '\0' || !std::isfinite(from) || !(from > 0)) {
+        return "L'opzione --from-pct vuole un numero maggiore di zero: " + curve.from;
+    }
+    to = std::strtod(curve.to.c_str(), &end);
+    if (curve.to.empty() || *end != '\0' || !std::isfinite(to) || !(to > from)) {
+        return "L'opzione --to-pct vuole un numero maggiore di --from-pct: " + curve.to;
+    }
+    const long long count = std::strtoll(curve.points.c_str(), &end, 10);
+    if (curve.points.empty() || *end != '\0' || count < 2 || count > 100000) {
+        return "L'opzione --points vuole un numero intero da 2 a 100000: " + curve.points;
+    }
+    points = static_cast<std::int32_t>(count);
+    return std::nullopt;
+}
+
+// The efficiency against the load of the verified circuit with its parts, as CSV.
+int Efficiency(const CommandOptions& options, const CurveOptions& curve, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
+    double from = 0;
+    double to = 0;
+    std::int32_t points = 0;
+    if (const auto refusal = CurveRefusal(curve, from, to, points)) {
+        std::cerr << *refusal << '\n';
+        return ExitRefused;
+    }
+    VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
+    if (!run.checked) {
+        return ExitOf(run.status);
+    }
+    WriteEfficiencyCsv(output.stream(),
+                       EfficiencyCurve(CircuitOf(run.m), *parts, from, to, points));
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << '\n';
+        return ExitFault;
+    }
+    return ExitDone;
 }
 
 // "K/M" with 0 <= K < M.
@@ -353,6 +434,7 @@ int main(int argc, char** argv) {
         app.add_subcommand("design", "calcola D, L, C, IDP, IDm, Iim come \"Calcola L , C , "
                                      "IDP, IDm , Iim\"");
     AddFieldOptions(*designCommand, DesignOptions(), design, true);
+    AddPartOptions(*designCommand, design.parts);
     AddFormatOption(*designCommand, design.format);
 
     CommandOptions verify;
@@ -366,8 +448,22 @@ int main(int argc, char** argv) {
     CLI::App* analyzeCommand = app.add_subcommand(
         "analyze", "verifica e analisi: sollecitazioni, soluzione esatta, accuratezza, CCM/DCM");
     AddFieldOptions(*analyzeCommand, VerificationOptions(), analyze, true);
+    AddPartOptions(*analyzeCommand, analyze.parts);
     AddFileOptions(*analyzeCommand, analyze);
     AddFormatOption(*analyzeCommand, analyze.format);
+
+    CommandOptions efficiency;
+    CurveOptions curve;
+    CLI::App* efficiencyCommand = app.add_subcommand(
+        "efficiency", "rendimento e perdite con i componenti reali al variare del carico (CSV)");
+    AddFieldOptions(*efficiencyCommand, VerificationOptions(), efficiency, true);
+    AddPartOptions(*efficiencyCommand, efficiency.parts);
+    efficiencyCommand->add_option("--from-pct", curve.from, "primo carico, % di quello di RL")
+        ->type_name("NUMERO");
+    efficiencyCommand->add_option("--to-pct", curve.to, "ultimo carico, % di quello di RL")
+        ->type_name("NUMERO");
+    efficiencyCommand->add_option("--points", curve.points, "numero dei punti (almeno 2)")
+        ->type_name("INTERO");
 
     CommandOptions sweepFields;
     sweepFields.format = "csv"; // a table of points
@@ -388,6 +484,9 @@ int main(int argc, char** argv) {
         }
         if (analyzeCommand->parsed()) {
             return Analyze(analyze, output);
+        }
+        if (efficiencyCommand->parsed()) {
+            return Efficiency(efficiency, curve, output);
         }
         return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {
