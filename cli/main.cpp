@@ -354,22 +354,28 @@ std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
     throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
 }
 
-const FieldOption& SweptOption(const std::string& name) {
+// The verification field or the real part that PARAM names.
+std::pair<const FieldOption*, const PartOption*> SweptOption(const std::string& name) {
     for (const FieldOption& option : VerificationOptions()) {
         if (name == option.name) {
-            return option;
+            return {&option, nullptr};
         }
     }
-    throw UsageError("PARAM deve essere un'opzione di verify senza trattini (vi, d-pct, f-khz, "
-                     "l-uh, c-uf, rl, n, np, ni): " +
+    for (const PartOption& option : PartOptions()) {
+        if (name == option.name) {
+            return {nullptr, &option};
+        }
+    }
+    throw UsageError("PARAM deve essere un'opzione di verify o di un componente reale senza "
+                     "trattini (vi, d-pct, f-khz, l-uh, c-uf, rl, n, np, ni, rds-mohm, vf, ...): " +
                      name);
 }
 
 // Every field but the swept one needs its option, as in verify.
-void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
+void RequireFixedFields(const CLI::App& command, const FieldOption* swept) {
     for (const FieldOption& option : VerificationOptions()) {
         const std::string name = std::string("--") + option.name;
-        if (&option != &swept && !option.defaultText && command.count(name) == 0) {
+        if (&option != swept && !option.defaultText && command.count(name) == 0) {
             throw UsageError(std::string("manca l'opzione --") + option.name);
         }
     }
@@ -377,14 +383,18 @@ void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
 
 int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
           StandardOutput& output) {
-    const FieldOption& swept = SweptOption(sweep.param);
+    const auto [swept, sweptPart] = SweptOption(sweep.param);
     RequireFixedFields(command, swept);
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
     if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
         throw UsageError("con --log FROM e TO devono essere maggiori di zero");
     }
     const auto [shard, shards] = ParseShard(sweep.shard);
-    const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
-                         shard,  shards,     sweep.jobs};
+    const SweepPlan plan{swept,       sweptPart,         *parts, sweep.from, sweep.to,
+                         sweep.steps, sweep.logarithmic, shard,  shards,     sweep.jobs};
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
              options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
     if (const auto failure = output.flush()) {
@@ -472,6 +482,7 @@ int main(int argc, char** argv) {
         "sweep", "verifica e analisi per ogni punto di una scansione di un parametro (CSV)");
     AddSweepOptions(*sweepCommand, sweep);
     AddFieldOptions(*sweepCommand, VerificationOptions(), sweepFields, false);
+    AddPartOptions(*sweepCommand, sweepFields.parts);
     AddFormatOption(*sweepCommand, sweepFields.format);
 
     try {
