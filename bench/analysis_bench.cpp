@@ -1,5 +1,5 @@
 #include "core/analysis.h"
-#include "core/lossy_converter.h"
+#include "core/loss_estimates.h"
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"

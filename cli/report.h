@@ -2,7 +2,7 @@
 
 #include "cli/headless_run.h"
 #include "core/analysis.h"
-#include "core/lossy_converter.h"
+#include "core/loss_estimates.h"
 
 #include <nlohmann/json.hpp>
 

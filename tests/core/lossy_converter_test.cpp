@@ -1,5 +1,5 @@
 #include "core/exact_converter.h"
-#include "core/lossy_converter.h"
+#include "core/loss_estimates.h"
 #include "test_support/example_converter.h"
 
 #include <gtest/gtest.h>
