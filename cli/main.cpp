@@ -1,9 +1,6 @@
-#include "cli/headless_run.h"
+#include "cli/command_options.h"
 #include "cli/output_files.h"
-#include "cli/part_options.h"
-#include "cli/report.h"
-#include "cli/standard_output.h"
-#include "cli/sweep.h"
+#include "cli/sweep_command.h"
 #include "cli/usage.h"
 #include "figure/waveform_figure.h"
 #include "figure/window_look.h"
@@ -18,73 +15,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
-#include <thread>
 
 // inverter-cli: the design, the verification, the analysis and parameter sweeps of the
 // converter without a window, with the same numbers as the windows.
 
 namespace {
-
-// Exit statuses, as scripts and schedulers read them.
-constexpr int ExitDone = 0;
-constexpr int ExitRefused = 2; // a refused input, or the conduction check's refusal
-constexpr int ExitFault = 3;   // a runtime error, or a file or output that could not be written
-constexpr int ExitUsage = 64;  // the command line itself is wrong
-
-// The options of one command: the field texts by option name, the output wanted.
-struct CommandOptions {
-    std::map<std::string, std::string> fields;
-    PartTexts parts;
-    std::string format = "json";
-    std::string csvFile;
-    std::string pngFile;
-    std::string svgFile;
-};
-
-struct SweepOptions {
-    std::string param;
-    double from = 0;
-    double to = 0;
-    std::int64_t steps = 0;
-    bool logarithmic = false;
-    int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    std::string shard = "0/1";
-};
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
-                     CommandOptions& values, bool required) {
-    for (const FieldOption& option : options) {
-        std::string help = option.help;
-        if (option.defaultText) {
-            help += std::string(" (predefinito ") + option.defaultText + ")";
-        }
-        CLI::Option* added =
-            command.add_option(std::string("--") + option.name, values.fields[option.name], help);
-        // A later repetition wins, so that a script can override a shared set of options.
-        added->type_name("TESTO")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-        if (option.defaultText) {
-            values.fields[option.name] = option.defaultText;
-        } else if (required) {
-            added->required();
-        }
-    }
-}
-
-void AddFormatOption(CLI::App& command, std::string& format) {
-    command
-        .add_option("--format", format,
-                    "formato dell'uscita: json (un oggetto) o csv (intestazione e righe)")
-        ->check(OneOf({"json", "csv"}))
-        ->type_name("json|csv");
-}
 
 void AddFileOptions(CLI::App& command, CommandOptions& values) {
     command
@@ -100,44 +37,6 @@ void AddFileOptions(CLI::App& command, CommandOptions& values) {
                            "scrive la figura delle forme d'onda come immagine vettoriale SVG");
     png->type_name("FILE")->check(FileSuffix(".png"))->excludes(svg);
     svg->type_name("FILE")->check(FileSuffix(".svg"));
-}
-
-FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOptions& values) {
-    FieldTexts fields;
-    for (const FieldOption& option : options) {
-        fields[option.box] = TextFromUtf8(values.fields.at(option.name));
-    }
-    return fields;
-}
-
-// Writes the report and returns `done`; exit 3, with the reason on the standard error, when the
-// output could not take all of it.
-int Print(StandardOutput& output, const Report& report, const std::string& format, int done) {
-    if (format == "csv") {
-        WriteCsv(output.stream(), report);
-    } else {
-        WriteJson(output.stream(), report);
-    }
-    if (const auto failure = output.flush()) {
-        std::cerr << *failure << '\n';
-        return ExitFault;
-    }
-    return done;
-}
-
-int ExitOf(const RunStatus& status) {
-    std::cerr << Utf8(status.message) << '\n';
-    return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
-}
-
-// The real parts given, or the refusal of one, on the standard error.
-std::optional<RealParts> PartsOf(const CommandOptions& options) {
-    const PartsRead read = ReadParts(options.parts);
-    if (read.refusal) {
-        std::cerr << *read.refusal << '\n';
-        return std::nullopt;
-    }
-    return read.parts;
 }
 
 int Design(const CommandOptions& options, StandardOutput& output) {
@@ -335,97 +234,6 @@ int Efficiency(const CommandOptions& options, const CurveOptions& curve, Standar
         return ExitFault;
     }
     return ExitDone;
-}
-
-// "K/M" with 0 <= K < M.
-std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
-    const auto slash = text.find('/');
-    try {
-        std::size_t used = 0;
-        const std::int64_t k = std::stoll(text.substr(0, slash), &used);
-        const bool whole = used == slash;
-        const std::string total = slash == std::string::npos ? "" : text.substr(slash + 1);
-        const std::int64_t m = std::stoll(total, &used);
-        if (whole && used == total.size() && k >= 0 && k < m) {
-            return {k, m};
-        }
-    } catch (const std::logic_error&) {
-    }
-    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
-}
-
-// The verification field or the real part that PARAM names.
-std::pair<const FieldOption*, const PartOption*> SweptOption(const std::string& name) {
-    for (const FieldOption& option : VerificationOptions()) {
-        if (name == option.name) {
-            return {&option, nullptr};
-        }
-    }
-    for (const PartOption& option : PartOptions()) {
-        if (name == option.name) {
-            return {nullptr, &option};
-        }
-    }
-    throw UsageError("PARAM deve essere un'opzione di verify o di un componente reale senza "
-                     "trattini (vi, d-pct, f-khz, l-uh, c-uf, rl, n, np, ni, rds-mohm, vf, ...): " +
-                     name);
-}
-
-// Every field but the swept one needs its option, as in verify.
-void RequireFixedFields(const CLI::App& command, const FieldOption* swept) {
-    for (const FieldOption& option : VerificationOptions()) {
-        const std::string name = std::string("--") + option.name;
-        if (&option != swept && !option.defaultText && command.count(name) == 0) {
-            throw UsageError(std::string("manca l'opzione --") + option.name);
-        }
-    }
-}
-
-int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
-          StandardOutput& output) {
-    const auto [swept, sweptPart] = SweptOption(sweep.param);
-    RequireFixedFields(command, swept);
-    const std::optional<RealParts> parts = PartsOf(options);
-    if (!parts) {
-        return ExitRefused;
-    }
-    if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
-        throw UsageError("con --log FROM e TO devono essere maggiori di zero");
-    }
-    const auto [shard, shards] = ParseShard(sweep.shard);
-    const SweepPlan plan{swept,       sweptPart,         *parts, sweep.from, sweep.to,
-                         sweep.steps, sweep.logarithmic, shard,  shards,     sweep.jobs};
-    RunSweep(plan, FieldsOf(VerificationOptions(), options),
-             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
-    if (const auto failure = output.flush()) {
-        std::cerr << *failure << " La scansione è stata interrotta.\n";
-        return ExitFault;
-    }
-    return ExitDone;
-}
-
-void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
-    command
-        .add_option("PARAM", sweep.param,
-                    "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
-        ->required();
-    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
-        ->required()
-        ->check(Number());
-    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
-        ->required()
-        ->check(Number());
-    command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
-        ->required()
-        ->transform(WholeNumber(1, std::int64_t{1} << 40));
-    command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
-    command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
-        ->transform(WholeNumber(1, 1024));
-    command
-        .add_option("--shard", sweep.shard,
-                    "calcola solo i punti con indice K modulo M (ogni parte con "
-                    "l'intestazione), per dividere il lavoro tra più macchine")
-        ->type_name("K/M");
 }
 
 } // namespace
