@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -124,6 +125,71 @@ TEST_F(WaveformMenuTest, PicturesAndValues) {
     EXPECT_EQ(QGuiApplication::clipboard()->image(), whole);
     trigger("actionCopyValues");
     EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n').size(), 5);
+}
+
+// A command that writes a file of the run, the file type chosen in its dialog and how the files
+// of that type begin.
+struct Writer {
+    const char* command;
+    std::size_t type;
+    const char* extension;
+    const char* begins;
+};
+
+constexpr Writer Writers[] = {
+    {"actionSaveImage", 0, "png", "\x89PNG"},     {"actionSaveImage", 1, "svg", "<?xml"},
+    {"actionExportCsv", 0, "csv", "k,t_s,"},      {"actionSaveReport", 0, "pdf", "%PDF-"},
+    {"actionSaveReport", 1, "html", "<!DOCTYPE"},
+};
+
+class FileWritingTest : public WaveformMenuTest {
+protected:
+    // Writes the file of `writer` to `name` in the folder; the path answered.
+    QString write(const Writer& writer, const QString& name) {
+        files.answer = folder.filePath(name);
+        files.type = writer.type;
+        trigger(writer.command);
+        return *files.answer;
+    }
+    static QString named(const char* stem, const Writer& writer) {
+        return QString::fromLatin1(stem) + u'.' + QString::fromLatin1(writer.extension);
+    }
+    static bool begins(const QString& path, const Writer& writer) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().startsWith(writer.begins);
+    }
+};
+
+// A name typed without an extension offered gets the one of the type chosen; an offered one,
+// in any case, chooses the type itself.
+TEST_F(FileWritingTest, ANameWithoutAnOfferedExtensionGetsTheChosenTypes) {
+    struct Case {
+        Writer writer;
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {
+        {Writers[0], "figura", "figura.png"},
+        {Writers[1], "figura", "figura.svg"},
+        {{"actionSaveImage", 0, "svg", "<?xml"}, "figura.SVG", "figura.SVG"},
+        {Writers[1], "prova_D62.5", "prova_D62.5.svg"},
+        {Writers[2], "periodo", "periodo.csv"},
+        {Writers[3], "rapporto", "rapporto.pdf"},
+        {Writers[4], "rapporto", "rapporto.html"},
+        {Writers[4], "rapporto.txt", "rapporto.txt.html"},
+    };
+    runExample();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        const QTemporaryDir caseFolder;
+        files.answer = caseFolder.filePath(QString::fromLatin1(c.typed));
+        files.type = c.writer.type;
+        trigger(c.writer.command);
+        EXPECT_EQ(QDir(caseFolder.path()).entryList(QDir::Files),
+                  QStringList{QString::fromLatin1(c.written)});
+        EXPECT_TRUE(begins(caseFolder.filePath(QString::fromLatin1(c.written)), c.writer));
+    }
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 // Esc turns the measuring cursors off and never closes the window; "Chiudi" does.
