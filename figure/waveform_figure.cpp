@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "core/whole_file.h"
 #include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
@@ -10,18 +11,21 @@
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
-#include <QSaveFile>
 #include <QStringList>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -258,24 +262,37 @@ void PaintFigure(QPainter& painter, Module1& m, const ShownPlot& shown, char16_t
     PaintTimeSpan(painter, m, shown, separator);
 }
 
-bool WritePng(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator,
-              qreal ratio) {
-    return RenderWaveformImage(m, separator, ratio, shown).save(&file, "PNG");
+// The picture of RenderWaveformImage in a PNG file, drawn in memory.
+std::optional<QByteArray> PngBytes(Module1& m, const ShownPlot& shown, char16_t separator,
+                                   qreal ratio) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderWaveformImage(m, separator, ratio, shown).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-bool WriteSvg(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator) {
+std::optional<QByteArray> SvgBytes(Module1& m, const ShownPlot& shown, char16_t separator) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(figureSize);
     svg.setViewBox(QRect(QPoint(0, 0), figureSize));
     svg.setResolution(static_cast<int>(logicalDpi));
     svg.setTitle(QStringLiteral("Forme d'onda reali"));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        return false;
+        return std::nullopt;
     }
     PaintFigure(painter, m, shown, separator, Output::Vector);
-    return painter.end();
+    if (!painter.end()) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::optional<QString> Refusal(const QString& path, const QString& reason) {
@@ -284,20 +301,6 @@ std::optional<QString> Refusal(const QString& path, const QString& reason) {
 }
 
 } // namespace
-
-QString WriteFailureReason(const QString& path, const QFileDevice& file) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("la cartella non esiste");
-    }
-    if (!folder.isWritable()) {
-        return QStringLiteral("permesso negato");
-    }
-    if (file.error() == QFileDevice::NoError) {
-        return QStringLiteral("scrittura non riuscita");
-    }
-    return file.errorString();
-}
 
 QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
                            const ShownPlot& shown) {
@@ -312,6 +315,13 @@ QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
     return image;
 }
 
+std::optional<QByteArray> WaveformFigureFile(FigureFormat format, Module1& m,
+                                             char16_t decimalSeparator, qreal ratio,
+                                             const ShownPlot& shown) {
+    return format == FigureFormat::Png ? PngBytes(m, shown, decimalSeparator, ratio)
+                                       : SvgBytes(m, shown, decimalSeparator);
+}
+
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
                                           char16_t decimalSeparator, qreal ratio,
                                           const ShownPlot& shown) {
@@ -319,15 +329,18 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
         return Refusal(path, QStringLiteral("il nome deve finire con .png o .svg"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Refusal(path, WriteFailureReason(path, file));
+    const FigureFormat format =
+        suffix == QLatin1String("png") ? FigureFormat::Png : FigureFormat::Svg;
+    const std::optional<QByteArray> bytes =
+        WaveformFigureFile(format, m, decimalSeparator, ratio, shown);
+    if (!bytes) {
+        return Refusal(path, QStringLiteral("il disegno della figura non è riuscito"));
     }
-    const bool written = suffix == QLatin1String("png")
-                             ? WritePng(file, m, shown, decimalSeparator, ratio)
-                             : WriteSvg(file, m, shown, decimalSeparator);
-    if (!written || !file.commit()) {
-        return Refusal(path, WriteFailureReason(path, file));
+    const std::error_code error = WriteWholeFile(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    if (error) {
+        return Refusal(path, FromText(FileErrorReason(error)));
     }
     return std::nullopt;
 }

@@ -1,19 +1,23 @@
 // The verification report as a document: its HTML, and the PDF or HTML file written whole.
 #include "ui/report_document.h"
 
+#include "core/whole_file.h"
+#include "figure/qt_text.h"
 #include "figure/waveform_figure.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 #include <algorithm>
+#include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -104,16 +108,16 @@ QString PngDataUri(const QImage& figure) {
     return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
 }
 
-bool WriteHtml(QSaveFile& file, const ReportContent& content, const QString& measured,
-               const QImage& figure) {
+QByteArray HtmlBytes(const ReportContent& content, const QString& measured, const QImage& figure) {
     const QString source = figure.isNull() ? QString() : PngDataUri(figure);
-    const QByteArray html = ReportHtml(content, measured, figure, source).toUtf8();
-    return file.write(html) == html.size();
+    return ReportHtml(content, measured, figure, source).toUtf8();
 }
 
-bool WritePdf(QSaveFile& file, const ReportContent& content, const QString& measured,
-              const QImage& figure) {
-    QPdfWriter writer(&file);
+QByteArray PdfBytes(const ReportContent& content, const QString& measured, const QImage& figure) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(ReportTitle);
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -123,7 +127,7 @@ bool WritePdf(QSaveFile& file, const ReportContent& content, const QString& meas
     document.addResource(QTextDocument::ImageResource, FigureResource, figure);
     document.setHtml(ReportHtml(content, measured, figure, FigureResource.toString()));
     document.print(&writer);
-    return file.error() == QFileDevice::NoError;
+    return pdf;
 }
 
 std::optional<QString> ReportRefusal(const QString& path, const QString& reason) {
@@ -133,7 +137,6 @@ std::optional<QString> ReportRefusal(const QString& path, const QString& reason)
 
 } // namespace
 
-// Written beside the target and renamed at the end: whole or not at all.
 std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
                                       const QString& measured, const QImage& figure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -141,14 +144,13 @@ std::optional<QString> SaveReportFile(const QString& path, const ReportContent& 
     if (!pdf && suffix != QLatin1String("html") && suffix != QLatin1String("htm")) {
         return ReportRefusal(path, QStringLiteral("il nome deve finire con .pdf, .html o .htm"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
-    }
-    const bool written = pdf ? WritePdf(file, content, measured, figure)
-                             : WriteHtml(file, content, measured, figure);
-    if (!written || !file.commit()) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
+    const QByteArray bytes =
+        pdf ? PdfBytes(content, measured, figure) : HtmlBytes(content, measured, figure);
+    const std::error_code error =
+        WriteWholeFile(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (error) {
+        return ReportRefusal(path, FromText(FileErrorReason(error)));
     }
     return std::nullopt;
 }

@@ -22,8 +22,7 @@ struct ReportContent {
 // Writes the report to `path` as a PDF page set (A4) or a self-contained HTML file, as the
 // name ends in .pdf or .html/.htm in any case: the content with the measured values
 // (`measured`, one per line; none when empty) and the figure (when null, a line saying that
-// the run drew no traces). The file is written beside the target and renamed at the end:
-// whole or not at all. Returns the message to show when it could not be written, naming the
-// file and the reason.
+// the run drew no traces). The file is written whole (see WholeFile). Returns the message to
+// show when it could not be written, naming the file and the reason.
 std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
                                       const QString& measured, const QImage& figure);

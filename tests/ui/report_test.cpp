@@ -67,41 +67,42 @@ TEST_F(ReportTest, RefusedRunFromTheAnalysisWindow) {
     EXPECT_TRUE(html.contains("rifiutata"));
 }
 
-// An earlier file stays as it was; a file that cannot be written is one message naming it.
+// An earlier file stays as it was; a file that cannot be written is one message naming it and
+// the reason in Italian.
 TEST_F(ReportTest, FailuresLeaveEarlierFilesWhole) {
     runExample();
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("cartella.pdf")));
     struct Case {
         const char* name;
         std::optional<const char*> answer; // none: the dialog is cancelled
-        bool message;
+        const char* reason;                // none: no message
     };
     const Case cases[] = {
-        {"cancelled", std::nullopt, false},
-        {"missing folder", "manca/rapporto.pdf", true},
+        {"cancelled", std::nullopt, nullptr},
+        {"missing folder", "manca/rapporto.pdf", "la cartella non esiste"},
+        {"a folder in the way", "cartella.pdf", "\u00e8 una cartella"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        for (const char* earlier : {"rapporto.pdf", "rapporto.txt"}) {
-            QFile file(folder.filePath(QString::fromLatin1(earlier)));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("prima");
-        }
+        QFile file(folder.filePath(QStringLiteral("rapporto.pdf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("prima");
+        file.close();
         messages.texts.clear();
         files.answer.reset();
         if (c.answer) {
             files.answer = folder.filePath(QString::fromLatin1(*c.answer));
         }
         control<QAction>(form2(), "actionSaveReport").trigger();
-        ASSERT_EQ(messages.texts.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_NE(messages.texts[0].find(QFileInfo(*files.answer).fileName().toStdString()),
-                      std::string::npos)
-                << messages.texts[0];
+        ASSERT_EQ(messages.texts.size(), c.reason ? 1u : 0u);
+        if (c.reason) {
+            const QString expected = QStringLiteral("Impossibile salvare il rapporto \"%1\": %2")
+                                         .arg(*files.answer, QString::fromUtf8(c.reason));
+            EXPECT_EQ(messages.texts[0], expected.toStdString());
         }
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                  (QStringList{"rapporto.pdf", "rapporto.txt"}));
+                  (QStringList{"cartella.pdf", "rapporto.pdf"}));
         EXPECT_EQ(contents(QStringLiteral("rapporto.pdf")), "prima");
-        EXPECT_EQ(contents(QStringLiteral("rapporto.txt")), "prima");
     }
 }
 

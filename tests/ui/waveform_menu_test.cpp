@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <array>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -159,6 +164,101 @@ protected:
         return file.open(QIODevice::ReadOnly) && file.readAll().startsWith(writer.begins);
     }
 };
+
+mode_t ModeOf(const QString& path) {
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 0777;
+}
+
+// The mode of an earlier file is kept, and a symbolic link stays and leads to the new file.
+TEST_F(FileWritingTest, EveryWriterKeepsAnEarlierFilesModeAndWritesThroughALink) {
+    runExample();
+    for (const Writer& writer : Writers) {
+        SCOPED_TRACE(writer.extension);
+        const QString kept = folder.filePath(named("tenuto", writer));
+        QFile earlier(kept);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("prima");
+        earlier.close();
+        ASSERT_EQ(::chmod(QFile::encodeName(kept).constData(), 0600), 0);
+        write(writer, named("tenuto", writer));
+        EXPECT_EQ(ModeOf(kept), 0600u);
+        EXPECT_TRUE(begins(kept, writer));
+
+        const QString target = folder.filePath(named("destinazione", writer));
+        const QString link = folder.filePath(named("collegamento", writer));
+        ASSERT_EQ(::symlink(QFile::encodeName(named("destinazione", writer)).constData(),
+                            QFile::encodeName(link).constData()),
+                  0);
+        write(writer, named("collegamento", writer));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+        EXPECT_TRUE(begins(target, writer));
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+// What a named pipe was given, read on a thread of its own while the tool writes into it.
+class PipeReader {
+public:
+    explicit PipeReader(const QString& path)
+        : path_(QFile::encodeName(path)), thread_([this] { read(); }) {}
+    // Once the tool is done: frees a reader still waiting for a writer, and waits for it.
+    QByteArray received() {
+        const int release = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+        if (release >= 0) {
+            ::close(release);
+        }
+        thread_.join();
+        return bytes_;
+    }
+
+private:
+    void read() {
+        const int pipe = ::open(path_.constData(), O_RDONLY);
+        std::array<char, 65536> chunk{};
+        for (ssize_t got; (got = ::read(pipe, chunk.data(), chunk.size())) > 0;) {
+            bytes_.append(chunk.data(), got);
+        }
+        ::close(pipe);
+    }
+
+    QByteArray path_;
+    QByteArray bytes_;
+    std::thread thread_;
+};
+
+// A target that is not a regular file is written directly, never replaced by one; a folder in
+// the way is one message with the reason in Italian.
+TEST_F(FileWritingTest, EveryWriterWritesAPipeDirectlyAndRefusesAFolderInItalian) {
+    runExample();
+    for (const Writer& writer : Writers) {
+        SCOPED_TRACE(writer.extension);
+        const QString pipe = folder.filePath(named("tubo", writer));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        // The pipe itself, under a second name that the writer does not know.
+        const QString kept = folder.filePath(QStringLiteral("tubo_tenuto"));
+        ASSERT_EQ(::link(QFile::encodeName(pipe).constData(), QFile::encodeName(kept).constData()),
+                  0);
+        PipeReader reader(kept);
+        write(writer, named("tubo", writer));
+        EXPECT_TRUE(reader.received().startsWith(writer.begins));
+        EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        EXPECT_TRUE(messages.texts.empty());
+        ASSERT_TRUE(QFile::remove(kept));
+
+        ASSERT_TRUE(QDir(folder.path()).mkdir(named("cartella", writer)));
+        messages.texts.clear();
+        const QString path = write(writer, named("cartella", writer));
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find(path.toStdString() + "\": \u00e8 una cartella"),
+                  std::string::npos)
+            << messages.texts[0];
+        EXPECT_TRUE(QFileInfo(path).isDir());
+        messages.texts.clear();
+    }
+}
 
 // A name typed without an extension offered gets the one of the type chosen; an offered one,
 // in any case, chooses the type itself.
