@@ -35,8 +35,13 @@ struct ShownPlot {
     std::optional<FittedBands> fit;
 };
 
+// Where the figure is to be seen: beside the window, its plot at the window plot's size; or
+// across the text of a printed page 180 mm wide (A4 inside 15 mm margins), its plot narrower so
+// that its text still prints at 8 points or more.
+enum class FigureSize { Window, Page };
+
 QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
-                           const ShownPlot& shown = {});
+                           const ShownPlot& shown = {}, FigureSize size = FigureSize::Window);
 
 enum class FigureFormat { Png, Svg };
 

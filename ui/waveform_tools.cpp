@@ -118,11 +118,13 @@ void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* s
     if (!path) {
         return;
     }
-    QImage figure;
+    ReportFigure figure;
     QString measured;
     if (shown) {
         const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-        figure = RenderWaveformImage(run, decimalSeparator_, ratio, *shown);
+        figure = [this, &run, shown, ratio](FigureSize size) {
+            return RenderWaveformImage(run, decimalSeparator_, ratio, *shown, size);
+        };
         measured = SummaryValuesText(run, decimalSeparator_);
     }
     if (const std::optional<QString> failure = SaveReportFile(*path, content, measured, figure)) {
