@@ -6,10 +6,8 @@
 #include "figure/window_look.h"
 
 #include <CLI/CLI.hpp>
-#include <QBuffer>
-#include <QFile>
+#include <QByteArray>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -63,21 +61,6 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
 }
 
-// The bytes of the SVG figure: the figure writer writes them to a file of a folder of its own,
-// whence they are read.
-std::optional<std::string> SvgBytes(Module1& m) {
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("figura.svg"));
-    if (!folder.isValid() || SaveWaveformFigure(path, m, u'.', 1)) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll().toStdString();
-}
-
 // The figure's bytes as a PNG or an SVG file, drawn by Qt's Gui module on its offscreen
 // platform with the windows' fonts; none when it could not be drawn.
 std::optional<std::string> FigureBytes(bool png, Module1& m) {
@@ -88,16 +71,12 @@ std::optional<std::string> FigureBytes(bool png, Module1& m) {
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     RegisterWindowFonts();
-    if (!png) {
-        return SvgBytes(m);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!RenderWaveformImage(m, u'.', 1).save(&buffer, "PNG")) {
+    const std::optional<QByteArray> bytes =
+        WaveformFigureFile(png ? FigureFormat::Png : FigureFormat::Svg, m, u'.', 1);
+    if (!bytes) {
         return std::nullopt;
     }
-    return bytes.toStdString();
+    return bytes->toStdString();
 }
 
 // The files asked for, prepared from the run's last period; the first failure's message. The
