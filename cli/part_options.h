@@ -1,25 +1,16 @@
 #pragma once
 
 #include "core/lossy_converter.h"
+#include "display/part_table.h"
 
 #include <CLI/CLI.hpp>
 
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
-// The real parts as the command line takes them: one option a part, in the unit engineers read
-// on a datasheet (mOhm, V, ns, pF, nC), read as a strict decimal number.
-
-struct PartOption {
-    const char* name;        // "rds-mohm"
-    double RealParts::*part; // where the value goes, in SI units
-    double scale;            // SI units per unit of the option
-    const char* help;
-};
-
-const std::vector<PartOption>& PartOptions();
+// The real parts as the command line takes them: one option a part of PartTable, named by the
+// entry and helped by its label, read as a strict decimal number.
 
 // The texts given, by option name; a part not given is absent.
 using PartTexts = std::map<std::string, std::string>;

@@ -10,9 +10,9 @@
 // verification and analysis per point, the points spread over threads and, through shards,
 // over machines.
 struct SweepPlan {
-    const FieldOption* swept = nullptr;    // one of VerificationOptions(), or
-    const PartOption* sweptPart = nullptr; // one of PartOptions()
-    RealParts parts;                       // the parts given; the swept one set at each point
+    const FieldOption* swept = nullptr;   // one of VerificationOptions(), or
+    const PartEntry* sweptPart = nullptr; // one of PartTable()
+    RealParts parts;                      // the parts given; the swept one set at each point
     double from = 0;
     double to = 0;
     std::int64_t steps = 1; // intervals: points 0..steps

@@ -27,13 +27,13 @@ std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
 }
 
 // The verification field or the real part that PARAM names.
-std::pair<const FieldOption*, const PartOption*> SweptOption(const std::string& name) {
+std::pair<const FieldOption*, const PartEntry*> SweptOption(const std::string& name) {
     for (const FieldOption& option : VerificationOptions()) {
         if (name == option.name) {
             return {&option, nullptr};
         }
     }
-    for (const PartOption& option : PartOptions()) {
+    for (const PartEntry& option : PartTable()) {
         if (name == option.name) {
             return {nullptr, &option};
         }

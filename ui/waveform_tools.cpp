@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
@@ -25,50 +24,11 @@ const std::vector<FileType> ReportTypes{
     {QStringLiteral("Documento PDF"), {QStringLiteral("pdf")}},
     {QStringLiteral("Pagina HTML"), {QStringLiteral("html"), QStringLiteral("htm")}}};
 
-// "Immagine PNG (*.png)".
-QString DialogFilter(const FileType& type) {
-    QStringList patterns;
-    for (const QString& extension : type.extensions) {
-        patterns << QStringLiteral("*.") + extension;
-    }
-    return QStringLiteral("%1 (%2)").arg(type.name, patterns.join(u' '));
-}
-
-// The name as chosen when it ends in an extension offered, in any case; else with the chosen
-// type's. The names proposed hold points ("..._D62.5pct_..."): what follows the last point is
-// no extension unless the dialog offers it.
-QString WithExtension(const ChosenFile& chosen, const std::vector<FileType>& types) {
-    const QString suffix = QFileInfo(chosen.path).suffix();
-    for (const FileType& type : types) {
-        if (type.extensions.contains(suffix, Qt::CaseInsensitive)) {
-            return chosen.path;
-        }
-    }
-    return chosen.path + u'.' + types.at(chosen.type).extensions.front();
-}
-
 std::filesystem::path FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
 } // namespace
-
-std::optional<ChosenFile> DialogSaveFileChooser::choose(QWidget* parent, const QString& title,
-                                                        const QString& proposedPath,
-                                                        const std::vector<FileType>& types) {
-    QStringList filters;
-    for (const FileType& type : types) {
-        filters << DialogFilter(type);
-    }
-    QString selected = filters.value(0);
-    const QString path = QFileDialog::getSaveFileName(
-        parent, title, proposedPath, filters.join(QStringLiteral(";;")), &selected);
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return ChosenFile{path,
-                      static_cast<std::size_t>(std::max<qsizetype>(filters.indexOf(selected), 0))};
-}
 
 WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
                              char16_t decimalSeparator)
@@ -142,7 +102,7 @@ std::optional<QString> WaveformTools::chooseFile(QWidget* parent, const QString&
     if (!chosen) {
         return std::nullopt;
     }
-    const QString path = WithExtension(*chosen, types);
+    const QString path = PathWithExtension(*chosen, types);
     lastFolder_ = QFileInfo(path).absolutePath();
     return path;
 }
