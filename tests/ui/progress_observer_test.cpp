@@ -7,17 +7,25 @@
 
 namespace {
 
-TEST(ProgressObserverTest, AShortRunShowsNoDialog) {
-    ProgressObserver observer;
-    EXPECT_TRUE(observer.keepGoing(0.5));
+// An observer whose dialog opens at its first question.
+class ProgressObserverTest : public testing::Test {
+protected:
+    ProgressObserver observer{QStringLiteral("Simulazione in corso..."),
+                              std::chrono::milliseconds(0)};
+    QProgressDialog* openAt(double fractionDone) {
+        EXPECT_TRUE(observer.keepGoing(fractionDone));
+        return OpenProgressDialog();
+    }
+};
+
+TEST_F(ProgressObserverTest, AShortRunShowsNoDialog) {
+    ProgressObserver delayed;
+    EXPECT_TRUE(delayed.keepGoing(0.5));
     EXPECT_EQ(OpenProgressDialog(), nullptr);
 }
 
-TEST(ProgressObserverTest, ALongRunShowsAModalDialogWhoseButtonStopsIt) {
-    ProgressObserver observer(QStringLiteral("Simulazione in corso..."),
-                              std::chrono::milliseconds(0));
-    EXPECT_TRUE(observer.keepGoing(0.25));
-    QProgressDialog* dialog = OpenProgressDialog();
+TEST_F(ProgressObserverTest, ALongRunShowsAModalDialogWhoseButtonStopsIt) {
+    QProgressDialog* dialog = openAt(0.25);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->labelText().startsWith("Simulazione in corso...\n"));
     EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
@@ -33,11 +41,8 @@ TEST(ProgressObserverTest, ALongRunShowsAModalDialogWhoseButtonStopsIt) {
 // Under its label the dialog names the period a simulation has reached, out of NI, and about
 // how long the task has left at the pace kept so far: none is estimated before any fraction is
 // done, and an export names no period.
-TEST(ProgressObserverTest, TheLabelNamesThePeriodReachedAndTheTimeLeft) {
-    ProgressObserver observer(QStringLiteral("Simulazione in corso..."),
-                              std::chrono::milliseconds(0));
-    EXPECT_TRUE(observer.keepGoing(0));
-    QProgressDialog* dialog = OpenProgressDialog();
+TEST_F(ProgressObserverTest, TheLabelNamesThePeriodReachedAndTheTimeLeft) {
+    QProgressDialog* dialog = openAt(0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->labelText(), "Simulazione in corso...\nTempo rimanente: in stima");
     const struct {
