@@ -35,7 +35,7 @@ TEST_F(ReportTest, HtmlHoldsEverySectionAndTheFigureAndPdfIsAWholeDocument) {
           "<h2>Avvisi</h2>", "Scarto %", "Delta iL = 1,06E-01 A"}) {
         EXPECT_TRUE(html.contains(QString::fromUtf8(title))) << title;
     }
-    EXPECT_TRUE(html.contains("<td align=\"right\">1,06E-01</td>"));
+    EXPECT_TRUE(html.contains("<td align=\"right\">106,49 mA</td>"));
     EXPECT_TRUE(html.contains("<img src=\"data:image/png;base64,iVBORw0KGgo"));
     // A PDF is a whole document.
     saveReportAs(QStringLiteral("rapporto.PDF"));
