@@ -1,4 +1,5 @@
 #include "core/analysis.h"
+#include "core/loss_estimates.h"
 #include "core/module1.h"
 #include "core/simulation.h"
 #include "test_support/example_converter.h"
@@ -49,8 +50,30 @@ void BM_ExactDiscontinuousLargestNI(benchmark::State& state) {
     }
 }
 
+// The steady state of the worked example with real parts and its power books, in continuous
+// (L = 400 uH) and discontinuous (L = 100 uH) conduction.
+void BM_LossySteadyState(benchmark::State& state) {
+    ConverterCircuit circuit = CircuitOf(ExampleConverter());
+    circuit.L = static_cast<double>(state.range(0)) * 1e-6;
+    const RealParts parts = TypicalParts();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SolveLossySteadyState(circuit, parts).efficiency);
+    }
+}
+
+// Fifty loads from 10 % to 150 %, each its own steady state.
+void BM_EfficiencyCurve(benchmark::State& state) {
+    const ConverterCircuit circuit = CircuitOf(ExampleConverter());
+    const RealParts parts = TypicalParts();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EfficiencyCurve(circuit, parts, 10, 150, 50).back().efficiency);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_AnalyseTenMillionSamples)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExactContinuousLargestNI)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExactDiscontinuousLargestNI)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LossySteadyState)->Arg(400)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EfficiencyCurve)->Unit(benchmark::kMillisecond);

@@ -22,7 +22,7 @@ const FieldTexts& ExampleFields() {
 }
 
 SweepPlan InductanceSweep(int jobs) {
-    return {&VerificationOptions()[3], 200, 2000, 999, false, 0, 1, jobs};
+    return {&VerificationOptions()[3], nullptr, {}, 200, 2000, 999, false, 0, 1, jobs};
 }
 
 // Keeps nothing of what it is given.

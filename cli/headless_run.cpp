@@ -5,30 +5,9 @@
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 
-#include <array>
-
 namespace {
 
 constexpr char16_t DecimalPoint = u'.';
-
-const char* NameOf(TextBox box) {
-    static constexpr std::array<const char*, 15> names{
-        "Text1", "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7", "Text8",
-        "Text9", "Text10", "Text11", "Text12", "Text13", "Text14", "Text15"};
-    return names[static_cast<std::size_t>(box) - 1];
-}
-
-const char* NameOf(ResultLabel label) {
-    static constexpr std::array<const char*, 5> names{"Label24", "Label25", "Label26", "Label27",
-                                                      "Label32"};
-    return names[static_cast<std::size_t>(label)];
-}
-
-const char* NameOf(SummaryLabel label) {
-    static constexpr std::array<const char*, 5> names{"Label2", "Label5", "Label8", "Label9",
-                                                      "Label16"};
-    return names[static_cast<std::size_t>(label)];
-}
 
 // Every message the run shows, in order.
 class KeptMessages : public MessageBox {
@@ -59,10 +38,10 @@ public:
     std::vector<ControlText> writtenTexts() const {
         std::vector<ControlText> texts;
         for (const auto& [label, caption] : captions_) {
-            texts.emplace_back(NameOf(label), caption);
+            texts.emplace_back(ControlName(label), caption);
         }
         for (const auto& [box, text] : written_) {
-            texts.emplace_back(NameOf(box), text);
+            texts.emplace_back(ControlName(box), text);
         }
         return texts;
     }
@@ -175,7 +154,7 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     }
     run.checked = outcome.circuit.has_value();
     for (const auto& [label, caption] : form2.values) {
-        run.values.emplace_back(NameOf(label), caption);
+        run.values.emplace_back(ControlName(label), caption);
     }
     return run;
 }

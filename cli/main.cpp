@@ -1,86 +1,25 @@
-#include "cli/headless_run.h"
+#include "cli/command_options.h"
 #include "cli/output_files.h"
-#include "cli/report.h"
-#include "cli/standard_output.h"
-#include "cli/sweep.h"
+#include "cli/sweep_command.h"
 #include "cli/usage.h"
 #include "figure/waveform_figure.h"
 #include "figure/window_look.h"
 
 #include <CLI/CLI.hpp>
-#include <QBuffer>
-#include <QFile>
+#include <QByteArray>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
-#include <thread>
 
 // inverter-cli: the design, the verification, the analysis and parameter sweeps of the
 // converter without a window, with the same numbers as the windows.
 
 namespace {
-
-// Exit statuses, as scripts and schedulers read them.
-constexpr int ExitDone = 0;
-constexpr int ExitRefused = 2; // a refused input, or the conduction check's refusal
-constexpr int ExitFault = 3;   // a runtime error, or a file or output that could not be written
-constexpr int ExitUsage = 64;  // the command line itself is wrong
-
-// The options of one command: the field texts by option name, the output wanted.
-struct CommandOptions {
-    std::map<std::string, std::string> fields;
-    std::string format = "json";
-    std::string csvFile;
-    std::string pngFile;
-    std::string svgFile;
-};
-
-struct SweepOptions {
-    std::string param;
-    double from = 0;
-    double to = 0;
-    std::int64_t steps = 0;
-    bool logarithmic = false;
-    int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    std::string shard = "0/1";
-};
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
-                     CommandOptions& values, bool required) {
-    for (const FieldOption& option : options) {
-        std::string help = option.help;
-        if (option.defaultText) {
-            help += std::string(" (predefinito ") + option.defaultText + ")";
-        }
-        CLI::Option* added =
-            command.add_option(std::string("--") + option.name, values.fields[option.name], help);
-        // A later repetition wins, so that a script can override a shared set of options.
-        added->type_name("TESTO")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-        if (option.defaultText) {
-            values.fields[option.name] = option.defaultText;
-        } else if (required) {
-            added->required();
-        }
-    }
-}
-
-void AddFormatOption(CLI::App& command, std::string& format) {
-    command
-        .add_option("--format", format,
-                    "formato dell'uscita: json (un oggetto) o csv (intestazione e righe)")
-        ->check(OneOf({"json", "csv"}))
-        ->type_name("json|csv");
-}
 
 void AddFileOptions(CLI::App& command, CommandOptions& values) {
     command
@@ -98,40 +37,20 @@ void AddFileOptions(CLI::App& command, CommandOptions& values) {
     svg->type_name("FILE")->check(FileSuffix(".svg"));
 }
 
-FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOptions& values) {
-    FieldTexts fields;
-    for (const FieldOption& option : options) {
-        fields[option.box] = TextFromUtf8(values.fields.at(option.name));
-    }
-    return fields;
-}
-
-// Writes the report and returns `done`; exit 3, with the reason on the standard error, when the
-// output could not take all of it.
-int Print(StandardOutput& output, const Report& report, const std::string& format, int done) {
-    if (format == "csv") {
-        WriteCsv(output.stream(), report);
-    } else {
-        WriteJson(output.stream(), report);
-    }
-    if (const auto failure = output.flush()) {
-        std::cerr << *failure << '\n';
-        return ExitFault;
-    }
-    return done;
-}
-
-int ExitOf(const RunStatus& status) {
-    std::cerr << Utf8(status.message) << '\n';
-    return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
-}
-
 int Design(const CommandOptions& options, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
     const DesignRun run = RunDesign(FieldsOf(DesignOptions(), options));
     if (run.status.end != RunEnd::Done) {
         return ExitOf(run.status);
     }
-    return Print(output, DesignReport(run), options.format, ExitDone);
+    Report report = DesignReport(run);
+    if (parts->any()) {
+        AddDesignParts(report["design"], run.m, *parts);
+    }
+    return Print(output, report, options.format, ExitDone);
 }
 
 // Qt's own notes about the machine (no runtime folder, no session) are not the user's
@@ -140,21 +59,6 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QStrin
     if (type == QtCriticalMsg || type == QtFatalMsg) {
         std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << '\n';
     }
-}
-
-// The bytes of the SVG figure: the figure writer writes them to a file of a folder of its own,
-// whence they are read.
-std::optional<std::string> SvgBytes(Module1& m) {
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("figura.svg"));
-    if (!folder.isValid() || SaveWaveformFigure(path, m, u'.', 1)) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll().toStdString();
 }
 
 // The figure's bytes as a PNG or an SVG file, drawn by Qt's Gui module on its offscreen
@@ -167,16 +71,12 @@ std::optional<std::string> FigureBytes(bool png, Module1& m) {
     char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     RegisterWindowFonts();
-    if (!png) {
-        return SvgBytes(m);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!RenderWaveformImage(m, u'.', 1).save(&buffer, "PNG")) {
+    const std::optional<QByteArray> bytes =
+        WaveformFigureFile(png ? FigureFormat::Png : FigureFormat::Svg, m, u'.', 1);
+    if (!bytes) {
         return std::nullopt;
     }
-    return bytes.toStdString();
+    return bytes->toStdString();
 }
 
 // The files asked for, prepared from the run's last period; the first failure's message. The
@@ -236,6 +136,10 @@ public:
 // analysed from its circuit, with its exact solution: it tells why, as the window's analysis
 // does. Its files are not written, as it drew no traces; a runtime error keeps its exit status.
 int Analyze(const CommandOptions& options, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
     VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
     if (!run.checked) {
         return ExitOf(run.status);
@@ -248,7 +152,10 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
     if (RunGuarded(errors, [&] { analysis = AnalyseRun(run); })) {
         return ExitFault;
     }
-    const Report report = AnalysisReport(run, analysis);
+    Report report = AnalysisReport(run, analysis);
+    if (parts->any()) {
+        AddRealParts(report["analyze"], CircuitOf(run.m), *parts);
+    }
     if (run.status.end != RunEnd::Done) {
         return Print(output, report, options.format,
                      run.status.end == RunEnd::Faulted ? ExitFault : ExitDone);
@@ -256,85 +163,56 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
     return FilesThenReport(options, run, report, output);
 }
 
-// "K/M" with 0 <= K < M.
-std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
-    const auto slash = text.find('/');
-    try {
-        std::size_t used = 0;
-        const std::int64_t k = std::stoll(text.substr(0, slash), &used);
-        const bool whole = used == slash;
-        const std::string total = slash == std::string::npos ? "" : text.substr(slash + 1);
-        const std::int64_t m = std::stoll(total, &used);
-        if (whole && used == total.size() && k >= 0 && k < m) {
-            return {k, m};
-        }
-    } catch (const std::logic_error&) {
+struct CurveOptions {
+    std::string from = "10";
+    std::string to = "150";
+    std::string points = "50";
+};
+
+// The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
+std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,
+                                        std::int32_t& points) {
+    char* end = nullptr;
+    from = std::strtod(curve.from.c_str(), &end);
+    if (curve.from.empty() || *end != '\0' || !std::isfinite(from) || !(from > 0)) {
+        return "L'opzione --from-pct vuole un numero maggiore di zero: " + curve.from;
     }
-    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
+    to = std::strtod(curve.to.c_str(), &end);
+    if (curve.to.empty() || *end != '\0' || !std::isfinite(to) || !(to > from)) {
+        return "L'opzione --to-pct vuole un numero maggiore di --from-pct: " + curve.to;
+    }
+    const long long count = std::strtoll(curve.points.c_str(), &end, 10);
+    if (curve.points.empty() || *end != '\0' || count < 2 || count > 100000) {
+        return "L'opzione --points vuole un numero intero da 2 a 100000: " + curve.points;
+    }
+    points = static_cast<std::int32_t>(count);
+    return std::nullopt;
 }
 
-const FieldOption& SweptOption(const std::string& name) {
-    for (const FieldOption& option : VerificationOptions()) {
-        if (name == option.name) {
-            return option;
-        }
+// The efficiency against the load of the verified circuit with its parts, as CSV.
+int Efficiency(const CommandOptions& options, const CurveOptions& curve, StandardOutput& output) {
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
     }
-    throw UsageError("PARAM deve essere un'opzione di verify senza trattini (vi, d-pct, f-khz, "
-                     "l-uh, c-uf, rl, n, np, ni): " +
-                     name);
-}
-
-// Every field but the swept one needs its option, as in verify.
-void RequireFixedFields(const CLI::App& command, const FieldOption& swept) {
-    for (const FieldOption& option : VerificationOptions()) {
-        const std::string name = std::string("--") + option.name;
-        if (&option != &swept && !option.defaultText && command.count(name) == 0) {
-            throw UsageError(std::string("manca l'opzione --") + option.name);
-        }
+    double from = 0;
+    double to = 0;
+    std::int32_t points = 0;
+    if (const auto refusal = CurveRefusal(curve, from, to, points)) {
+        std::cerr << *refusal << '\n';
+        return ExitRefused;
     }
-}
-
-int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
-          StandardOutput& output) {
-    const FieldOption& swept = SweptOption(sweep.param);
-    RequireFixedFields(command, swept);
-    if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
-        throw UsageError("con --log FROM e TO devono essere maggiori di zero");
+    VerificationRun run = RunVerificationHeadless(FieldsOf(VerificationOptions(), options));
+    if (!run.checked) {
+        return ExitOf(run.status);
     }
-    const auto [shard, shards] = ParseShard(sweep.shard);
-    const SweepPlan plan{&swept, sweep.from, sweep.to,  sweep.steps, sweep.logarithmic,
-                         shard,  shards,     sweep.jobs};
-    RunSweep(plan, FieldsOf(VerificationOptions(), options),
-             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
+    WriteEfficiencyCsv(output.stream(),
+                       EfficiencyCurve(CircuitOf(run.m), *parts, from, to, points));
     if (const auto failure = output.flush()) {
-        std::cerr << *failure << " La scansione è stata interrotta.\n";
+        std::cerr << *failure << '\n';
         return ExitFault;
     }
     return ExitDone;
-}
-
-void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
-    command
-        .add_option("PARAM", sweep.param,
-                    "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
-        ->required();
-    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
-        ->required()
-        ->check(Number());
-    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
-        ->required()
-        ->check(Number());
-    command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
-        ->required()
-        ->transform(WholeNumber(1, std::int64_t{1} << 40));
-    command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
-    command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
-        ->transform(WholeNumber(1, 1024));
-    command
-        .add_option("--shard", sweep.shard,
-                    "calcola solo i punti con indice K modulo M (ogni parte con "
-                    "l'intestazione), per dividere il lavoro tra più macchine")
-        ->type_name("K/M");
 }
 
 } // namespace
@@ -353,6 +231,7 @@ int main(int argc, char** argv) {
         app.add_subcommand("design", "calcola D, L, C, IDP, IDm, Iim come \"Calcola L , C , "
                                      "IDP, IDm , Iim\"");
     AddFieldOptions(*designCommand, DesignOptions(), design, true);
+    AddPartOptions(*designCommand, design.parts);
     AddFormatOption(*designCommand, design.format);
 
     CommandOptions verify;
@@ -366,8 +245,22 @@ int main(int argc, char** argv) {
     CLI::App* analyzeCommand = app.add_subcommand(
         "analyze", "verifica e analisi: sollecitazioni, soluzione esatta, accuratezza, CCM/DCM");
     AddFieldOptions(*analyzeCommand, VerificationOptions(), analyze, true);
+    AddPartOptions(*analyzeCommand, analyze.parts);
     AddFileOptions(*analyzeCommand, analyze);
     AddFormatOption(*analyzeCommand, analyze.format);
+
+    CommandOptions efficiency;
+    CurveOptions curve;
+    CLI::App* efficiencyCommand = app.add_subcommand(
+        "efficiency", "rendimento e perdite con i componenti reali al variare del carico (CSV)");
+    AddFieldOptions(*efficiencyCommand, VerificationOptions(), efficiency, true);
+    AddPartOptions(*efficiencyCommand, efficiency.parts);
+    efficiencyCommand->add_option("--from-pct", curve.from, "primo carico, % di quello di RL")
+        ->type_name("NUMERO");
+    efficiencyCommand->add_option("--to-pct", curve.to, "ultimo carico, % di quello di RL")
+        ->type_name("NUMERO");
+    efficiencyCommand->add_option("--points", curve.points, "numero dei punti (almeno 2)")
+        ->type_name("INTERO");
 
     CommandOptions sweepFields;
     sweepFields.format = "csv"; // a table of points
@@ -376,6 +269,7 @@ int main(int argc, char** argv) {
         "sweep", "verifica e analisi per ogni punto di una scansione di un parametro (CSV)");
     AddSweepOptions(*sweepCommand, sweep);
     AddFieldOptions(*sweepCommand, VerificationOptions(), sweepFields, false);
+    AddPartOptions(*sweepCommand, sweepFields.parts);
     AddFormatOption(*sweepCommand, sweepFields.format);
 
     try {
@@ -388,6 +282,9 @@ int main(int argc, char** argv) {
         }
         if (analyzeCommand->parsed()) {
             return Analyze(analyze, output);
+        }
+        if (efficiencyCommand->parsed()) {
+            return Efficiency(efficiency, curve, output);
         }
         return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {

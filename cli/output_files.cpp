@@ -30,14 +30,7 @@ std::optional<std::string> OutputFiles::addTable(const std::filesystem::path& pa
 std::optional<std::string> OutputFiles::addPicture(const std::filesystem::path& path,
                                                    std::string_view bytes) {
     auto file = std::make_unique<WholeFile>(path);
-    std::error_code error = file->open();
-    if (!error) {
-        error = file->write(bytes);
-    }
-    if (!error) {
-        error = file->finish();
-    }
-    if (error) {
+    if (const std::error_code error = file->writeAll(bytes)) {
         return FailureOf(*file, true, error);
     }
     files_.push_back({std::move(file), true});

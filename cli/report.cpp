@@ -75,6 +75,31 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
+Report PartsOf(const RealParts& p) {
+    return {{"rds_ohm", p.rS}, {"dcr_ohm", p.rL}, {"esr_ohm", p.rC}, {"vf_V", p.Vf},
+            {"rd_ohm", p.rD},  {"tr_s", p.tr},    {"tf_s", p.tf},    {"coss_F", p.Coss},
+            {"qg_C", p.Qg},    {"vg_V", p.Vg}};
+}
+
+Report LossesOf(const PartLosses& l) {
+    return {{"switch_conduction", l.switchConduction},
+            {"switch_switching", l.switchSwitching},
+            {"switch_coss", l.switchCoss},
+            {"gate", l.gate},
+            {"inductor", l.inductor},
+            {"diode", l.diode},
+            {"capacitor", l.capacitor},
+            {"total", l.total}};
+}
+
+const char* ModeOf(bool discontinuous) {
+    return discontinuous ? "DCM" : "CCM";
+}
+
+Report Optional(const std::optional<double>& value) {
+    return value ? Report(*value) : Report();
+}
+
 } // namespace
 
 Report DesignReport(const DesignRun& run) {
@@ -115,6 +140,41 @@ Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysi
         body["warnings"].push_back(Utf8(warning));
     }
     return body;
+}
+
+void AddRealParts(Report& body, const ConverterCircuit& circuit, const RealParts& parts) {
+    const LossySteadyState lossy = SolveLossySteadyState(circuit, parts);
+    Report steady = PeriodOf(lossy.values);
+    steady["mode"] = ModeOf(lossy.discontinuous);
+    body["parts"] = PartsOf(parts);
+    body["lossy_steady"] = steady;
+    body["losses_W"] = LossesOf(lossy.losses);
+    body["input_power_W"] = lossy.inputPower;
+    body["output_power_W"] = lossy.outputPower;
+    body["energy_balance_W"] = lossy.energyBalance;
+    body["efficiency"] = lossy.efficiency;
+    body["losses_formula_W"] =
+        lossy.discontinuous ? Report() : LossesOf(FormulaLosses(circuit, parts));
+    const double target = circuit.Vi * circuit.D / (1 - circuit.D);
+    body["D_parts"] = Optional(DutyForOutput(circuit, parts, target).D);
+}
+
+void AddDesignParts(Report& body, const Module1& m, const RealParts& parts) {
+    const ConverterCircuit circuit{m.Vi, m.D, m.f, m.L * 1e-6, m.C * 1e-6, m.RL};
+    const DutyForTarget duty = DutyForOutput(circuit, parts, m.Vo);
+    body["D_parts"] = Optional(duty.D);
+    body["efficiency_parts"] = Optional(duty.efficiency);
+}
+
+void WriteEfficiencyCsv(std::ostream& out, const std::vector<EfficiencyPoint>& curve) {
+    out << "index,load_pct,RL_ohm,Io_A,mode,Pout_W,Ploss_W,efficiency\n";
+    for (std::size_t k = 0; k < curve.size(); ++k) {
+        const EfficiencyPoint& p = curve[k];
+        out << k << ',' << ShortestText(p.loadPercent) << ',' << ShortestText(p.RL) << ','
+            << ShortestText(p.Io) << ',' << ModeOf(p.discontinuous) << ','
+            << ShortestText(p.outputPower) << ',' << ShortestText(p.loss) << ','
+            << ShortestText(p.efficiency) << '\n';
+    }
 }
 
 Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analysis) {

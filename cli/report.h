@@ -2,6 +2,7 @@
 
 #include "cli/headless_run.h"
 #include "core/analysis.h"
+#include "core/loss_estimates.h"
 
 #include <nlohmann/json.hpp>
 
@@ -33,6 +34,20 @@ Report AnalysisReport(const VerificationRun& run, const ConverterAnalysis& analy
 // The analysis of a run that read its circuit (checked): of its samples when Done, of its
 // circuit alone otherwise. A runtime error of the analysis itself is thrown as such.
 ConverterAnalysis AnalyseRun(const VerificationRun& run);
+
+// With real parts, analyze's body gains "parts" (SI), "lossy_steady" (the keys of
+// exact_steady and the mode with the parts), "losses_W", "input_power_W", "output_power_W",
+// "energy_balance_W", "efficiency", "losses_formula_W" (null in discontinuous conduction) and
+// "D_parts", the duty that gives Vi D / (1 - D) of the verified D with the parts (null when
+// none does).
+void AddRealParts(Report& body, const ConverterCircuit& circuit, const RealParts& parts);
+
+// With real parts, design's body gains "D_parts" and "efficiency_parts": the duty that gives
+// the designed |Vo| with the designed L and C and RL = |Vo| / Io, and the efficiency there.
+void AddDesignParts(Report& body, const Module1& designed, const RealParts& parts);
+
+// The efficiency curve: index,load_pct,RL_ohm,Io_A,mode,Pout_W,Ploss_W,efficiency.
+void WriteEfficiencyCsv(std::ostream& out, const std::vector<EfficiencyPoint>& curve);
 
 // The leaves of a report in order, each named by the keys on its way joined with dots; an
 // object that is null is one leaf.

@@ -44,12 +44,16 @@ std::string StatusText(const RunStatus& status) {
 // The point's analysis: of its simulation when the run ended ok, of its circuit alone when the
 // run read the circuit but did not end ok. None when the run was refused before, or when the
 // analysis itself faulted (the status of a point that ended ok then says so).
-std::optional<Report> AnalysePoint(VerificationRun& run) {
+std::optional<Report> AnalysePoint(VerificationRun& run, const RealParts& parts) {
     if (!run.checked) {
         return std::nullopt;
     }
     try {
-        return AnalysisBody(run, AnalyseRun(run));
+        Report body = AnalysisBody(run, AnalyseRun(run));
+        if (parts.any()) {
+            AddRealParts(body, CircuitOf(run.m), parts);
+        }
+        return body;
     } catch (const RuntimeError& error) {
         if (run.status.end == RunEnd::Done) {
             run.status = {RunEnd::Faulted, {}, error.kind()};
@@ -64,20 +68,32 @@ struct PointResult {
 };
 
 PointResult RunPoint(const SweepPlan& plan, FieldTexts fields, double value) {
-    fields[plan.swept->box] = TextFromUtf8(ShortestText(value));
+    RealParts parts = plan.parts;
+    if (plan.sweptPart) {
+        parts.*plan.sweptPart->part = value * plan.sweptPart->scale;
+    } else {
+        fields[plan.swept->box] = TextFromUtf8(ShortestText(value));
+    }
     VerificationRun run = RunVerificationHeadless(fields);
-    std::optional<Report> analysis = AnalysePoint(run);
+    std::optional<Report> analysis = AnalysePoint(run, parts);
     return {StatusText(run.status), std::move(analysis)};
 }
 
-// The analysis columns, from a run that ended ok: the same for every point.
-std::vector<std::string> AnalysisColumns() {
+// The analysis columns, from a run that ended ok: the same for every point. With parts, the
+// parts' keys of the reference converter's analysis.
+std::vector<std::string> AnalysisColumns(bool withParts) {
     VerificationRun run;
     run.values = {{"Label2", {}}, {"Label5", {}}, {"Label8", {}}, {"Label9", {}}, {"Label16", {}}};
     ConverterAnalysis analysis;
     analysis.rhpZeroHz = 0;
+    Report body = AnalysisBody(run, analysis);
+    if (withParts) {
+        RealParts someParts;
+        someParts.Vf = 1;
+        AddRealParts(body, {15, 0.625, 11000, 400e-6, 60e-6, 25}, someParts);
+    }
     std::vector<std::string> columns;
-    for (const auto& [name, value] : Flatten(AnalysisBody(run, analysis))) {
+    for (const auto& [name, value] : Flatten(body)) {
         if (name != "status") {
             columns.push_back(name);
         }
@@ -88,14 +104,15 @@ std::vector<std::string> AnalysisColumns() {
 class SweepWriter {
 public:
     SweepWriter(const SweepPlan& plan, SweepFormat format, std::ostream& out)
-        : plan_(plan), format_(format), out_(out), columns_(AnalysisColumns()) {}
+        : plan_(plan), format_(format), out_(out),
+          columns_(AnalysisColumns(plan.sweptPart || plan.parts.any())) {}
 
     void begin() {
         if (format_ == SweepFormat::Json) {
             out_ << "[";
             return;
         }
-        out_ << "index," << plan_.swept->name << ",status";
+        out_ << "index," << SweptName(plan_) << ",status";
         for (const std::string& column : columns_) {
             out_ << ',' << column;
         }
@@ -104,7 +121,7 @@ public:
 
     void point(std::int64_t index, double value, const PointResult& result) {
         if (format_ == SweepFormat::Json) {
-            Report row{{"index", index}, {plan_.swept->name, value}, {"status", result.status}};
+            Report row{{"index", index}, {SweptName(plan_), value}, {"status", result.status}};
             row["analysis"] = result.analysis ? *result.analysis : Report();
             out_ << (first_ ? "\n" : ",\n") << row.dump();
             first_ = false;
@@ -150,6 +167,10 @@ std::int64_t ShardPointCount(const SweepPlan& plan) {
 constexpr std::size_t PointsPerThreadInBlock = 64;
 
 } // namespace
+
+const char* SweptName(const SweepPlan& plan) {
+    return plan.sweptPart ? plan.sweptPart->name : plan.swept->name;
+}
 
 double SweepValue(const SweepPlan& plan, std::int64_t index) {
     if (index == 0) {

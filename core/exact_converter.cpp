@@ -1,5 +1,7 @@
 #include "core/exact_converter.h"
 
+#include "core/sign_change_root.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -48,24 +50,6 @@ CircuitState Extrapolated(CircuitState x0, CircuitState x1, CircuitState x2) {
     const double curvature = (x2.vo - x1.vo) - step;
     const double vo = x0.vo - step * step / curvature;
     return std::isfinite(vo) && vo <= 0 ? CircuitState{0, vo} : x2;
-}
-
-// The zero of h in (low, high] where h changes sign from h(low) = hLow, by bisection down to
-// the spacing of the doubles.
-template <typename Function> double ZeroBetween(double low, double high, double hLow, Function h) {
-    for (int iteration = 0; iteration < RootIterations; ++iteration) {
-        const double middle = low + (high - low) / 2;
-        if (middle <= low || middle >= high) {
-            break;
-        }
-        const double hMiddle = h(middle);
-        if (hMiddle != 0 && std::signbit(hMiddle) == std::signbit(hLow)) {
-            low = middle;
-        } else {
-            high = middle;
-        }
-    }
-    return high;
 }
 
 } // namespace
@@ -339,7 +323,7 @@ std::vector<double> ExactConverter::offZeros(CircuitState atSwitchOff, CircuitSt
         const double high = k == pieces ? offTime_ : static_cast<double>(k) * piece;
         const double hHigh = h(high);
         if (hHigh == 0 || (hLow != 0 && std::signbit(hLow) != std::signbit(hHigh))) {
-            zeros.push_back(ZeroBetween(low, high, hLow, h));
+            zeros.push_back(SignChangeRoot(low, high, hLow, h));
         }
         low = high;
         hLow = hHigh;

@@ -47,3 +47,17 @@ bool Refuse(Module1& m, MessageBox& messages, const char16_t* message) {
     messages.MsgBox(m.Msg);
     return false;
 }
+
+std::string ControlName(TextBox box) {
+    return "Text" + std::to_string(static_cast<int>(box));
+}
+
+std::string ControlName(ResultLabel label) {
+    static const char* const names[] = {"Label24", "Label25", "Label26", "Label27", "Label32"};
+    return names[static_cast<int>(label)];
+}
+
+std::string ControlName(SummaryLabel label) {
+    static const char* const names[] = {"Label2", "Label5", "Label8", "Label9", "Label16"};
+    return names[static_cast<int>(label)];
+}

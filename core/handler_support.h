@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 struct Module1;
 
@@ -57,6 +58,15 @@ enum class TextBox {
 // The design result boxes of the main window.
 enum class ResultLabel { Label24, Label25, Label26, Label27, Label32 };
 
+// The value boxes of the waveform window that show the simulated summary values.
+enum class SummaryLabel { Label2, Label5, Label8, Label9, Label16 };
+
+// The name of the control that each field and value box stands for, as the windows' layouts
+// give it: "Text7", "Label24", "Label2".
+std::string ControlName(TextBox box);
+std::string ControlName(ResultLabel label);
+std::string ControlName(SummaryLabel label);
+
 // What the handlers of the main window do to it.
 class Form1Operations : public MessageBox {
 public:
@@ -65,9 +75,6 @@ public:
     virtual void setForeColor(TextBox box, Color color) = 0;
     virtual void setCaption(ResultLabel label, const Text& caption) = 0;
 };
-
-// The value boxes of the waveform window that show the simulated summary values.
-enum class SummaryLabel { Label2, Label5, Label8, Label9, Label16 };
 
 // What the verification does to the waveform window Form2.
 class WaveformWindowOperations {

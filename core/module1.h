@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/conversions.h"
-#include "core/handler_support.h"
+#include "core/runtime_error.h"
 
 #include <cstdint>
 #include <limits>

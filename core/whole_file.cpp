@@ -129,6 +129,17 @@ std::error_code WholeFile::finish() {
     return closed == 0 ? std::error_code() : LastError();
 }
 
+std::error_code WholeFile::writeAll(std::string_view bytes) {
+    std::error_code error = open();
+    if (!error) {
+        error = write(bytes);
+    }
+    if (!error) {
+        error = finish();
+    }
+    return error;
+}
+
 std::error_code WholeFile::commit() {
     if (part_.empty()) {
         return {};
@@ -138,6 +149,12 @@ std::error_code WholeFile::commit() {
     }
     part_.clear();
     return {};
+}
+
+std::error_code WriteWholeFile(const fs::path& target, std::string_view bytes) {
+    WholeFile file(target);
+    const std::error_code error = file.writeAll(bytes);
+    return error ? error : file.commit();
 }
 
 Text FileErrorReason(const std::error_code& error) {

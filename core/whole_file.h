@@ -31,6 +31,8 @@ public:
     std::error_code write(std::string_view bytes);
     // Closes the file: every byte is with the system, and a full disk has shown.
     std::error_code finish();
+    // Opens, writes `bytes` and finishes: the file then waits for commit().
+    std::error_code writeAll(std::string_view bytes);
     // Puts the finished file in the target's place.
     std::error_code commit();
 
@@ -43,6 +45,10 @@ private:
     std::filesystem::path part_;     // empty when written directly, or once committed
     int descriptor_ = -1;
 };
+
+// Writes `bytes` as the whole file at `target` and puts it in place; the first error, if any,
+// and the target then stays as it was.
+std::error_code WriteWholeFile(const std::filesystem::path& target, std::string_view bytes);
 
 // Why a file could not be written, in the user's words: every writer gives the same reason for
 // the same cause ("la cartella non esiste", "spazio su disco esaurito", ...).

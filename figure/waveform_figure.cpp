@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "core/whole_file.h"
 #include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
@@ -10,35 +11,61 @@
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
-#include <QSaveFile>
 #include <QStringList>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
 
-// The layout in logical pixels: the plot at the size of the waveform window's plot at 96 dpi,
-// the trace names beside it at the heights of their zero lines, the measured values to their
-// right, the time span under the plot.
+// The layout in logical pixels: the plot, the trace names beside it at the heights of their
+// zero lines, the measured values to their right, the time span under the plot.
 constexpr int margin = 12;
-constexpr QRect plotArea(margin, margin, 997, 605);
-constexpr int namesLeft = plotArea.right() + 1 + margin;
 constexpr int namesWidth = 56;
-constexpr int valuesLeft = namesLeft + namesWidth + 8;
 constexpr int valuesWidth = 220;
 constexpr int valueSpacing = 48;
 constexpr int textHeight = 18;
-constexpr int spanTop = plotArea.bottom() + 1 + 6;
-constexpr QSize figureSize(valuesLeft + valuesWidth + margin, spanTop + textHeight + margin);
+
+struct FigureLayout {
+    QRect plotArea;
+    int namesLeft;
+    int valuesLeft;
+    int spanTop;
+    QSize size;
+};
+
+constexpr FigureLayout LayoutAround(QSize plot) {
+    const QRect plotArea(margin, margin, plot.width(), plot.height());
+    const int namesLeft = plotArea.right() + 1 + margin;
+    const int valuesLeft = namesLeft + namesWidth + 8;
+    const int spanTop = plotArea.bottom() + 1 + 6;
+    return {plotArea, namesLeft, valuesLeft, spanTop,
+            QSize(valuesLeft + valuesWidth + margin, spanTop + textHeight + margin)};
+}
+
+// The plot at the size of the waveform window's plot at 96 dpi.
+constexpr FigureLayout windowLayout = LayoutAround(QSize(997, 605));
+// A narrower plot, so that the figure is at most 765 pixels wide: 180 mm wide, its 12-pixel
+// text prints at 8 points.
+constexpr FigureLayout pageLayout = LayoutAround(QSize(440, 320));
+static_assert(pageLayout.size.width() <= 765);
+
+constexpr const FigureLayout& LayoutFor(FigureSize size) {
+    return size == FigureSize::Page ? pageLayout : windowLayout;
+}
+
 constexpr QRgb plotBorder = qRgb(128, 128, 128);
 // The lowest resolution at which print keeps the thin traces sharp.
 constexpr qreal leastRatio = 2;
@@ -192,7 +219,8 @@ private:
 enum class Output { Raster, Vector };
 
 // The plot on its light-yellow area inside a thin border.
-void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output output) {
+void PaintPlot(QPainter& painter, const QRect& plotArea, Module1& m, const ShownPlot& shown,
+               Output output) {
     painter.setPen(QColor(plotBorder));
     painter.drawRect(plotArea.adjusted(-1, -1, 0, 0));
     painter.save();
@@ -213,69 +241,83 @@ void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output out
 }
 
 // Each name beside its band, at the height of the band's zero line, in the trace's colour.
-void PaintTraceNames(QPainter& painter) {
+void PaintTraceNames(QPainter& painter, const FigureLayout& layout) {
     painter.setFont(FigureFont(13, true));
     for (std::size_t k = 0; k < traceNames.size(); ++k) {
         const TraceBand& band = TraceBands()[k];
         const double zeroLine =
-            PlotToPixel(0, static_cast<float>(band.zeroLine), plotArea.size()).y();
-        const QRectF box(namesLeft, plotArea.top() + zeroLine - textHeight / 2.0, namesWidth,
-                         textHeight);
+            PlotToPixel(0, static_cast<float>(band.zeroLine), layout.plotArea.size()).y();
+        const QRectF box(layout.namesLeft, layout.plotArea.top() + zeroLine - textHeight / 2.0,
+                         namesWidth, textHeight);
         painter.setPen(QColor(band.colour.red, band.colour.green, band.colour.blue));
         painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(traceNames[k]));
     }
 }
 
 // Each value under its caption, in black.
-void PaintMeasuredValues(QPainter& painter, const Module1& m, char16_t separator) {
+void PaintMeasuredValues(QPainter& painter, const FigureLayout& layout, const Module1& m,
+                         char16_t separator) {
     painter.setPen(Qt::black);
-    int top = plotArea.top();
+    int top = layout.plotArea.top();
     for (const MeasuredValue& measured : measuredValues) {
         painter.setFont(FigureFont(12, false));
-        painter.drawText(QRect(valuesLeft, top, valuesWidth, textHeight), Qt::AlignLeft,
+        painter.drawText(QRect(layout.valuesLeft, top, valuesWidth, textHeight), Qt::AlignLeft,
                          QString::fromUtf16(measured.name));
         painter.setFont(FigureFont(13, true));
-        painter.drawText(QRect(valuesLeft, top + textHeight, valuesWidth, textHeight),
+        painter.drawText(QRect(layout.valuesLeft, top + textHeight, valuesWidth, textHeight),
                          Qt::AlignLeft, ValueWithUnit(m, measured, separator));
         top += valueSpacing;
     }
 }
 
-void PaintTimeSpan(QPainter& painter, const Module1& m, const ShownPlot& shown,
-                   char16_t separator) {
+void PaintTimeSpan(QPainter& painter, const FigureLayout& layout, const Module1& m,
+                   const ShownPlot& shown, char16_t separator) {
     painter.setPen(Qt::black);
     painter.setFont(FigureFont(12, false));
-    const QRect line(plotArea.left(), spanTop, plotArea.width(), textHeight);
+    const QRect line(layout.plotArea.left(), layout.spanTop, layout.plotArea.width(), textHeight);
     painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop, TimeSpanText(m, shown, separator));
 }
 
-void PaintFigure(QPainter& painter, Module1& m, const ShownPlot& shown, char16_t separator,
-                 Output output) {
-    painter.fillRect(QRect(QPoint(0, 0), figureSize), Qt::white);
-    PaintPlot(painter, m, shown, output);
-    PaintTraceNames(painter);
-    PaintMeasuredValues(painter, m, separator);
-    PaintTimeSpan(painter, m, shown, separator);
+void PaintFigure(QPainter& painter, const FigureLayout& layout, Module1& m, const ShownPlot& shown,
+                 char16_t separator, Output output) {
+    painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
+    PaintPlot(painter, layout.plotArea, m, shown, output);
+    PaintTraceNames(painter, layout);
+    PaintMeasuredValues(painter, layout, m, separator);
+    PaintTimeSpan(painter, layout, m, shown, separator);
 }
 
-bool WritePng(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator,
-              qreal ratio) {
-    return RenderWaveformImage(m, separator, ratio, shown).save(&file, "PNG");
+// The picture of RenderWaveformImage in a PNG file, drawn in memory.
+std::optional<QByteArray> PngBytes(Module1& m, const ShownPlot& shown, char16_t separator,
+                                   qreal ratio) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderWaveformImage(m, separator, ratio, shown).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-bool WriteSvg(QSaveFile& file, Module1& m, const ShownPlot& shown, char16_t separator) {
+std::optional<QByteArray> SvgBytes(Module1& m, const ShownPlot& shown, char16_t separator) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(figureSize);
-    svg.setViewBox(QRect(QPoint(0, 0), figureSize));
+    svg.setOutputDevice(&buffer);
+    svg.setSize(windowLayout.size);
+    svg.setViewBox(QRect(QPoint(0, 0), windowLayout.size));
     svg.setResolution(static_cast<int>(logicalDpi));
     svg.setTitle(QStringLiteral("Forme d'onda reali"));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        return false;
+        return std::nullopt;
     }
-    PaintFigure(painter, m, shown, separator, Output::Vector);
-    return painter.end();
+    PaintFigure(painter, windowLayout, m, shown, separator, Output::Vector);
+    if (!painter.end()) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 std::optional<QString> Refusal(const QString& path, const QString& reason) {
@@ -285,31 +327,25 @@ std::optional<QString> Refusal(const QString& path, const QString& reason) {
 
 } // namespace
 
-QString WriteFailureReason(const QString& path, const QFileDevice& file) {
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.isDir()) {
-        return QStringLiteral("la cartella non esiste");
-    }
-    if (!folder.isWritable()) {
-        return QStringLiteral("permesso negato");
-    }
-    if (file.error() == QFileDevice::NoError) {
-        return QStringLiteral("scrittura non riuscita");
-    }
-    return file.errorString();
-}
-
 QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
-                           const ShownPlot& shown) {
+                           const ShownPlot& shown, FigureSize size) {
+    const FigureLayout& layout = LayoutFor(size);
     const qreal scale = std::max(ratio, leastRatio);
-    QImage image(figureSize * scale, QImage::Format_RGB32);
+    QImage image(layout.size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     const int dotsPerMeter = qRound(logicalDpi * scale / metresPerInch);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    PaintFigure(painter, m, shown, decimalSeparator, Output::Raster);
+    PaintFigure(painter, layout, m, shown, decimalSeparator, Output::Raster);
     return image;
+}
+
+std::optional<QByteArray> WaveformFigureFile(FigureFormat format, Module1& m,
+                                             char16_t decimalSeparator, qreal ratio,
+                                             const ShownPlot& shown) {
+    return format == FigureFormat::Png ? PngBytes(m, shown, decimalSeparator, ratio)
+                                       : SvgBytes(m, shown, decimalSeparator);
 }
 
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
@@ -319,15 +355,18 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
         return Refusal(path, QStringLiteral("il nome deve finire con .png o .svg"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Refusal(path, WriteFailureReason(path, file));
+    const FigureFormat format =
+        suffix == QLatin1String("png") ? FigureFormat::Png : FigureFormat::Svg;
+    const std::optional<QByteArray> bytes =
+        WaveformFigureFile(format, m, decimalSeparator, ratio, shown);
+    if (!bytes) {
+        return Refusal(path, QStringLiteral("il disegno della figura non è riuscito"));
     }
-    const bool written = suffix == QLatin1String("png")
-                             ? WritePng(file, m, shown, decimalSeparator, ratio)
-                             : WriteSvg(file, m, shown, decimalSeparator);
-    if (!written || !file.commit()) {
-        return Refusal(path, WriteFailureReason(path, file));
+    const std::error_code error = WriteWholeFile(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
+    if (error) {
+        return Refusal(path, FromText(FileErrorReason(error)));
     }
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 
-#include <QFileDevice>
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -35,22 +35,31 @@ struct ShownPlot {
     std::optional<FittedBands> fit;
 };
 
-QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
-                           const ShownPlot& shown = {});
+// Where the figure is to be seen: beside the window, its plot at the window plot's size; or
+// across the text of a printed page 180 mm wide (A4 inside 15 mm margins), its plot narrower so
+// that its text still prints at 8 points or more.
+enum class FigureSize { Window, Page };
 
-// Writes the figure to `path`, chosen by its extension in any case: ".png" the picture of
-// RenderWaveformImage at `ratio`, ".svg" a vector picture whose traces are reduced to one
-// pixel column per logical pixel, so that its size stays bounded whatever N is. The file is
-// written to a temporary file beside it and renamed at the end: whole or not at all, and an
-// earlier file stays as it was until then. Returns the message to show when the file could not
-// be written, naming the file and the reason; nothing when it was written.
+QImage RenderWaveformImage(Module1& m, char16_t decimalSeparator, qreal ratio,
+                           const ShownPlot& shown = {}, FigureSize size = FigureSize::Window);
+
+enum class FigureFormat { Png, Svg };
+
+// The figure as the bytes of a file, drawn in memory: a PNG file of RenderWaveformImage at
+// `ratio`, or an SVG file, a vector picture whose traces are reduced to one pixel column per
+// logical pixel, so that its size stays bounded whatever N is. None when it could not be drawn.
+std::optional<QByteArray> WaveformFigureFile(FigureFormat format, Module1& m,
+                                             char16_t decimalSeparator, qreal ratio,
+                                             const ShownPlot& shown = {});
+
+// Writes the figure's file to `path`, its format chosen by the extension in any case (".png",
+// ".svg"), as a whole file (see WholeFile): beside the target first and put in its place at
+// the end, an earlier file keeping its permissions, a symbolic link written through, a device
+// written directly. Returns the message to show when the file could not be written, naming the
+// file and the reason in Italian; nothing when it was written.
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
                                           char16_t decimalSeparator, qreal ratio,
                                           const ShownPlot& shown = {});
-
-// Why a file could not be written to `path`: in the user's words for the usual causes that can
-// be told (no such folder, no permission), else the system's own text.
-QString WriteFailureReason(const QString& path, const QFileDevice& file);
 
 // The five measured values, one per line with the name and the unit the window gives them,
 // the numbers as the window's value boxes show them: "Delta iL = 1,06E-01 A" and so on.

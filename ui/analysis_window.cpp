@@ -2,7 +2,6 @@
 #include "ui/analysis_window.h"
 
 #include "core/conversions.h"
-#include "core/handler_support.h"
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
 #include "figure/qt_text.h"
@@ -187,16 +186,6 @@ QStringList ColumnTitles() {
     return titles;
 }
 
-// The inputs as the report lists them; a value beyond what the number style can write is left
-// empty.
-QString Scientific(double value, char16_t decimalSeparator) {
-    try {
-        return FromText(Format(value, "0.00E+00", decimalSeparator));
-    } catch (const RuntimeError&) {
-        return {};
-    }
-}
-
 // What a screen reader says of a cell: its row, its column and the value, or that it has none.
 QString CellDescription(const QStringList& row, int column) {
     const QString value = row[column].isEmpty() ? QStringLiteral("nessun valore") : row[column];
@@ -276,16 +265,6 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
                               PercentCell(row.deviation, decimalSeparator)});
     }
     return table;
-}
-
-std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
-                                                       char16_t decimalSeparator) {
-    const auto entry = [&](const char* name, double value) {
-        return std::pair(QString::fromUtf8(name), Scientific(value, decimalSeparator));
-    };
-    return {entry("Vi [V]", circuit.Vi),           entry("f [kHz]", circuit.f / 1000),
-            entry("D [%]", circuit.D * 100),       entry("L [\u00b5H]", circuit.L * 1e6),
-            entry("C [\u00b5F]", circuit.C * 1e6), entry("RL [\u03a9]", circuit.RL)};
 }
 
 AnalysisWindow::AnalysisWindow() {

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
-#include <utility>
 #include <vector>
 
 class QKeySequence;
@@ -33,10 +32,6 @@ struct AnalysisTable {
     QStringList warnings;
 };
 AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator);
-
-// The circuit the run read, one name with its unit and value per entry.
-std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
-                                                       char16_t decimalSeparator);
 
 // The "Analisi" window: a read-only table of every quantity simulated, exact at the last
 // simulated period (with and without the diode's blocking), exact in steady state and from the

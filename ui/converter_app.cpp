@@ -5,6 +5,7 @@
 #include "core/handler_support.h"
 #include "core/verification.h"
 #include "display/analysis_wording.h"
+#include "display/number_text.h"
 #include "figure/qt_text.h"
 #include "ui/application_title.h"
 #include "ui/progress_observer.h"
@@ -17,25 +18,78 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
+#include <array>
 #include <utility>
 
 namespace {
 
-// The design fields and results of the main window as shown, each by its accessible name.
+// The report's name of a field or a result box of the main window: its symbol, what it is
+// and its unit.
+template <typename Box> struct ReportLabel {
+    Box box;
+    const char16_t* label;
+};
+
+constexpr std::array<ReportLabel<TextBox>, 6> DesignFields{{
+    {TextBox::Text1, u"Vi, tensione di ingresso [V]"},
+    {TextBox::Text2, u"|Vo|, tensione di uscita [V]"},
+    {TextBox::Text3, u"f, frequenza di commutazione [kHz]"},
+    {TextBox::Text4, u"\u0394iL/ILm, ondulazione di iL [%]"},
+    {TextBox::Text5, u"\u0394Vo, ondulazione di Vo [mV]"},
+    {TextBox::Text6, u"|Io|, corrente di uscita [A]"},
+}};
+
+constexpr std::array<ReportLabel<ResultLabel>, 5> DesignResults{{
+    {ResultLabel::Label24, u"L, induttanza [\u00b5H]"},
+    {ResultLabel::Label25, u"C, capacit\u00e0 [\u00b5F]"},
+    {ResultLabel::Label26, u"IDP, corrente di picco nel diodo [A]"},
+    {ResultLabel::Label27, u"IDm, corrente media nel diodo [A]"},
+    {ResultLabel::Label32, u"Iim, corrente media in ingresso [A]"},
+}};
+
+// In the window's order, top to bottom.
+constexpr std::array<ReportLabel<TextBox>, 9> VerificationFields{{
+    {TextBox::Text7, u"Vi, tensione di ingresso [V]"},
+    {TextBox::Text12, u"f, frequenza di commutazione [kHz]"},
+    {TextBox::Text8, u"D, duty cycle [%]"},
+    {TextBox::Text9, u"L, induttanza [\u00b5H]"},
+    {TextBox::Text10, u"C, capacit\u00e0 [\u00b5F]"},
+    {TextBox::Text11, u"RL, resistenza di carico [\u03a9]"},
+    {TextBox::Text13, u"N, campioni per periodo"},
+    {TextBox::Text14, u"NP, periodi visualizzati"},
+    {TextBox::Text15, u"NI, periodi simulati"},
+}};
+
+// The design fields as typed and the design results as shown.
 std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
-    using enum TextBox;
     std::vector<std::pair<QString, QString>> values;
-    for (const TextBox box : {Text1, Text2, Text3, Text4, Text5, Text6}) {
-        const QLineEdit& field = form1.field(box);
-        values.emplace_back(field.accessibleName(), field.text());
+    for (const auto& [box, label] : DesignFields) {
+        values.emplace_back(QString::fromUtf16(label), form1.field(box).text());
     }
-    for (const ResultLabel label :
-         {ResultLabel::Label24, ResultLabel::Label25, ResultLabel::Label26, ResultLabel::Label27,
-          ResultLabel::Label32}) {
-        const QLabel& result = form1.result(label);
-        values.emplace_back(result.accessibleName(), result.text());
+    for (const auto& [box, label] : DesignResults) {
+        values.emplace_back(QString::fromUtf16(label), form1.result(box).text());
     }
     return values;
+}
+
+std::vector<std::pair<QString, QString>> VerificationTexts(const MainWindow& form1) {
+    std::vector<std::pair<QString, QString>> values;
+    for (const auto& [box, label] : VerificationFields) {
+        values.emplace_back(QString::fromUtf16(label), form1.field(box).text());
+    }
+    return values;
+}
+
+// The counts as the run read them and its time step, computed as the simulation computes it.
+std::vector<std::pair<QString, QString>> SimulationValues(double f, std::int32_t N, std::int32_t NP,
+                                                          std::int32_t NI,
+                                                          char16_t decimalSeparator) {
+    const double dt = (1 / f) / static_cast<double>(N);
+    return {{QStringLiteral("Campioni per periodo N"), QString::number(N)},
+            {QStringLiteral("Periodi visualizzati NP"), QString::number(NP)},
+            {QStringLiteral("Periodi simulati NI"), QString::number(NI)},
+            {QStringLiteral("Passo dt = 1 / (N f)"),
+             FromText(EngineeringText(dt, u"s", decimalSeparator))}};
 }
 
 } // namespace
@@ -90,6 +144,7 @@ void ConverterApp::calculateDesign() {
 
 // However the run ends, an open analysis window shows it.
 void ConverterApp::runVerification() {
+    std::vector<std::pair<QString, QString>> typed = VerificationTexts(form1_);
     ProgressObserver observer;
     const VerificationOutcome outcome =
         RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
@@ -97,7 +152,8 @@ void ConverterApp::runVerification() {
         form2_.keepPlottedRun();
     }
     if (outcome.circuit) {
-        checkedRun_ = CheckedRun{*outcome.circuit, outcome.NI, outcome.end};
+        checkedRun_ =
+            CheckedRun{*outcome.circuit, m_.N, m_.NP, outcome.NI, outcome.end, std::move(typed)};
     }
     updateAnalysis();
 }
@@ -165,9 +221,11 @@ void ConverterApp::saveReport() {
     if (!run || !form2_.window()) {
         return;
     }
-    const ReportContent content{QDateTime::currentDateTime(), DesignValues(form1_),
-                                CircuitValues(run->circuit, decimalSeparator_),
-                                TabulateAnalysis(*run, decimalSeparator_)};
+    const CheckedRun& checked = *checkedRun_;
+    const ReportContent content{
+        QDateTime::currentDateTime(), DesignValues(form1_), checked.typed,
+        SimulationValues(checked.circuit.f, checked.N, checked.NP, checked.NI, decimalSeparator_),
+        TabulateAnalysis(*run, decimalSeparator_)};
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;

@@ -14,6 +14,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The handlers' messages on screen: a modal box with the text, an OK button only, no icon and
@@ -52,11 +53,15 @@ public:
 private:
     using Handler = void (ConverterApp::*)();
 
-    // A run whose inputs passed the checks, as it read them and as it ended.
+    // A run whose inputs passed the checks, as it read them and as it ended, with the
+    // verification fields' texts as they were typed for it.
     struct CheckedRun {
         ConverterCircuit circuit;
+        std::int32_t N = 0;
+        std::int32_t NP = 0;
         std::int32_t NI = 0;
         VerificationEnd end = VerificationEnd::Faulted;
+        std::vector<std::pair<QString, QString>> typed;
     };
 
     // Runs one click's handler to its end. A long verification keeps the event loop turning,

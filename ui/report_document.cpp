@@ -1,19 +1,24 @@
 // The verification report as a document: its HTML, and the PDF or HTML file written whole.
 #include "ui/report_document.h"
 
-#include "figure/waveform_figure.h"
+#include "core/whole_file.h"
+#include "figure/qt_text.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
-#include <algorithm>
+#include <QtMath>
+#include <array>
+#include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -21,34 +26,125 @@ const QString ReportTitle =
     QStringLiteral("Rapporto di verifica \u2014 Convertitore tipo inverter");
 // The figure's name inside the PDF's document.
 const QUrl FigureResource(QStringLiteral("figura.png"));
-// The widest the figure is drawn, in the document's pixels: the width of an A4 page inside
-// its margins.
-constexpr int FigureWidth = 640;
 constexpr qreal PageMarginMm = 15;
+// The document's unit, a CSS pixel, in printed points: the style's sizes are in pixels, so
+// that the page prints them at the same size on any screen.
+constexpr qreal PointsPerPixel = 0.75;
+
+// Sizes in pixels: 13 px prints at 9.75 pt, the tables' 12 px at 9 pt.
+const QString Style = QStringLiteral(
+    "body { font-family: 'Liberation Sans', Arial, sans-serif; font-size: 13px; "
+    "max-width: 1320px; }\n"
+    "h1 { font-size: 20px; margin: 0 0 2px 0; }\n"
+    "h2 { font-size: 15px; color: #1f3a68; margin: 14px 0 4px 0; }\n"
+    "h3 { font-size: 13px; margin: 10px 0 4px 0; }\n"
+    "p { margin: 4px 0; }\n"
+    "table.valori { border-collapse: collapse; font-size: 12px; }\n"
+    "table.valori th, table.valori td { border: 1px solid #a0a0a0; padding: 2px 5px; }\n"
+    "table.valori th { background-color: #e6ebf5; }\n"
+    "td.nome { white-space: nowrap; }\n"
+    "td.numero { text-align: right; white-space: nowrap; }\n"
+    "td.colonna { font-weight: bold; white-space: nowrap; vertical-align: top; }\n"
+    "td.riquadro { vertical-align: top; padding: 0 28px 0 0; }\n"
+    "h2.analisi { page-break-before: always; }\n"
+    "img.figura { width: 100%; height: auto; }\n");
+
+// The share of the page's width of each number column of the analysis; a column left empty
+// still fits its title's longest word, and the quantities' column keeps the rest.
+constexpr int NumberColumnPercent = 11;
+
+// What each column of the analysis is and what it is held against, by its title.
+struct ColumnMeaning {
+    const char16_t* title;
+    const char16_t* meaning;
+};
+
+constexpr std::array<ColumnMeaning, 7> ColumnMeanings{{
+    {u"Grandezza", u"la grandezza del periodo o la sollecitazione del componente, con la sua "
+                   u"unità di misura."},
+    {u"Simulata", u"misurata sull'ultimo dei NI periodi simulati (Eulero esplicito con il passo "
+                  u"dt, N campioni per periodo, partendo da induttore e condensatore scarichi)."},
+    {u"Esatta a NI",
+     u"soluzione esatta del circuito ideale allo stesso periodo NI, dalla stessa partenza, con "
+     u"il diodo che si blocca quando la corrente nell'induttore si annulla: è il riferimento "
+     u"dello scarto."},
+    {u"Esatta senza blocco",
+     u"soluzione esatta del modello simulato, in cui il diodo non si blocca, allo stesso "
+     u"periodo NI: la Simulata ne differisce per l'errore del passo, l'Esatta a NI per il "
+     u"blocco del diodo."},
+    {u"Esatta a regime", u"regime periodico esatto del circuito ideale, con il blocco del "
+                         u"diodo: l'Esatta a NI ne differisce finché l'avvio non si è esaurito."},
+    {u"Formula di progetto", u"le formule di progetto in forma chiusa, calcolate con i dati di "
+                             u"verifica."},
+    {u"Scarto %", u"(Simulata \u2212 Esatta a NI) / Esatta a NI, in per cento; dove l'Esatta a "
+                  u"NI è zero, la differenza è divisa per la corrente di picco."},
+}};
+
+const QString EmptyCells = QStringLiteral(
+    "Una cella vuota: le colonne esatte non danno in forma chiusa i valori efficaci (RMS), la "
+    "media della corrente nell'induttore né il picco della corrente nel condensatore; lo scarto "
+    "è dato solo per le grandezze del periodo; Simulata e Scarto % restano vuote quando la "
+    "simulazione non ha un periodo da confrontare (il motivo è tra gli avvisi); ogni cella "
+    "resta vuota quando il valore non si può scrivere come numero.");
 
 QString NameValueTable(const std::vector<std::pair<QString, QString>>& entries) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    QString html = QStringLiteral("<table class=\"valori\" border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"3\">");
     for (const auto& [name, value] : entries) {
-        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+        html += QStringLiteral("<tr><td class=\"nome\">%1</td><td class=\"numero\">%2</td></tr>")
                     .arg(name.toHtmlEscaped(), value.toHtmlEscaped());
     }
     return html + QStringLiteral("</table>");
 }
 
+// The inputs beside each other: the design on the left, the verification and the simulation
+// on the right.
+QString InputsHtml(const ReportContent& content) {
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>"
+                          "<td class=\"riquadro\" valign=\"top\"><h2>Dati di progetto e "
+                          "risultati</h2>%1</td>"
+                          "<td class=\"riquadro\" valign=\"top\"><h2>Dati di verifica, come "
+                          "digitati</h2>%2<h2>Simulazione</h2>%3</td></tr></table>")
+        .arg(NameValueTable(content.design), NameValueTable(content.verification),
+             NameValueTable(content.simulation));
+}
+
+// The table's header is its own part, so that a page that breaks the table repeats it.
 QString AnalysisHtml(const AnalysisTable& analysis) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
-    for (const QString& title : analysis.titles) {
-        html += QStringLiteral("<th>%1</th>").arg(title.toHtmlEscaped());
+    QString html = QStringLiteral("<table class=\"valori\" width=\"100%\" border=\"1\" "
+                                  "cellspacing=\"0\" cellpadding=\"3\"><thead><tr>");
+    for (qsizetype c = 0; c < analysis.titles.size(); ++c) {
+        html +=
+            QStringLiteral("<th%1>%2</th>")
+                .arg(c == 0 ? QString() : QStringLiteral(" width=\"%1%\"").arg(NumberColumnPercent),
+                     analysis.titles[c].toHtmlEscaped());
     }
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead><tbody>");
     for (const QStringList& row : analysis.rows) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(row.value(0).toHtmlEscaped());
+        html += QStringLiteral("<tr><td class=\"nome\">%1</td>").arg(row.value(0).toHtmlEscaped());
         for (qsizetype c = 1; c < row.size(); ++c) {
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(row[c].toHtmlEscaped());
+            html += QStringLiteral("<td class=\"numero\">%1</td>").arg(row[c].toHtmlEscaped());
         }
         html += QStringLiteral("</tr>");
     }
-    return html + QStringLiteral("</table><p>%1</p>").arg(analysis.mode.toHtmlEscaped());
+    return html + QStringLiteral("</tbody></table><p>%1</p>").arg(analysis.mode.toHtmlEscaped());
+}
+
+QString LegendHtml(const QStringList& titles, bool onNewPage) {
+    QString html =
+        QStringLiteral("<h3%1>Legenda delle colonne</h3><table cellspacing=\"0\" "
+                       "cellpadding=\"2\">")
+            .arg(onNewPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString());
+    for (const QString& title : titles) {
+        for (const ColumnMeaning& column : ColumnMeanings) {
+            if (title == QStringView(column.title)) {
+                html += QStringLiteral("<tr><td class=\"colonna\" valign=\"top\">%1</td>"
+                                       "<td>%2</td></tr>")
+                            .arg(title.toHtmlEscaped(), QString::fromUtf16(column.meaning));
+            }
+        }
+    }
+    return html + QStringLiteral("</table><p>%1</p>").arg(EmptyCells);
 }
 
 QString WarningsHtml(const QStringList& warnings) {
@@ -62,68 +158,96 @@ QString WarningsHtml(const QStringList& warnings) {
     return html + QStringLiteral("</ul>");
 }
 
-// The figure's picture at its own width, narrowed to the page's.
-QString FigureHtml(const QImage& figure, const QString& source) {
-    if (figure.isNull()) {
-        return QStringLiteral("<p>Nessuna forma d'onda: la simulazione non ha tracciato le "
-                              "tracce.</p>");
+QString MeasuredHtml(const QString& measured) {
+    if (measured.isEmpty()) {
+        return {};
     }
-    const int width = std::min(FigureWidth, qRound(figure.deviceIndependentSize().width()));
-    return QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Forme d'onda\"></p>")
-        .arg(source)
-        .arg(width);
+    return QStringLiteral("<p>%1</p>")
+        .arg(measured.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
 }
 
-// The whole report; `figureSource` is where the document finds the figure.
-QString ReportHtml(const ReportContent& content, const QString& measured, const QImage& figure,
-                   const QString& figureSource) {
+// The whole report; `figure` is the figure's element, or the line that says there is none.
+// The legend, last, starts a page of its own when asked.
+QString ReportHtml(const ReportContent& content, const QString& measured, const QString& figure,
+                   bool legendOnNewPage = false) {
     const QString made = QLocale(QLocale::Italian, QLocale::Italy)
                              .toString(content.made, QStringLiteral("d MMMM yyyy, HH:mm"));
     QString html = QStringLiteral("<!DOCTYPE html><html lang=\"it\"><head><meta charset=\"utf-8\">"
-                                  "<title>%1</title></head><body><h1>%1</h1><p>%2</p>")
-                       .arg(ReportTitle.toHtmlEscaped(), made.toHtmlEscaped());
+                                  "<title>%1</title><style>\n%2</style></head><body><h1>%1</h1>"
+                                  "<p>Data del rapporto: %3</p>")
+                       .arg(ReportTitle.toHtmlEscaped(), Style, made.toHtmlEscaped());
+    html += InputsHtml(content);
     html +=
-        QStringLiteral("<h2>Dati di progetto e risultati</h2>") + NameValueTable(content.design);
-    html += QStringLiteral("<h2>Dati di verifica e valori misurati</h2>") +
-            NameValueTable(content.verification);
-    if (!measured.isEmpty()) {
-        html += QStringLiteral("<p>%1</p>")
-                    .arg(measured.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
-    }
-    html += QStringLiteral("<h2>Analisi</h2>") + AnalysisHtml(content.analysis);
-    html += QStringLiteral("<h2>Forme d'onda</h2>") + FigureHtml(figure, figureSource);
+        QStringLiteral("<h2>Forme d'onda e valori misurati</h2>") + figure + MeasuredHtml(measured);
+    html += QStringLiteral("<h2 class=\"analisi\">Analisi</h2>") + AnalysisHtml(content.analysis);
     html += QStringLiteral("<h2>Avvisi</h2>") + WarningsHtml(content.analysis.warnings);
+    html += LegendHtml(content.analysis.titles, legendOnNewPage);
     return html + QStringLiteral("</body></html>");
 }
 
-QString PngDataUri(const QImage& figure) {
+const QString NoFigure =
+    QStringLiteral("<p>Nessuna forma d'onda: la simulazione non ha tracciato le tracce.</p>");
+
+QByteArray PngBytes(const QImage& image) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    figure.save(&buffer, "PNG");
-    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+    image.save(&buffer, "PNG");
+    return png;
 }
 
-bool WriteHtml(QSaveFile& file, const ReportContent& content, const QString& measured,
-               const QImage& figure) {
-    const QString source = figure.isNull() ? QString() : PngDataUri(figure);
-    const QByteArray html = ReportHtml(content, measured, figure, source).toUtf8();
-    return file.write(html) == html.size();
+// The figure at the window's size, at least two device pixels to a pixel, spanning the page.
+QByteArray HtmlBytes(const ReportContent& content, const QString& measured,
+                     const ReportFigure& figure) {
+    QString element = NoFigure;
+    if (figure) {
+        element = QStringLiteral("<p><img class=\"figura\" src=\"data:image/png;base64,%1\" "
+                                 "alt=\"Forme d'onda\"></p>")
+                      .arg(QString::fromLatin1(PngBytes(figure(FigureSize::Window)).toBase64()));
+    }
+    return ReportHtml(content, measured, element).toUtf8();
 }
 
-bool WritePdf(QSaveFile& file, const ReportContent& content, const QString& measured,
-              const QImage& figure) {
-    QPdfWriter writer(&file);
+// Whether the laid-out document ends on a page filled less than a quarter: a few lines that
+// ran over, which the whole legend then joins.
+bool LastPageNearlyEmpty(const QTextDocument& document) {
+    const qreal page = document.pageSize().height();
+    const qreal lastPage =
+        document.documentLayout()->documentSize().height() - (document.pageCount() - 1) * page;
+    return document.pageCount() > 1 && lastPage < page / 4;
+}
+
+// A4 inside 15 mm margins. The document is laid out in pixels over the page's text area, and
+// the figure drawn for a page spans its width.
+QByteArray PdfBytes(const ReportContent& content, const QString& measured,
+                    const ReportFigure& figure) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(ReportTitle);
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                     QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
                     QPageLayout::Millimeter));
+    const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Point).size() / PointsPerPixel;
     QTextDocument document;
-    document.addResource(QTextDocument::ImageResource, FigureResource, figure);
-    document.setHtml(ReportHtml(content, measured, figure, FigureResource.toString()));
+    document.setDocumentMargin(0);
+    document.setPageSize(page);
+    QString element = NoFigure;
+    if (figure) {
+        document.addResource(QTextDocument::ImageResource, FigureResource,
+                             figure(FigureSize::Page));
+        element = QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Forme d'onda\"></p>")
+                      .arg(FigureResource.toString())
+                      .arg(qFloor(page.width()));
+    }
+    document.setHtml(ReportHtml(content, measured, element));
+    if (LastPageNearlyEmpty(document)) {
+        document.setHtml(ReportHtml(content, measured, element, true));
+    }
     document.print(&writer);
-    return file.error() == QFileDevice::NoError;
+    return pdf;
 }
 
 std::optional<QString> ReportRefusal(const QString& path, const QString& reason) {
@@ -133,22 +257,20 @@ std::optional<QString> ReportRefusal(const QString& path, const QString& reason)
 
 } // namespace
 
-// Written beside the target and renamed at the end: whole or not at all.
 std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
-                                      const QString& measured, const QImage& figure) {
+                                      const QString& measured, const ReportFigure& figure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool pdf = suffix == QLatin1String("pdf");
     if (!pdf && suffix != QLatin1String("html") && suffix != QLatin1String("htm")) {
         return ReportRefusal(path, QStringLiteral("il nome deve finire con .pdf, .html o .htm"));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
-    }
-    const bool written = pdf ? WritePdf(file, content, measured, figure)
-                             : WriteHtml(file, content, measured, figure);
-    if (!written || !file.commit()) {
-        return ReportRefusal(path, WriteFailureReason(path, file));
+    const QByteArray bytes =
+        pdf ? PdfBytes(content, measured, figure) : HtmlBytes(content, measured, figure);
+    const std::error_code error =
+        WriteWholeFile(QFile::encodeName(path).toStdString(),
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (error) {
+        return ReportRefusal(path, FromText(FileErrorReason(error)));
     }
     return std::nullopt;
 }

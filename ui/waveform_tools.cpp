@@ -7,20 +7,67 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 
-std::optional<QString> DialogSaveFileChooser::choose(QWidget* parent, const QString& title,
-                                                     const QString& proposedPath,
-                                                     const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent, title, proposedPath, filter);
+namespace {
+
+const std::vector<FileType> ImageTypes{
+    {QStringLiteral("Immagine PNG"), {QStringLiteral("png")}},
+    {QStringLiteral("Immagine vettoriale SVG"), {QStringLiteral("svg")}}};
+const std::vector<FileType> TableTypes{{QStringLiteral("Dati CSV"), {QStringLiteral("csv")}}};
+const std::vector<FileType> ReportTypes{
+    {QStringLiteral("Documento PDF"), {QStringLiteral("pdf")}},
+    {QStringLiteral("Pagina HTML"), {QStringLiteral("html"), QStringLiteral("htm")}}};
+
+// "Immagine PNG (*.png)".
+QString DialogFilter(const FileType& type) {
+    QStringList patterns;
+    for (const QString& extension : type.extensions) {
+        patterns << QStringLiteral("*.") + extension;
+    }
+    return QStringLiteral("%1 (%2)").arg(type.name, patterns.join(u' '));
+}
+
+// The name as chosen when it ends in an extension offered, in any case; else with the chosen
+// type's. The names proposed hold points ("..._D62.5pct_..."): what follows the last point is
+// no extension unless the dialog offers it.
+QString WithExtension(const ChosenFile& chosen, const std::vector<FileType>& types) {
+    const QString suffix = QFileInfo(chosen.path).suffix();
+    for (const FileType& type : types) {
+        if (type.extensions.contains(suffix, Qt::CaseInsensitive)) {
+            return chosen.path;
+        }
+    }
+    return chosen.path + u'.' + types.at(chosen.type).extensions.front();
+}
+
+std::filesystem::path FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+std::optional<ChosenFile> DialogSaveFileChooser::choose(QWidget* parent, const QString& title,
+                                                        const QString& proposedPath,
+                                                        const std::vector<FileType>& types) {
+    QStringList filters;
+    for (const FileType& type : types) {
+        filters << DialogFilter(type);
+    }
+    QString selected = filters.value(0);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, title, proposedPath, filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    return path;
+    return ChosenFile{path,
+                      static_cast<std::size_t>(std::max<qsizetype>(filters.indexOf(selected), 0))};
 }
 
 WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
@@ -30,8 +77,7 @@ WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
 
 void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva immagine"), run, QStringLiteral(".png"),
-                   QStringLiteral("Immagine PNG (*.png);;Immagine vettoriale SVG (*.svg)"));
+        chooseFile(parent, QStringLiteral("Salva immagine"), run, ImageTypes);
     if (!path) {
         return;
     }
@@ -44,14 +90,12 @@ void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& sh
 
 void WaveformTools::exportCsv(QWidget* parent, Module1& run) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Esporta dati CSV"), run, QStringLiteral(".csv"),
-                   QStringLiteral("Dati CSV (*.csv)"));
+        chooseFile(parent, QStringLiteral("Esporta dati CSV"), run, TableTypes);
     if (!path) {
         return;
     }
     ProgressObserver observer(QStringLiteral("Esportazione dei dati in corso..."));
-    const CsvExportResult result =
-        ExportLastPeriodCsv(run, std::filesystem::path(path->toStdString()), &observer);
+    const CsvExportResult result = ExportLastPeriodCsv(run, FilePath(*path), &observer);
     if (result.outcome == CsvExportOutcome::Failed) {
         report(FromText(result.message));
     }
@@ -70,16 +114,17 @@ void WaveformTools::copyValues(const Module1& run) {
 void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,
                                const ReportContent& content) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva rapporto"), run, QStringLiteral(".pdf"),
-                   QStringLiteral("Documento PDF (*.pdf);;Pagina HTML (*.html *.htm)"));
+        chooseFile(parent, QStringLiteral("Salva rapporto"), run, ReportTypes);
     if (!path) {
         return;
     }
-    QImage figure;
+    ReportFigure figure;
     QString measured;
     if (shown) {
         const qreal ratio = parent ? parent->devicePixelRatioF() : 1;
-        figure = RenderWaveformImage(run, decimalSeparator_, ratio, *shown);
+        figure = [this, &run, shown, ratio](FigureSize size) {
+            return RenderWaveformImage(run, decimalSeparator_, ratio, *shown, size);
+        };
         measured = SummaryValuesText(run, decimalSeparator_);
     }
     if (const std::optional<QString> failure = SaveReportFile(*path, content, measured, figure)) {
@@ -88,14 +133,17 @@ void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* s
 }
 
 std::optional<QString> WaveformTools::chooseFile(QWidget* parent, const QString& title,
-                                                 const Module1& run, const QString& extension,
-                                                 const QString& filter) {
-    const QString name = QString::fromStdString(ProposedFileStem(run)) + extension;
-    const std::optional<QString> path =
-        chooser_.choose(parent, title, QDir(lastFolder_).filePath(name), filter);
-    if (path) {
-        lastFolder_ = QFileInfo(*path).absolutePath();
+                                                 const Module1& run,
+                                                 const std::vector<FileType>& types) {
+    const QString name =
+        QString::fromStdString(ProposedFileStem(run)) + u'.' + types.front().extensions.front();
+    const std::optional<ChosenFile> chosen =
+        chooser_.choose(parent, title, QDir(lastFolder_).filePath(name), types);
+    if (!chosen) {
+        return std::nullopt;
     }
+    const QString path = WithExtension(*chosen, types);
+    lastFolder_ = QFileInfo(path).absolutePath();
     return path;
 }
 

@@ -181,7 +181,8 @@ TEST(SweepTest, PointsRunFromFromToToLinearlyOrInEqualRatios) {
 }
 
 std::string Sweep(std::int64_t shard, std::int64_t shards, int jobs) {
-    const SweepPlan plan{&VerificationOptions()[3], 2, 400, 6, true, shard, shards, jobs};
+    const SweepPlan plan{
+        &VerificationOptions()[3], nullptr, {}, 2, 400, 6, true, shard, shards, jobs};
     std::stringstream out;
     RunSweep(plan, Example(), SweepFormat::Csv, out);
     return out.str();
@@ -267,7 +268,7 @@ TEST(SweepTest, APointNotSimulatedKeepsTheExactSolutionOfItsCircuit) {
 }
 
 TEST(SweepTest, APointEndedByARuntimeErrorKeepsTheExactSolutionAndAPointRefusedEarlierNothing) {
-    const SweepPlan plan{&VerificationOptions()[0], -15, 1E308, 2, false, 0, 1, 1};
+    const SweepPlan plan{&VerificationOptions()[0], nullptr, {}, -15, 1E308, 2, false, 0, 1, 1};
     std::stringstream out;
     RunSweep(plan, Example(), SweepFormat::Csv, out);
     const std::vector<std::string> lines = Lines(out.str());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/handler_support.h"
+#include "core/lossy_converter.h"
 #include "core/module1.h"
 
 #include <string>
@@ -19,6 +20,23 @@ inline Module1 ExampleConverter() {
     m.NP = 10;
     m.NI = 5000;
     return m;
+}
+
+// Parts of a small switching converter: 50 mOhm switch, 80 mOhm winding, 30 mOhm ESR, a
+// Schottky diode (0.45 V, 20 mOhm), 20 / 30 ns overlaps, 200 pF, 10 nC at 10 V.
+inline RealParts TypicalParts() {
+    RealParts parts;
+    parts.rS = 0.05;
+    parts.rL = 0.08;
+    parts.rC = 0.03;
+    parts.Vf = 0.45;
+    parts.rD = 0.02;
+    parts.tr = 20e-9;
+    parts.tf = 30e-9;
+    parts.Coss = 200e-12;
+    parts.Qg = 10e-9;
+    parts.Vg = 10;
+    return parts;
 }
 
 // The nine verification fields in the order they are checked, with the words their messages

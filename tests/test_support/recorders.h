@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "test_support/control_names.h"
 
 #include <cstddef>
 #include <cstdint>

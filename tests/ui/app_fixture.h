@@ -2,7 +2,6 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
-#include "test_support/control_names.h"
 #include "test_support/recorders.h"
 #include "ui/converter_app.h"
 #include "ui/plot_box.h"
@@ -69,16 +68,20 @@ private:
     QEvent::Type type_;
 };
 
-// Stands in for the save dialog: answers with `answer` (nothing: the user cancels) and keeps
-// the paths it was offered.
+// Stands in for the save dialog: answers with `answer` and the file type `type` (nothing: the
+// user cancels) and keeps the paths it was offered.
 class FileChooserStub : public SaveFileChooser {
 public:
     std::optional<QString> answer;
+    std::size_t type = 0;
     QStringList proposed;
-    std::optional<QString> choose(QWidget*, const QString&, const QString& proposedPath,
-                                  const QString&) override {
+    std::optional<ChosenFile> choose(QWidget*, const QString&, const QString& proposedPath,
+                                     const std::vector<FileType>&) override {
         proposed << proposedPath;
-        return answer;
+        if (!answer) {
+            return std::nullopt;
+        }
+        return ChosenFile{*answer, type};
     }
 };
 

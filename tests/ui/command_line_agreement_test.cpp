@@ -1,6 +1,9 @@
 #include "app_fixture.h"
 #include "cli/headless_run.h"
+#include "cli/report.h"
+#include "ui/analysis_window.h"
 
+#include <QAction>
 #include <QLabel>
 #include <cstring>
 
@@ -110,6 +113,45 @@ TEST_F(CommandLineAgreementTest, WorkedExampleGivesTheWindowsNumbersAndTexts) {
     for (const auto& [name, text] : run.values) {
         EXPECT_EQ(shown(*app.form2().window(), name), QString::fromStdU16String(text)) << name;
     }
+}
+
+// Just above the closed-form critical inductance (159.8 uH) the exact steady state is
+// discontinuous: the window, its report and the command line all give the mode of the exact
+// solution, and no right-half-plane zero with it.
+class BoundaryAgreementTest : public AppTest {};
+
+TEST_F(BoundaryAgreementTest, TheRightHalfPlaneZeroNearTheBoundaryIsTheSameEverywhere) {
+    const std::pair<const char*, const char*> typed[] = {
+        {"Text7", "15"},  {"Text8", "62.5"},  {"Text12", "11"}, {"Text9", "161"},  {"Text10", "60"},
+        {"Text11", "25"}, {"Text13", "1000"}, {"Text14", "10"}, {"Text15", "5000"}};
+    FieldTexts fields;
+    for (const auto& [name, text] : typed) {
+        type(name, text);
+    }
+    for (const FieldOption& option : VerificationOptions()) {
+        fields[option.box] = app.form1().field(option.box).text().toStdU16String();
+    }
+    const VerificationRun run = RunVerificationHeadless(fields);
+    const Report line = AnalysisReport(run, AnalyseRun(run)).at("analyze");
+    EXPECT_EQ(line.at("ccm").at("mode"), "DCM");
+    EXPECT_TRUE(line.at("rhp_zero_Hz").is_null());
+
+    click("Command2");
+    control<QAction>(form2(), "actionAnalysis").trigger();
+    AnalysisWindow* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* analysis = qobject_cast<AnalysisWindow*>(top);
+            analysis && analysis->isVisible()) {
+            window = analysis;
+        }
+    }
+    ASSERT_NE(window, nullptr);
+    const QString mode = control<QLabel>(*window, "ModeLabel").text();
+    EXPECT_TRUE(mode.contains("DCM")) << mode.toStdString();
+    EXPECT_FALSE(mode.contains("semipiano destro")) << mode.toStdString();
+    // The report's table and mode line are the window's.
+    EXPECT_TRUE(window->text().contains(mode));
+    EXPECT_TRUE(control<QLabel>(*window, "WarningsLabel").text().contains("Vicino al confine"));
 }
 
 } // namespace

@@ -4,12 +4,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <array>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -124,6 +130,166 @@ TEST_F(WaveformMenuTest, PicturesAndValues) {
     EXPECT_EQ(QGuiApplication::clipboard()->image(), whole);
     trigger("actionCopyValues");
     EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n').size(), 5);
+}
+
+// A command that writes a file of the run, the file type chosen in its dialog and how the files
+// of that type begin.
+struct Writer {
+    const char* command;
+    std::size_t type;
+    const char* extension;
+    const char* begins;
+};
+
+constexpr Writer Writers[] = {
+    {"actionSaveImage", 0, "png", "\x89PNG"},     {"actionSaveImage", 1, "svg", "<?xml"},
+    {"actionExportCsv", 0, "csv", "k,t_s,"},      {"actionSaveReport", 0, "pdf", "%PDF-"},
+    {"actionSaveReport", 1, "html", "<!DOCTYPE"},
+};
+
+class FileWritingTest : public WaveformMenuTest {
+protected:
+    // Writes the file of `writer` to `name` in the folder; the path answered.
+    QString write(const Writer& writer, const QString& name) {
+        files.answer = folder.filePath(name);
+        files.type = writer.type;
+        trigger(writer.command);
+        return *files.answer;
+    }
+    static QString named(const char* stem, const Writer& writer) {
+        return QString::fromLatin1(stem) + u'.' + QString::fromLatin1(writer.extension);
+    }
+    static bool begins(const QString& path, const Writer& writer) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().startsWith(writer.begins);
+    }
+};
+
+mode_t ModeOf(const QString& path) {
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 0777;
+}
+
+// The mode of an earlier file is kept, and a symbolic link stays and leads to the new file.
+TEST_F(FileWritingTest, EveryWriterKeepsAnEarlierFilesModeAndWritesThroughALink) {
+    runExample();
+    for (const Writer& writer : Writers) {
+        SCOPED_TRACE(writer.extension);
+        const QString kept = folder.filePath(named("tenuto", writer));
+        QFile earlier(kept);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("prima");
+        earlier.close();
+        ASSERT_EQ(::chmod(QFile::encodeName(kept).constData(), 0600), 0);
+        write(writer, named("tenuto", writer));
+        EXPECT_EQ(ModeOf(kept), 0600u);
+        EXPECT_TRUE(begins(kept, writer));
+
+        const QString target = folder.filePath(named("destinazione", writer));
+        const QString link = folder.filePath(named("collegamento", writer));
+        ASSERT_EQ(::symlink(QFile::encodeName(named("destinazione", writer)).constData(),
+                            QFile::encodeName(link).constData()),
+                  0);
+        write(writer, named("collegamento", writer));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+        EXPECT_TRUE(begins(target, writer));
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+// What a named pipe was given, read on a thread of its own while the tool writes into it.
+class PipeReader {
+public:
+    explicit PipeReader(const QString& path)
+        : path_(QFile::encodeName(path)), thread_([this] { read(); }) {}
+    // Once the tool is done: frees a reader still waiting for a writer, and waits for it.
+    QByteArray received() {
+        const int release = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+        if (release >= 0) {
+            ::close(release);
+        }
+        thread_.join();
+        return bytes_;
+    }
+
+private:
+    void read() {
+        const int pipe = ::open(path_.constData(), O_RDONLY);
+        std::array<char, 65536> chunk{};
+        for (ssize_t got; (got = ::read(pipe, chunk.data(), chunk.size())) > 0;) {
+            bytes_.append(chunk.data(), got);
+        }
+        ::close(pipe);
+    }
+
+    QByteArray path_;
+    QByteArray bytes_;
+    std::thread thread_;
+};
+
+// A target that is not a regular file is written directly, never replaced by one; a folder in
+// the way is one message with the reason in Italian.
+TEST_F(FileWritingTest, EveryWriterWritesAPipeDirectlyAndRefusesAFolderInItalian) {
+    runExample();
+    for (const Writer& writer : Writers) {
+        SCOPED_TRACE(writer.extension);
+        const QString pipe = folder.filePath(named("tubo", writer));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        // The pipe itself, under a second name that the writer does not know.
+        const QString kept = folder.filePath(QStringLiteral("tubo_tenuto"));
+        ASSERT_EQ(::link(QFile::encodeName(pipe).constData(), QFile::encodeName(kept).constData()),
+                  0);
+        PipeReader reader(kept);
+        write(writer, named("tubo", writer));
+        EXPECT_TRUE(reader.received().startsWith(writer.begins));
+        EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        EXPECT_TRUE(messages.texts.empty());
+        ASSERT_TRUE(QFile::remove(kept));
+
+        ASSERT_TRUE(QDir(folder.path()).mkdir(named("cartella", writer)));
+        messages.texts.clear();
+        const QString path = write(writer, named("cartella", writer));
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find(path.toStdString() + "\": \u00e8 una cartella"),
+                  std::string::npos)
+            << messages.texts[0];
+        EXPECT_TRUE(QFileInfo(path).isDir());
+        messages.texts.clear();
+    }
+}
+
+// A name typed without an extension offered gets the one of the type chosen; an offered one,
+// in any case, chooses the type itself.
+TEST_F(FileWritingTest, ANameWithoutAnOfferedExtensionGetsTheChosenTypes) {
+    struct Case {
+        Writer writer;
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {
+        {Writers[0], "figura", "figura.png"},
+        {Writers[1], "figura", "figura.svg"},
+        {{"actionSaveImage", 0, "svg", "<?xml"}, "figura.SVG", "figura.SVG"},
+        {Writers[1], "prova_D62.5", "prova_D62.5.svg"},
+        {Writers[2], "periodo", "periodo.csv"},
+        {Writers[3], "rapporto", "rapporto.pdf"},
+        {Writers[4], "rapporto", "rapporto.html"},
+        {Writers[4], "rapporto.txt", "rapporto.txt.html"},
+    };
+    runExample();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        const QTemporaryDir caseFolder;
+        files.answer = caseFolder.filePath(QString::fromLatin1(c.typed));
+        files.type = c.writer.type;
+        trigger(c.writer.command);
+        EXPECT_EQ(QDir(caseFolder.path()).entryList(QDir::Files),
+                  QStringList{QString::fromLatin1(c.written)});
+        EXPECT_TRUE(begins(caseFolder.filePath(QString::fromLatin1(c.written)), c.writer));
+    }
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 // Esc turns the measuring cursors off and never closes the window; "Chiudi" does.

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "cli/headless_run.h"
+#include "cli/part_options.h"
+#include "cli/report.h"
+#include "cli/standard_output.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// What every command of inverter-cli shares: the exit statuses, the options of the fields and
+// the real parts, the output format, the report's printing.
+
+// Exit statuses, as scripts and schedulers read them: done; a refused input or the conduction
+// check's refusal; a runtime error or a file or output that could not be written; the command
+// line itself is wrong.
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitRefused = 2;
+inline constexpr int ExitFault = 3;
+inline constexpr int ExitUsage = 64;
+
+// The options of one command: the field texts by option name, the output wanted.
+struct CommandOptions {
+    std::map<std::string, std::string> fields;
+    PartTexts parts;
+    std::string format = "json";
+    std::string csvFile;
+    std::string pngFile;
+    std::string svgFile;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One option per field, "--vi" for Text7; with `required` the fields without a default text
+// must be given.
+void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
+                     CommandOptions& values, bool required);
+void AddFormatOption(CLI::App& command, std::string& format);
+
+FieldTexts FieldsOf(const std::vector<FieldOption>& options, const CommandOptions& values);
+
+// Writes the report and returns `done`; exit 3, with the reason on the standard error, when the
+// output could not take all of it.
+int Print(StandardOutput& output, const Report& report, const std::string& format, int done);
+
+// The run's message on the standard error, and the exit status of how it ended.
+int ExitOf(const RunStatus& status);
+
+// The real parts given, or none after the refusal of one on the standard error.
+std::optional<RealParts> PartsOf(const CommandOptions& options);

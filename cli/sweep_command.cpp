@@ -1,0 +1,103 @@
+// The sweep command of inverter-cli: its arguments, checked, and the sweep they ask for.
+#include "cli/sweep_command.h"
+
+#include "cli/sweep.h"
+#include "cli/usage.h"
+
+#include <iostream>
+#include <utility>
+
+namespace {
+
+// "K/M" with 0 <= K < M.
+std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
+    const auto slash = text.find('/');
+    try {
+        std::size_t used = 0;
+        const std::int64_t k = std::stoll(text.substr(0, slash), &used);
+        const bool whole = used == slash;
+        const std::string total = slash == std::string::npos ? "" : text.substr(slash + 1);
+        const std::int64_t m = std::stoll(total, &used);
+        if (whole && used == total.size() && k >= 0 && k < m) {
+            return {k, m};
+        }
+    } catch (const std::logic_error&) {
+    }
+    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
+}
+
+// The verification field or the real part that PARAM names.
+std::pair<const FieldOption*, const PartOption*> SweptOption(const std::string& name) {
+    for (const FieldOption& option : VerificationOptions()) {
+        if (name == option.name) {
+            return {&option, nullptr};
+        }
+    }
+    for (const PartOption& option : PartOptions()) {
+        if (name == option.name) {
+            return {nullptr, &option};
+        }
+    }
+    throw UsageError("PARAM deve essere un'opzione di verify o di un componente reale senza "
+                     "trattini (vi, d-pct, f-khz, l-uh, c-uf, rl, n, np, ni, rds-mohm, vf, ...): " +
+                     name);
+}
+
+// Every field but the swept one needs its option, as in verify.
+void RequireFixedFields(const CLI::App& command, const FieldOption* swept) {
+    for (const FieldOption& option : VerificationOptions()) {
+        const std::string name = std::string("--") + option.name;
+        if (&option != swept && !option.defaultText && command.count(name) == 0) {
+            throw UsageError(std::string("manca l'opzione --") + option.name);
+        }
+    }
+}
+
+} // namespace
+
+int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOptions& sweep,
+          StandardOutput& output) {
+    const auto [swept, sweptPart] = SweptOption(sweep.param);
+    RequireFixedFields(command, swept);
+    const std::optional<RealParts> parts = PartsOf(options);
+    if (!parts) {
+        return ExitRefused;
+    }
+    if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
+        throw UsageError("con --log FROM e TO devono essere maggiori di zero");
+    }
+    const auto [shard, shards] = ParseShard(sweep.shard);
+    const SweepPlan plan{swept,       sweptPart,         *parts, sweep.from, sweep.to,
+                         sweep.steps, sweep.logarithmic, shard,  shards,     sweep.jobs};
+    RunSweep(plan, FieldsOf(VerificationOptions(), options),
+             options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
+    if (const auto failure = output.flush()) {
+        std::cerr << *failure << " La scansione è stata interrotta.\n";
+        return ExitFault;
+    }
+    return ExitDone;
+}
+
+void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
+    command
+        .add_option("PARAM", sweep.param,
+                    "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
+        ->required();
+    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
+    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
+        ->required()
+        ->check(Number());
+    command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
+        ->required()
+        ->transform(WholeNumber(1, std::int64_t{1} << 40));
+    command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
+    command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
+        ->transform(WholeNumber(1, 1024));
+    command
+        .add_option("--shard", sweep.shard,
+                    "calcola solo i punti con indice K modulo M (ogni parte con "
+                    "l'intestazione), per dividere il lavoro tra più macchine")
+        ->type_name("K/M");
+}
