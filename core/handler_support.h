@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "core/runtime_error.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -100,10 +101,18 @@ public:
     virtual void drawTraces(Module1& m) = 0;
 };
 
-// Watches a long simulation: told the fraction done at a bounded rate, it may stop the run.
+// Watches a long task, a simulation or an export: told the fraction done at a bounded rate, it
+// may stop the task.
 class SimulationObserver {
 public:
     virtual ~SimulationObserver() = default;
-    // Returns false to stop the simulation.
+    // Returns false to stop the task.
     virtual bool keepGoing(double fractionDone) = 0;
+    // The same question from a simulation's periods, naming the one running or just run:
+    // `period` (1 for the first) of the `periods` simulated (NI). An observer that shows only
+    // the fraction done needs nothing more.
+    virtual bool keepGoingInPeriod(double fractionDone, std::int32_t /*period*/,
+                                   std::int32_t /*periods*/) {
+        return keepGoing(fractionDone);
+    }
 };

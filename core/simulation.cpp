@@ -62,13 +62,15 @@ public:
     bool keepGoing(std::int32_t periodsDone);
 
 private:
-    bool report(double fractionDone);
+    // Asks the observer, naming the period running or just run once there is one.
+    bool report(double fractionDone, std::optional<std::int32_t> period = std::nullopt);
 
     SimulationObserver* observer_;
     std::int32_t stepsPerReport_;
     std::int32_t periodsPerReport_;
     std::int32_t periodsToReport_;
     double samplesPerPeriod_;
+    std::int32_t periodCount_;
     double periods_;
 };
 
@@ -77,7 +79,7 @@ ProgressReport::ProgressReport(SimulationObserver* observer, std::int32_t stepsP
     : observer_(observer), stepsPerReport_(stepsPerReport),
       periodsPerReport_(std::max(1, stepsPerReport / samplesPerPeriod)),
       periodsToReport_(periodsPerReport_), samplesPerPeriod_(static_cast<double>(samplesPerPeriod)),
-      periods_(static_cast<double>(periods)) {}
+      periodCount_(periods), periods_(static_cast<double>(periods)) {}
 
 std::int32_t ProgressReport::stepsPerReport() const {
     return stepsPerReport_;
@@ -92,7 +94,7 @@ bool ProgressReport::keepGoingWithin(std::int32_t period, std::int32_t step) {
         return true;
     }
     const double periodsDone = static_cast<double>(period - 1);
-    return report((periodsDone + static_cast<double>(step) / samplesPerPeriod_) / periods_);
+    return report((periodsDone + static_cast<double>(step) / samplesPerPeriod_) / periods_, period);
 }
 
 bool ProgressReport::keepGoing(std::int32_t periodsDone) {
@@ -100,11 +102,12 @@ bool ProgressReport::keepGoing(std::int32_t periodsDone) {
         return true;
     }
     periodsToReport_ = periodsPerReport_;
-    return report(static_cast<double>(periodsDone) / periods_);
+    return report(static_cast<double>(periodsDone) / periods_, periodsDone);
 }
 
-bool ProgressReport::report(double fractionDone) {
-    const bool goOn = observer_->keepGoing(fractionDone);
+bool ProgressReport::report(double fractionDone, std::optional<std::int32_t> period) {
+    const bool goOn = period ? observer_->keepGoingInPeriod(fractionDone, *period, periodCount_)
+                             : observer_->keepGoing(fractionDone);
     // Whatever the listener computed, its floating-point flags are not the simulation's faults,
     // and its vector state must not slow the steps that follow.
     ClearFloatingPointFaults();
@@ -122,9 +125,10 @@ void RequireSampleCount(std::int32_t N) {
 }
 
 // Every run starts from zero-filled arrays; nothing of the previous run is kept. A first run
-// with N = 1E7 touches 320 MB of fresh pages (about 170 ms), so the arrays grow a stretch at a
-// time with the observer told in between. A stop asked meanwhile takes effect once they are
-// whole: however a run ends, the arrays span N + 2 samples.
+// with N = 1E7 touches 320 MB of fresh pages (about 170 ms on an idle machine, more than a
+// second on a busy one), so the arrays grow a stretch at a time with the observer told in
+// between. A stop asked meanwhile ends there and leaves the arrays empty, keeping their memory
+// for the next run: making them whole would keep the thread busy for as long again.
 bool CreateSampleArrays(Module1& m, ProgressReport& progress) {
     const std::size_t size = static_cast<std::size_t>(m.N) + 2;
     const auto stretch = static_cast<std::size_t>(progress.stepsPerReport());
@@ -133,17 +137,19 @@ bool CreateSampleArrays(Module1& m, ProgressReport& progress) {
         samples->clear();
         samples->reserve(size);
     }
-    bool goOn = true;
     for (std::size_t filled = 0; filled < size;) {
-        if (filled > 0) {
-            goOn = goOn && progress.keepGoingBeforePeriods();
+        if (filled > 0 && !progress.keepGoingBeforePeriods()) {
+            for (std::vector<double>* samples : arrays) {
+                samples->clear();
+            }
+            return false;
         }
         filled = std::min(size, filled + stretch);
         for (std::vector<double>* samples : arrays) {
             samples->resize(filled); // the new samples are zero
         }
     }
-    return goOn;
+    return true;
 }
 
 // A period depends only on the state that enters it. Once that state repeats, the periods

@@ -39,9 +39,10 @@ inline constexpr std::int32_t StepsPerReport = 65536;
 //
 // Periods longer than stepsPerReport (at least 1) run in stretches of that many steps, and the
 // arrays are filled that many samples at a time. observer (may be null) is told the
-// fraction done between stretches and after every stepsPerReport / N periods (at least one);
-// returns false when it stopped the run: within a period, Iter is that period and the steps
-// after the stop have not run; while the arrays are made, they are completed first.
+// fraction done between stretches and after every stepsPerReport / N periods (at least one),
+// with the period running or just run once the periods have begun; returns false when it
+// stopped the run: within a period, Iter is that period and the steps after the stop have not
+// run; while the arrays are made, they are left empty (their memory kept for the next run).
 //
 // A floating-point fault is a RuntimeError: the first one met in statement order, as if every
 // statement stored its value and then checked it. A fault in dt comes before the arrays are

@@ -2,10 +2,11 @@
 #include "ui/analysis_window.h"
 
 #include "core/conversions.h"
-#include "core/handler_support.h"
 #include "display/analysis_wording.h"
+#include "display/number_text.h"
 #include "figure/qt_text.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -15,9 +16,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -26,13 +30,48 @@ namespace {
 
 const QKeySequence CopyKeys(Qt::CTRL | Qt::Key_C);
 
-const std::array columnTitles{
-    "Grandezza",           "Simulata", "Esatta a NI", "Esatta senza blocco", "Esatta a regime",
-    "Formula di progetto", "Scarto %"};
+// A column of the table: its title (copied and reported), the header's two lines and what it
+// holds, told as the header's tool tip.
+struct Column {
+    const char* title;
+    const char* header;
+    const char* toolTip;
+};
+
+const std::array columns{
+    Column{"Grandezza", "Grandezza",
+           "La grandezza confrontata; ogni valore porta la sua unità di misura"},
+    Column{"Simulata", "Simulata",
+           "L'ultimo periodo simulato (il periodo NI, campioni 1..N): il modello a passo fisso, "
+           "in cui il diodo non si blocca"},
+    Column{"Esatta a NI", "Esatta\na NI",
+           "La soluzione esatta del circuito ideale al periodo NI, dallo stesso avvio da scarico: "
+           "il diodo si blocca quando la corrente nell'induttore si annulla, anche all'avvio"},
+    Column{"Esatta senza blocco", "Esatta\nsenza blocco",
+           "La soluzione esatta del modello simulato al periodo NI: le stesse formule chiuse senza "
+           "il blocco del diodo. Dalla Simulata differisce per l'errore del passo, dall'Esatta a "
+           "NI per il blocco del diodo"},
+    Column{"Esatta a regime", "Esatta\na regime",
+           "La soluzione esatta del circuito ideale nel regime periodico, a cui tende dopo molti "
+           "periodi"},
+    Column{"Formula di progetto", "Formula\ndi progetto",
+           "Le formule di progetto: della conduzione continua, o della discontinua (DCM) quando L "
+           "è sotto l'induttanza critica"},
+    Column{"Scarto %", "Scarto %",
+           "Lo scarto in per cento della Simulata dall'Esatta a NI: (Simulata - Esatta a NI) / "
+           "Esatta a NI; dove l'esatta è zero, riferito alla corrente di picco"}};
+
+// What a row measures and in which unit; a value held in a submultiple is divided by `scale`
+// into the unit.
+struct Quantity {
+    const char* name;
+    const char16_t* unit;
+    double scale = 1;
+};
 
 // One line of the table; a value that does not exist leaves its cell empty.
 struct Row {
-    const char* quantity;
+    Quantity quantity;
     std::optional<double> simulated;
     std::optional<double> exactAtNI;
     std::optional<double> exactUnblockedAtNI;
@@ -44,7 +83,7 @@ struct Row {
 std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
     const ConverterAnalysis& a = run.analysis;
     const PeriodValues design = DesignPeriod(run.circuit, a.designStresses);
-    const auto row = [&](const char* quantity, double PeriodValues::*value,
+    const auto row = [&](Quantity quantity, double PeriodValues::*value,
                          double QuantityDeviations::*deviation) {
         return Row{quantity,
                    simulated ? std::optional(a.simulated.*value) : std::nullopt,
@@ -56,13 +95,13 @@ std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
     };
     using P = PeriodValues;
     using Q = QuantityDeviations;
-    return {row("iL min [A]", &P::iLMin, &Q::iLMin),
-            row("iL max [A]", &P::iLMax, &Q::iLMax),
-            row("Delta iL [A]", &P::DeltaiL, &Q::DeltaiL),
-            row("Delta Vo [mV]", &P::DeltaVoMilli, &Q::DeltaVo),
-            row("Vo media [V]", &P::meanVo, &Q::meanVo),
-            row("Id media [A]", &P::meanDiodeCurrent, &Q::meanDiodeCurrent),
-            row("Ii media [A]", &P::meanInputCurrent, &Q::meanInputCurrent)};
+    return {row({"iL min", u"A"}, &P::iLMin, &Q::iLMin),
+            row({"iL max", u"A"}, &P::iLMax, &Q::iLMax),
+            row({"Delta iL", u"A"}, &P::DeltaiL, &Q::DeltaiL),
+            row({"Delta Vo", u"V", 1000}, &P::DeltaVoMilli, &Q::DeltaVo),
+            row({"Vo media", u"V"}, &P::meanVo, &Q::meanVo),
+            row({"Id media", u"A"}, &P::meanDiodeCurrent, &Q::meanDiodeCurrent),
+            row({"Ii media", u"A"}, &P::meanInputCurrent, &Q::meanInputCurrent)};
 }
 
 // The stresses; the exact period gives those that are one of its values: the peak current of
@@ -71,7 +110,7 @@ std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
 std::vector<Row> StressRows(const RunAnalysis& run, bool simulated) {
     const ConverterAnalysis& a = run.analysis;
     const double vi = run.circuit.Vi;
-    const auto row = [&](const char* quantity, double PartStresses::*stress,
+    const auto row = [&](Quantity quantity, double PartStresses::*stress,
                          double (*exact)(const PeriodValues&, double)) {
         const auto exactOf = [&](const ExactPeriod& period) -> std::optional<double> {
             return exact ? std::optional(exact(period.values, vi)) : std::nullopt;
@@ -89,40 +128,40 @@ std::vector<Row> StressRows(const RunAnalysis& run, bool simulated) {
     const auto diodeMean = [](const PeriodValues& v, double) { return v.meanDiodeCurrent; };
     const auto blocked = [](const PeriodValues& v, double vi) { return vi + v.VoMax; };
     using S = PartStresses;
-    return {row("Induttore: picco [A]", &S::inductorPeak, peak),
-            row("Induttore: media [A]", &S::inductorMean, nullptr),
-            row("Induttore: RMS [A]", &S::inductorRms, nullptr),
-            row("Interruttore: picco [A]", &S::switchPeak, peak),
-            row("Interruttore: media [A]", &S::switchMean, inputMean),
-            row("Interruttore: RMS [A]", &S::switchRms, nullptr),
-            row("Diodo: picco [A]", &S::diodePeak, peak),
-            row("Diodo: media [A]", &S::diodeMean, diodeMean),
-            row("Diodo: RMS [A]", &S::diodeRms, nullptr),
-            row("Condensatore: picco [A]", &S::capacitorPeak, nullptr),
-            row("Condensatore: RMS [A]", &S::capacitorRms, nullptr),
-            row("Tensione su interruttore e diodo [V]", &S::voltageStress, blocked)};
+    return {row({"Induttore: picco", u"A"}, &S::inductorPeak, peak),
+            row({"Induttore: media", u"A"}, &S::inductorMean, nullptr),
+            row({"Induttore: RMS", u"A"}, &S::inductorRms, nullptr),
+            row({"Interruttore: picco", u"A"}, &S::switchPeak, peak),
+            row({"Interruttore: media", u"A"}, &S::switchMean, inputMean),
+            row({"Interruttore: RMS", u"A"}, &S::switchRms, nullptr),
+            row({"Diodo: picco", u"A"}, &S::diodePeak, peak),
+            row({"Diodo: media", u"A"}, &S::diodeMean, diodeMean),
+            row({"Diodo: RMS", u"A"}, &S::diodeRms, nullptr),
+            row({"Condensatore: picco", u"A"}, &S::capacitorPeak, nullptr),
+            row({"Condensatore: RMS", u"A"}, &S::capacitorRms, nullptr),
+            row({"Tensione su interruttore e diodo", u"V"}, &S::voltageStress, blocked)};
 }
 
-// A value beyond what the number style can write leaves its cell empty.
-QString Cell(std::optional<double> value, char16_t decimalSeparator) {
-    if (!value) {
-        return {};
-    }
-    try {
-        return FromText(Format(*value, "0.00E+00", decimalSeparator));
-    } catch (const RuntimeError&) {
-        return {};
-    }
+// A value in its unit with five significant digits and the SI prefix that suits it.
+QString ValueCell(std::optional<double> value, const Quantity& quantity,
+                  char16_t decimalSeparator) {
+    return value
+               ? FromText(EngineeringText(*value / quantity.scale, quantity.unit, decimalSeparator))
+               : QString();
+}
+
+QString PercentCell(std::optional<double> percent, char16_t decimalSeparator) {
+    return percent ? FromText(PercentText(*percent, decimalSeparator)) : QString();
 }
 
 QString ModeLine(const ConverterAnalysis& a, char16_t decimalSeparator) {
     QString line = a.discontinuous ? QStringLiteral("Conduzione discontinua (DCM)")
                                    : QStringLiteral("Conduzione continua (CCM)");
     line += QStringLiteral("; induttanza critica ") +
-            Cell(a.boundary.criticalL * 1e6, decimalSeparator) + QStringLiteral(" \u00b5H");
+            FromText(EngineeringText(a.boundary.criticalL, u"H", decimalSeparator));
     if (a.rhpZeroHz) {
         line += QStringLiteral("; zero nel semipiano destro ") +
-                Cell(*a.rhpZeroHz, decimalSeparator) + QStringLiteral(" Hz");
+                FromText(EngineeringText(*a.rhpZeroHz, u"Hz", decimalSeparator));
     }
     return line;
 }
@@ -141,11 +180,68 @@ QStringList Warnings(const RunAnalysis& run, char16_t decimalSeparator) {
 
 QStringList ColumnTitles() {
     QStringList titles;
-    for (const char* title : columnTitles) {
-        titles << QString::fromUtf8(title);
+    for (const Column& column : columns) {
+        titles << QString::fromUtf8(column.title);
     }
     return titles;
 }
+
+// What a screen reader says of a cell: its row, its column and the value, or that it has none.
+QString CellDescription(const QStringList& row, int column) {
+    const QString value = row[column].isEmpty() ? QStringLiteral("nessun valore") : row[column];
+    return row[0] + QStringLiteral(", ") +
+           QString::fromUtf8(columns[static_cast<std::size_t>(column)].title) +
+           QStringLiteral(": ") + value;
+}
+
+// The width the quantity column needs, and the width of the widest number column.
+std::pair<int, int> ContentWidths(const QTableWidget& table) {
+    const QAbstractItemView& view = table; // where the column's size hint is public
+    const auto needed = [&](int column) {
+        return std::max(view.sizeHintForColumn(column),
+                        table.horizontalHeader()->sectionSizeHint(column));
+    };
+    int numberWidth = 0;
+    for (int c = 1; c < table.columnCount(); ++c) {
+        numberWidth = std::max(numberWidth, needed(c));
+    }
+    return {needed(0), numberWidth};
+}
+
+// The number columns are as wide as the widest of them needs, and share evenly whatever the
+// table has beyond its contents.
+void FitColumns(QTableWidget& table) {
+    const auto [quantityWidth, numberWidth] = ContentWidths(table);
+    const int numbers = table.columnCount() - 1;
+    const int spare =
+        std::max(0, table.viewport()->width() - quantityWidth - numbers * numberWidth);
+    QHeaderView& header = *table.horizontalHeader();
+    header.resizeSection(0, quantityWidth);
+    for (int c = 1; c <= numbers; ++c) {
+        header.resizeSection(c, numberWidth + spare * c / numbers - spare * (c - 1) / numbers);
+    }
+}
+
+// A table that asks for room for all its rows and every column's contents, so that the window
+// opens showing it whole, and whose columns fill its width.
+class FittedTable : public QTableWidget {
+public:
+    FittedTable(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {}
+
+    QSize sizeHint() const override {
+        const auto [quantityWidth, numberWidth] = ContentWidths(*this);
+        const int frame = 2 * frameWidth();
+        return {quantityWidth + (columnCount() - 1) * numberWidth + frame,
+                horizontalHeader()->sizeHint().height() + verticalHeader()->length() + frame};
+    }
+
+protected:
+    // Told when the viewport has its new size.
+    void resizeEvent(QResizeEvent* event) override {
+        QTableWidget::resizeEvent(event);
+        FitColumns(*this);
+    }
+};
 
 } // namespace
 
@@ -160,28 +256,21 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
                         ModeLine(run.analysis, decimalSeparator),
                         Warnings(run, decimalSeparator)};
     for (const Row& row : rows) {
-        table.rows.push_back(
-            {QString::fromUtf8(row.quantity), Cell(row.simulated, decimalSeparator),
-             Cell(row.exactAtNI, decimalSeparator), Cell(row.exactUnblockedAtNI, decimalSeparator),
-             Cell(row.exactSteady, decimalSeparator), Cell(row.design, decimalSeparator),
-             Cell(row.deviation, decimalSeparator)});
+        const auto value = [&](std::optional<double> v) {
+            return ValueCell(v, row.quantity, decimalSeparator);
+        };
+        table.rows.push_back({QString::fromUtf8(row.quantity.name), value(row.simulated),
+                              value(row.exactAtNI), value(row.exactUnblockedAtNI),
+                              value(row.exactSteady), value(row.design),
+                              PercentCell(row.deviation, decimalSeparator)});
     }
     return table;
-}
-
-std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
-                                                       char16_t decimalSeparator) {
-    const auto entry = [&](const char* name, double value) {
-        return std::pair(QString::fromUtf8(name), Cell(value, decimalSeparator));
-    };
-    return {entry("Vi [V]", circuit.Vi),           entry("f [kHz]", circuit.f / 1000),
-            entry("D [%]", circuit.D * 100),       entry("L [\u00b5H]", circuit.L * 1e6),
-            entry("C [\u00b5F]", circuit.C * 1e6), entry("RL [\u03a9]", circuit.RL)};
 }
 
 AnalysisWindow::AnalysisWindow() {
     setObjectName(QStringLiteral("AnalysisWindow"));
     setWindowTitle(QStringLiteral("Analisi"));
+    setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
     setFont(WindowFont(8.25, false));
@@ -203,34 +292,52 @@ AnalysisWindow::AnalysisWindow() {
     report->setObjectName(QStringLiteral("SaveReportButton"));
     report->setAccessibleName(QStringLiteral("Salva il rapporto di verifica in PDF o HTML"));
     connect(report, &QPushButton::clicked, this, &AnalysisWindow::saveReportRequested);
-    auto* copyKeys = new QAction(this);
-    copyKeys->setShortcut(CopyKeys);
-    copyKeys->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyKeys, &QAction::triggered, this, &AnalysisWindow::copyText);
-    addAction(copyKeys);
+    addShortcut(CopyKeys, [this] { copyText(); });
+    addShortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
+
+    // Tab goes from the table to the buttons in the order they stand.
+    setTabOrder(table_, report);
+    setTabOrder(report, copy);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(report);
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_);
+    layout->addWidget(table_, 1);
     layout->addWidget(mode_);
     layout->addWidget(notes_);
     layout->addLayout(buttons);
-    resize(900, 620);
 }
 
+// The table's rows are as high as a line of its text.
 void AnalysisWindow::createTable() {
-    table_ = new QTableWidget(0, static_cast<int>(columnTitles.size()), this);
+    table_ = new FittedTable(static_cast<int>(columns.size()), this);
     table_->setObjectName(QStringLiteral("AnalysisTable"));
     table_->setAccessibleName(QStringLiteral("Tabella dell'analisi"));
-    table_->setHorizontalHeaderLabels(ColumnTitles());
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const Column& column = columns[static_cast<std::size_t>(c)];
+        auto* header = new QTableWidgetItem(QString::fromUtf8(column.header));
+        header->setToolTip(QString::fromUtf8(column.toolTip));
+        table_->setHorizontalHeaderItem(c, header);
+    }
     table_->horizontalHeader()->setFont(WindowFont(8.25));
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    // Tab leaves the table; the arrows move among its cells.
+    table_->setTabKeyNavigation(false);
     table_->installEventFilter(this);
+}
+
+void AnalysisWindow::addShortcut(const QKeySequence& keys, const std::function<void()>& command) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, command);
+    addAction(action);
 }
 
 // The table would copy only its current cell: Ctrl+C there copies everything, as elsewhere in
@@ -251,15 +358,22 @@ void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSepara
         const QStringList& cells = analysis.rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < table_->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
+            item->setData(Qt::AccessibleTextRole, CellDescription(cells, c));
             if (c > 0) {
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
             table_->setItem(r, c, item);
         }
     }
-    table_->resizeColumnsToContents();
-    mode_->setText(analysis.mode);
-    notes_->setText(analysis.warnings.join(u'\n'));
+    FitColumns(*table_);
+    ShowValue(*mode_, analysis.mode);
+    ShowValue(*notes_, analysis.warnings.join(u'\n'));
+    notes_->setVisible(!analysis.warnings.isEmpty());
+    table_->updateGeometry();
+    // The window opens showing the whole table and the lines under it, and grows to keep
+    // showing them, within the screen.
+    const QSize wanted = isVisible() ? size().expandedTo(sizeHint()) : sizeHint();
+    resize(wanted.boundedTo(screen()->availableGeometry().size()));
 }
 
 QString AnalysisWindow::text() const {

@@ -5,9 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <utility>
+#include <functional>
 #include <vector>
 
+class QKeySequence;
 class QLabel;
 class QTableWidget;
 
@@ -20,8 +21,10 @@ struct RunAnalysis {
     QString missingSimulation; // empty when the run's samples were analysed
 };
 
-// The analysis as the window shows it: the column titles, the cells of each row, the line of
-// the conduction mode and the warnings, numbers written with the given decimal separator.
+// The analysis as the window shows it: the column titles, the cells of each row (the quantity,
+// then values in engineering units with five significant digits, "-24.992 V", "60.0 mV", and
+// the deviation in per cent, "0.21 %"), the line of the conduction mode and the warnings,
+// numbers written with the given decimal separator.
 struct AnalysisTable {
     QStringList titles;
     std::vector<QStringList> rows;
@@ -30,17 +33,17 @@ struct AnalysisTable {
 };
 AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator);
 
-// The circuit the run read, one name with its unit and value per entry.
-std::vector<std::pair<QString, QString>> CircuitValues(const ConverterCircuit& circuit,
-                                                       char16_t decimalSeparator);
-
 // The "Analisi" window: a read-only table of every quantity simulated, exact at the last
-// simulated period, exact in steady state and from the design formulas, with the deviation
-// of the simulation from the exact value; under it the conduction mode and the warnings.
-// "Copia" and Ctrl+C put all of it on the clipboard as tab-separated text. It is a top-level
-// window of its own, so that its Ctrl+C is never the waveform window's, and keeps the tool's
-// light face on any desktop. It is discarded when closed. "Salva rapporto..." asks for the
-// report of the run, which the application writes.
+// simulated period (with and without the diode's blocking), exact in steady state and from the
+// design formulas, with the deviation of the simulation from the exact value; under it the
+// conduction mode and the warnings. Values are written in engineering units with five
+// significant digits, deviations in per cent; each column's header tells in its tool tip what
+// the column holds, and a screen reader hears each cell with its row and column. "Copia" and
+// Ctrl+C put all of it on the clipboard as tab-separated text. It is a top-level window of its
+// own, with the tool's icon, so that its Ctrl+C is never the waveform window's, and keeps the
+// tool's light face on any desktop. It opens showing the whole table, which grows with it; Tab
+// leaves the table, Esc closes the window, and it is discarded when closed. "Salva
+// rapporto..." asks for the report of the run, which the application writes.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 
@@ -60,6 +63,7 @@ protected:
 
 private:
     void createTable();
+    void addShortcut(const QKeySequence& keys, const std::function<void()>& command);
 
     QTableWidget* table_ = nullptr;
     QLabel* mode_ = nullptr;

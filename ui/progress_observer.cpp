@@ -8,12 +8,16 @@
 #include <QCoreApplication>
 #include <QInputEvent>
 #include <QProgressDialog>
+#include <cmath>
 #include <utility>
 
 namespace {
 
 // Steps of the progress bar.
 constexpr int fullScale = 1000;
+// The label is written anew at most this often, in ms: often enough to follow the periods,
+// seldom enough to cost the run nothing.
+constexpr qint64 labelRefresh = 200;
 
 // Lets through, of the user's input, only what presses a button. Input reaches a window
 // first, which passes it on to the control under the pointer or with the focus.
@@ -40,6 +44,32 @@ void DeliverHeldButtonPresses() {
     QCoreApplication::instance()->removeEventFilter(&filter);
 }
 
+// About how long the task has left at the pace it has kept so far, `elapsed` ms for
+// `fractionDone` of it.
+QString TimeLeftText(qint64 elapsed, double fractionDone) {
+    if (!(fractionDone > 0)) {
+        return QStringLiteral("in stima");
+    }
+    const double seconds = static_cast<double>(elapsed) / 1000 * (1 - fractionDone) / fractionDone;
+    if (seconds < 0.5) {
+        return QStringLiteral("meno di un secondo");
+    }
+    if (!(seconds < 100 * 3600)) {
+        return QStringLiteral("oltre 100 ore");
+    }
+    const auto whole = std::llround(seconds);
+    if (whole < 60) {
+        return QStringLiteral("circa %1 s").arg(whole);
+    }
+    const auto twoDigits = [](long long value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    if (whole < 3600) {
+        return QStringLiteral("circa %1 min %2 s").arg(whole / 60).arg(twoDigits(whole % 60));
+    }
+    return QStringLiteral("circa %1 h %2 min").arg(whole / 3600).arg(twoDigits(whole / 60 % 60));
+}
+
 } // namespace
 
 ProgressObserver::ProgressObserver(QString label, std::chrono::milliseconds delay)
@@ -51,20 +81,45 @@ ProgressObserver::~ProgressObserver() = default;
 
 bool ProgressObserver::keepGoing(double fractionDone) {
     if (!dialog_ && clock_.elapsed() >= delay_.count()) {
-        openDialog();
+        openDialog(fractionDone);
     }
     if (!dialog_) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
+    }
+    if (clock_.elapsed() - labelShownAt_ >= labelRefresh) {
+        dialog_->setLabelText(labelText(fractionDone));
+        labelShownAt_ = clock_.elapsed();
     }
     dialog_->setValue(qRound(fractionDone * fullScale));
     QCoreApplication::processEvents();
     return !dialog_->wasCanceled();
 }
 
-void ProgressObserver::openDialog() {
+bool ProgressObserver::keepGoingInPeriod(double fractionDone, std::int32_t period,
+                                         std::int32_t periods) {
+    period_ = period;
+    periods_ = periods;
+    return keepGoing(fractionDone);
+}
+
+// The task's label, and under it the period reached and the time left: "Simulazione in
+// corso...", "Al periodo 12 di 1000; tempo rimanente: circa 35 s".
+QString ProgressObserver::labelText(double fractionDone) const {
+    QString state =
+        QStringLiteral("tempo rimanente: ") + TimeLeftText(clock_.elapsed(), fractionDone);
+    if (period_ > 0) {
+        state = QStringLiteral("al periodo %1 di %2; ").arg(period_).arg(periods_) + state;
+    }
+    state[0] = state[0].toUpper();
+    return label_ + u'\n' + state;
+}
+
+void ProgressObserver::openDialog(double fractionDone) {
     DeliverHeldButtonPresses();
-    dialog_ = std::make_unique<QProgressDialog>(label_, QStringLiteral("Annulla"), 0, fullScale);
+    dialog_ = std::make_unique<QProgressDialog>(labelText(fractionDone), QStringLiteral("Annulla"),
+                                                0, fullScale);
+    labelShownAt_ = clock_.elapsed();
     dialog_->setObjectName(QStringLiteral("SimulationProgress"));
     dialog_->setWindowTitle(QString::fromUtf16(ApplicationTitle));
     dialog_->setWindowModality(Qt::ApplicationModal);

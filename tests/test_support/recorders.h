@@ -4,9 +4,11 @@
 #include "core/handler_support.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Keeps the texts of the message boxes shown, in order, as UTF-8.
@@ -64,16 +66,28 @@ private:
     std::vector<std::string>& calls_;
 };
 
-// Watches a long task: keeps every fraction done it is told, in order, and stops the task at its
-// stopAtCall-th question (never unless set).
+// Watches a long task: keeps every fraction done it is told, in order, with the simulation's
+// period named alongside (0 when none was), and stops the task at its stopAtCall-th question
+// (never unless set).
 class RecordingObserver : public SimulationObserver {
 public:
     std::vector<double> fractions;
+    std::vector<std::int32_t> periods;
+    std::int32_t periodCount = 0; // the number of periods a simulation named last
     std::size_t stopAtCall = std::numeric_limits<std::size_t>::max(); // 1 for the first call
     bool keepGoing(double fraction) override {
         fractions.push_back(fraction);
+        periods.push_back(std::exchange(named_, 0));
         return fractions.size() < stopAtCall;
     }
+    bool keepGoingInPeriod(double fraction, std::int32_t period, std::int32_t count) override {
+        named_ = period;
+        periodCount = count;
+        return keepGoing(fraction);
+    }
+
+private:
+    std::int32_t named_ = 0;
 };
 
 // Benchmarks measure the computation, not a person closing message boxes: should a message
