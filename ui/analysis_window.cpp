@@ -5,8 +5,11 @@
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
 #include "figure/qt_text.h"
+#include "ui/chart_view.h"
 #include "ui/controls.h"
+#include "ui/efficiency_chart.h"
 #include "ui/pictures.h"
+#include "ui/real_parts_panel.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -267,33 +271,47 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
     return table;
 }
 
-AnalysisWindow::AnalysisWindow() {
+AnalysisWindow::AnalysisWindow(SaveFileChooser& files, MessageBox& messages,
+                               char16_t decimalSeparator) {
     setObjectName(QStringLiteral("AnalysisWindow"));
     setWindowTitle(QStringLiteral("Analisi"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
     setFont(WindowFont(8.25, false));
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("AnalysisPages"));
+    pages->addTab(createAnalysisPage(), QStringLiteral("&Analisi"));
+    pages->addTab(createRealPartsPage(files, messages, decimalSeparator),
+                  QStringLiteral("Co&mponenti reali"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pages);
+    addShortcut(CopyKeys, [this] { copyText(); });
+    addShortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
+}
+
+QWidget* AnalysisWindow::createAnalysisPage() {
+    auto* page = new QWidget(this);
     createTable();
-    mode_ = new QLabel(this);
+    table_->setParent(page);
+    mode_ = new QLabel(page);
     mode_->setObjectName(QStringLiteral("ModeLabel"));
     mode_->setAccessibleName(QStringLiteral("Modo di conduzione"));
     mode_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    notes_ = new QLabel(this);
+    notes_ = new QLabel(page);
     notes_->setObjectName(QStringLiteral("WarningsLabel"));
     notes_->setAccessibleName(QStringLiteral("Avvisi"));
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* copy = new QPushButton(QStringLiteral("&Copia"), this);
+    auto* copy = new QPushButton(QStringLiteral("&Copia"), page);
     copy->setObjectName(QStringLiteral("CopyButton"));
     copy->setAccessibleName(QStringLiteral("Copia la tabella e gli avvisi come testo"));
     connect(copy, &QPushButton::clicked, this, &AnalysisWindow::copyText);
-    auto* report = new QPushButton(QStringLiteral("Salva &rapporto..."), this);
+    auto* report = new QPushButton(QStringLiteral("Salva &rapporto..."), page);
     report->setObjectName(QStringLiteral("SaveReportButton"));
     report->setAccessibleName(QStringLiteral("Salva il rapporto di verifica in PDF o HTML"));
     connect(report, &QPushButton::clicked, this, &AnalysisWindow::saveReportRequested);
-    addShortcut(CopyKeys, [this] { copyText(); });
-    addShortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
 
     // Tab goes from the table to the buttons in the order they stand.
     setTabOrder(table_, report);
@@ -303,11 +321,33 @@ AnalysisWindow::AnalysisWindow() {
     buttons->addStretch();
     buttons->addWidget(report);
     buttons->addWidget(copy);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(page);
     layout->addWidget(table_, 1);
     layout->addWidget(mode_);
     layout->addWidget(notes_);
     layout->addLayout(buttons);
+    return page;
+}
+
+// The parts beside the chart of the efficiency and the losses against the load; both follow
+// every change of a part.
+QWidget* AnalysisWindow::createRealPartsPage(SaveFileChooser& files, MessageBox& messages,
+                                             char16_t decimalSeparator) {
+    auto* page = new QWidget(this);
+    parts_ = new RealPartsPanel(decimalSeparator, page);
+    efficiency_ = new ChartView(files, messages, decimalSeparator, page);
+    efficiency_->setObjectName(QStringLiteral("EfficiencyChart"));
+    connect(parts_, &RealPartsPanel::partsChanged, this, [this] { showEfficiency(); });
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(parts_);
+    layout->addWidget(efficiency_, 1);
+    return page;
+}
+
+void AnalysisWindow::showEfficiency() {
+    if (circuit_) {
+        ShowEfficiencyChart(*efficiency_, *circuit_, parts_->parts());
+    }
 }
 
 // The table's rows are as high as a line of its text.
@@ -352,6 +392,9 @@ bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSeparator) {
+    circuit_ = run.circuit;
+    parts_->setCircuit(run.circuit);
+    showEfficiency();
     const AnalysisTable analysis = TabulateAnalysis(run, decimalSeparator);
     table_->setRowCount(static_cast<int>(analysis.rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {

@@ -6,11 +6,16 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
+class ChartView;
+class MessageBox;
 class QKeySequence;
 class QLabel;
 class QTableWidget;
+class RealPartsPanel;
+class SaveFileChooser;
 
 // What the analysis window shows of one run: its circuit and analysis, and, when the run
 // simulated no period to compare (refused, cancelled or ended by an error), why the simulated
@@ -43,12 +48,16 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
 // own, with the tool's icon, so that its Ctrl+C is never the waveform window's, and keeps the
 // tool's light face on any desktop. It opens showing the whole table, which grows with it; Tab
 // leaves the table, Esc closes the window, and it is discarded when closed. "Salva
-// rapporto..." asks for the report of the run, which the application writes.
+// rapporto..." asks for the report of the run, which the application writes. A second page,
+// "Componenti reali", takes the real parts of the converter (remembered from one start to the
+// next) and shows their losses, the efficiency, the power books and the duty cycle they need,
+// with the efficiency and the losses against the load in a chart.
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 
 public:
-    AnalysisWindow();
+    // `files` and `messages` serve the charts' exports.
+    AnalysisWindow(SaveFileChooser& files, MessageBox& messages, char16_t decimalSeparator);
 
     void showAnalysis(const RunAnalysis& run, char16_t decimalSeparator);
     // The table, the mode line and the warnings, one line each, cells separated by tabs.
@@ -63,9 +72,16 @@ protected:
 
 private:
     void createTable();
+    QWidget* createAnalysisPage();
+    QWidget* createRealPartsPage(SaveFileChooser& files, MessageBox& messages,
+                                 char16_t decimalSeparator);
+    void showEfficiency();
     void addShortcut(const QKeySequence& keys, const std::function<void()>& command);
 
     QTableWidget* table_ = nullptr;
     QLabel* mode_ = nullptr;
     QLabel* notes_ = nullptr;
+    RealPartsPanel* parts_ = nullptr;
+    ChartView* efficiency_ = nullptr;
+    std::optional<ConverterCircuit> circuit_;
 };

@@ -5,7 +5,6 @@
 #include "display/number_text.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
-#include "ui/waveform_tools.h"
 
 #include <QBuffer>
 #include <QChart>

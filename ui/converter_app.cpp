@@ -6,9 +6,13 @@
 #include "core/verification.h"
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
+#include "display/part_table.h"
 #include "figure/qt_text.h"
 #include "ui/application_title.h"
+#include "ui/chart_view.h"
+#include "ui/efficiency_chart.h"
 #include "ui/progress_observer.h"
+#include "ui/real_parts_panel.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -108,8 +112,9 @@ char16_t UserDecimalSeparator() {
 
 ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& files,
                            char16_t decimalSeparator)
-    : messages_(messages), decimalSeparator_(decimalSeparator), m_(m), form1_(messages),
-      form2_(m_, decimalSeparator), drawing_(form2_), tools_(files, messages, decimalSeparator) {
+    : messages_(messages), files_(files), decimalSeparator_(decimalSeparator), m_(m),
+      form1_(messages), form2_(m_, decimalSeparator), drawing_(form2_),
+      tools_(files, messages, decimalSeparator) {
     form2_.onWindowCreated([this](WaveformWindow& window) { connectWaveformActions(window); });
     QObject::connect(&form1_.command1(), &QPushButton::clicked, &form1_,
                      [this] { handleClick(&ConverterApp::calculateDesign); });
@@ -203,7 +208,7 @@ void ConverterApp::openAnalysis() {
         return;
     }
     if (!analysis_) {
-        analysis_ = new AnalysisWindow;
+        analysis_ = new AnalysisWindow(files_, messages_, decimalSeparator_);
         QObject::connect(form2, &WaveformWindow::closed, analysis_, &QWidget::close);
         QObject::connect(analysis_, &AnalysisWindow::saveReportRequested, analysis_,
                          [this] { handleClick(&ConverterApp::saveReport); });
@@ -222,10 +227,16 @@ void ConverterApp::saveReport() {
         return;
     }
     const CheckedRun& checked = *checkedRun_;
-    const ReportContent content{
-        QDateTime::currentDateTime(), DesignValues(form1_), checked.typed,
+    ReportContent content{
+        QDateTime::currentDateTime(),
+        DesignValues(form1_),
+        checked.typed,
         SimulationValues(checked.circuit.f, checked.N, checked.NP, checked.NI, decimalSeparator_),
-        TabulateAnalysis(*run, decimalSeparator_)};
+        TabulateAnalysis(*run, decimalSeparator_),
+        {},
+        {},
+        {}};
+    addRealParts(content, checked.circuit);
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;
@@ -235,6 +246,23 @@ void ConverterApp::saveReport() {
     if (!plotted) {
         tools_.saveReport(form2_.window(), m_, nullptr, content);
     }
+}
+
+// The parts the analysis window holds, else those remembered; none given, none reported.
+void ConverterApp::addRealParts(ReportContent& content, const ConverterCircuit& circuit) {
+    const RealParts parts = RememberedParts();
+    if (!parts.any()) {
+        return;
+    }
+    for (const PartEntry& entry : PartTable()) {
+        QString value = QString::number(parts.*entry.part / entry.scale, 'g', 6);
+        value.replace(u'.', QChar(decimalSeparator_));
+        content.parts.emplace_back(QString::fromUtf8(entry.label), value);
+    }
+    content.realParts = TabulateRealParts(SolveRealParts(circuit, parts), decimalSeparator_);
+    ChartView chart(files_, messages_, decimalSeparator_);
+    ShowEfficiencyChart(chart, circuit, parts);
+    content.efficiencyChart = chart.image(2);
 }
 
 void ConverterApp::updateAnalysis() {

@@ -80,11 +80,13 @@ private:
     void copyValues();
     void openAnalysis();
     void saveReport();
+    void addRealParts(ReportContent& content, const ConverterCircuit& circuit);
     void updateAnalysis();
     std::optional<RunAnalysis> analyseCheckedRun();
     RunAnalysis exactOnly(const QString& missingSimulation) const;
 
     MessageBox& messages_;
+    SaveFileChooser& files_;
     char16_t decimalSeparator_;
     Module1& m_;
     MainWindow form1_;

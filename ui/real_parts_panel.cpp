@@ -106,6 +106,18 @@ RealPartsPanel::RealPartsPanel(char16_t decimalSeparator, QWidget* parent)
     layout->addLayout(tables);
 }
 
+RealParts RememberedParts() {
+    RealParts parts;
+    const std::unique_ptr<QSettings> settings = ToolSettings();
+    for (const PartEntry& entry : PartTable()) {
+        const QString text = settings->value(SettingsKey(entry)).toString().trimmed();
+        if (const std::optional<double> value = ReadPartValue(text.toStdString())) {
+            parts.*entry.part = *value * entry.scale;
+        }
+    }
+    return parts;
+}
+
 QLayout* RealPartsPanel::createFields() {
     auto* grid = new QGridLayout;
     const std::unique_ptr<QSettings> settings = ToolSettings();

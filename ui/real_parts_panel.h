@@ -19,6 +19,10 @@ class QTableWidget;
 // Any other text stays in its field with one message beside it, and the part keeps its last
 // accepted value. Accepted parts are remembered from one start of the tool to the next.
 //
+// The parts remembered from the last time they were typed; a part never typed, or whose text
+// is not accepted, is 0.
+RealParts RememberedParts();
+
 // A group box of its own, with the tool's light face, to be placed in any window.
 class RealPartsPanel : public QGroupBox {
     Q_OBJECT

@@ -26,6 +26,7 @@ const QString ReportTitle =
     QStringLiteral("Rapporto di verifica \u2014 Convertitore tipo inverter");
 // The figure's name inside the PDF's document.
 const QUrl FigureResource(QStringLiteral("figura.png"));
+const QUrl ChartResource(QStringLiteral("rendimento.png"));
 constexpr qreal PageMarginMm = 15;
 // The document's unit, a CSS pixel, in printed points: the style's sizes are in pixels, so
 // that the page prints them at the same size on any screen.
@@ -109,6 +110,38 @@ QString InputsHtml(const ReportContent& content) {
              NameValueTable(content.simulation));
 }
 
+// A table with a header row, names left and numbers right.
+QString ResultTableHtml(const QStringList& titles, const std::vector<QStringList>& rows) {
+    QString html = QStringLiteral("<table class=\"valori\" border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"3\"><thead><tr>");
+    for (const QString& title : titles) {
+        html += QStringLiteral("<th>%1</th>").arg(title.toHtmlEscaped());
+    }
+    html += QStringLiteral("</tr></thead><tbody>");
+    for (const QStringList& row : rows) {
+        html += QStringLiteral("<tr><td class=\"nome\">%1</td>").arg(row.value(0).toHtmlEscaped());
+        for (qsizetype c = 1; c < row.size(); ++c) {
+            html += QStringLiteral("<td class=\"numero\">%1</td>").arg(row[c].toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</tbody></table>");
+}
+
+// The parts as typed, their losses, the power books, the steady state with them and the
+// efficiency chart (`chart`, an image element).
+QString RealPartsHtml(const ReportContent& content, const QString& chart) {
+    if (!content.realParts) {
+        return {};
+    }
+    const RealPartsTable& table = *content.realParts;
+    return QStringLiteral("<h2>Componenti reali</h2>") + NameValueTable(content.parts) +
+           QStringLiteral("<h2>Perdite</h2>") + ResultTableHtml(table.lossTitles, table.lossRows) +
+           NameValueTable(table.books) + QStringLiteral("<h2>Regime con i componenti reali</h2>") +
+           ResultTableHtml(table.steadyTitles, table.steadyRows) +
+           QStringLiteral("<h2>Rendimento e perdite al variare del carico</h2>") + chart;
+}
+
 // The table's header is its own part, so that a page that breaks the table repeats it.
 QString AnalysisHtml(const AnalysisTable& analysis) {
     QString html = QStringLiteral("<table class=\"valori\" width=\"100%\" border=\"1\" "
@@ -169,7 +202,7 @@ QString MeasuredHtml(const QString& measured) {
 // The whole report; `figure` is the figure's element, or the line that says there is none.
 // The legend, last, starts a page of its own when asked.
 QString ReportHtml(const ReportContent& content, const QString& measured, const QString& figure,
-                   bool legendOnNewPage = false) {
+                   const QString& chart, bool legendOnNewPage = false) {
     const QString made = QLocale(QLocale::Italian, QLocale::Italy)
                              .toString(content.made, QStringLiteral("d MMMM yyyy, HH:mm"));
     QString html = QStringLiteral("<!DOCTYPE html><html lang=\"it\"><head><meta charset=\"utf-8\">"
@@ -181,6 +214,7 @@ QString ReportHtml(const ReportContent& content, const QString& measured, const 
         QStringLiteral("<h2>Forme d'onda e valori misurati</h2>") + figure + MeasuredHtml(measured);
     html += QStringLiteral("<h2 class=\"analisi\">Analisi</h2>") + AnalysisHtml(content.analysis);
     html += QStringLiteral("<h2>Avvisi</h2>") + WarningsHtml(content.analysis.warnings);
+    html += RealPartsHtml(content, chart);
     html += LegendHtml(content.analysis.titles, legendOnNewPage);
     return html + QStringLiteral("</body></html>");
 }
@@ -205,7 +239,13 @@ QByteArray HtmlBytes(const ReportContent& content, const QString& measured,
                                  "alt=\"Forme d'onda\"></p>")
                       .arg(QString::fromLatin1(PngBytes(figure(FigureSize::Window)).toBase64()));
     }
-    return ReportHtml(content, measured, element).toUtf8();
+    QString chart;
+    if (!content.efficiencyChart.isNull()) {
+        chart = QStringLiteral("<p><img class=\"figura\" src=\"data:image/png;base64,%1\" "
+                               "alt=\"Rendimento e perdite al variare del carico\"></p>")
+                    .arg(QString::fromLatin1(PngBytes(content.efficiencyChart).toBase64()));
+    }
+    return ReportHtml(content, measured, element, chart).toUtf8();
 }
 
 // Whether the laid-out document ends on a page filled less than a quarter: a few lines that
@@ -242,9 +282,16 @@ QByteArray PdfBytes(const ReportContent& content, const QString& measured,
                       .arg(FigureResource.toString())
                       .arg(qFloor(page.width()));
     }
-    document.setHtml(ReportHtml(content, measured, element));
+    QString chart;
+    if (!content.efficiencyChart.isNull()) {
+        document.addResource(QTextDocument::ImageResource, ChartResource, content.efficiencyChart);
+        chart = QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Rendimento\"></p>")
+                    .arg(ChartResource.toString())
+                    .arg(qFloor(page.width()));
+    }
+    document.setHtml(ReportHtml(content, measured, element, chart));
     if (LastPageNearlyEmpty(document)) {
-        document.setHtml(ReportHtml(content, measured, element, true));
+        document.setHtml(ReportHtml(content, measured, element, chart, true));
     }
     document.print(&writer);
     return pdf;

@@ -2,6 +2,7 @@
 
 #include "figure/waveform_figure.h"
 #include "ui/analysis_window.h"
+#include "ui/real_parts_table.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -14,13 +15,17 @@
 // What the verification report holds besides the run's figure and measured values, each entry
 // a name and a text: when it was made; the design fields as typed with the design results as
 // shown; the verification fields as typed for the run; the run's N, NP, NI and time step; and
-// the analysis table.
+// the analysis table; with real parts, the parts, their losses and books, and the chart of the
+// efficiency against the load.
 struct ReportContent {
     QDateTime made;
     std::vector<std::pair<QString, QString>> design;
     std::vector<std::pair<QString, QString>> verification;
     std::vector<std::pair<QString, QString>> simulation;
     AnalysisTable analysis;
+    std::vector<std::pair<QString, QString>> parts; // empty without real parts
+    std::optional<RealPartsTable> realParts;
+    QImage efficiencyChart;
 };
 
 // The run's figure drawn for the report at the size asked; empty when the run drew no traces.

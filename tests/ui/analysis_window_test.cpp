@@ -98,7 +98,8 @@ TEST_F(AnalysisWindowTest, FollowsTheRunsOfTheWaveformWindow) {
     QGuiApplication::clipboard()->clear();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window->findChild<QTableWidget*>(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(window->findChild<QTableWidget*>(QStringLiteral("AnalysisTable")), Qt::Key_C,
+                    Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
 
     runRefusedDiscontinuousDesign();

@@ -102,7 +102,7 @@ TEST_F(ReportTest, TheAnalysisIsTheWindowsTableWithALegendOfEveryColumn) {
     runExample();
     AnalysisWindow* window = analysisWindow();
     ASSERT_NE(window, nullptr);
-    auto* table = window->findChild<QTableWidget*>();
+    auto* table = window->findChild<QTableWidget*>(QStringLiteral("AnalysisTable"));
     ASSERT_NE(table, nullptr);
     saveReportAs(QStringLiteral("rapporto.html"));
     const QString text = html(QStringLiteral("rapporto.html"));
