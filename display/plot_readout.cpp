@@ -14,15 +14,6 @@
 
 namespace {
 
-// The buttons are declared in band order, as the traces are.
-Trace TraceOf(TraceOption option) {
-    return static_cast<Trace>(option);
-}
-
-TraceOption OptionOf(Trace trace) {
-    return static_cast<TraceOption>(trace);
-}
-
 // A trace's band under the pointer. The pointer bands are wider than the plot bands and leave
 // no gap between them: each reaches from its own bottom up to the bottom of the band above
 // (iL from 80, iC from 55 up to 80, Vo from 25 up to 55, id from 0.1 up to 25). Only 80 and
@@ -49,10 +40,10 @@ const PointerBand& PointerBandOf(Trace trace) {
 
 // The trace of the pointer band at height y, top band first; none in the strip below the diode
 // band.
-std::optional<TraceOption> TraceUnderPointer(float y) {
+std::optional<Trace> TraceUnderPointer(float y) {
     for (const PointerBand& band : PointerBands) {
         if (y >= band.bottom) {
-            return OptionOf(band.trace);
+            return band.trace;
         }
     }
     return std::nullopt;
@@ -153,7 +144,7 @@ Text Value(double value, std::u16string_view unit, char16_t separator) {
 
 Text CursorLine(std::u16string_view name, const MeasuringCursor& cursor, const CursorSums& run,
                 double f, char16_t separator) {
-    const TraceRow& trace = RowOf(TraceOf(cursor.trace));
+    const TraceRow& trace = RowOf(cursor.trace);
     return Text(name) + u": t = " + Format(CursorMicroseconds(cursor, run, f), "0.00", separator) +
            u" µs  " + Text(trace.name) + u" = " +
            Value(run.sample(cursor.trace, cursor.sample), trace.unit, separator);
@@ -161,18 +152,17 @@ Text CursorLine(std::u16string_view name, const MeasuringCursor& cursor, const C
 
 } // namespace
 
-CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
+CursorReadout ReadCursor(float x, float y, std::optional<Trace> currentSelection, Module1& m,
                          char16_t decimalSeparator, const WaveformView& view,
                          const std::optional<FittedBands>& fittedBands) {
     // The strip below the diode band selects nothing new.
-    const std::optional<TraceOption> under = TraceUnderPointer(y);
-    const std::optional<TraceOption> selection = under ? under : currentSelection;
+    const std::optional<Trace> under = TraceUnderPointer(y);
+    const std::optional<Trace> selection = under ? under : currentSelection;
     if (!selection) {
         return {selection, std::nullopt};
     }
     try {
-        return {selection,
-                ToolTip(view.plotX(x), y, TraceOf(*selection), m, decimalSeparator, fittedBands)};
+        return {selection, ToolTip(view.plotX(x), y, *selection, m, decimalSeparator, fittedBands)};
     } catch (const RuntimeError&) {
         return {selection, std::nullopt};
     }
@@ -219,8 +209,8 @@ CursorSums::TraceSums CursorSums::MakeSums(std::span<const double> samples, std:
     return trace;
 }
 
-double CursorSums::sample(TraceOption trace, std::int32_t k) const {
-    return traces_[BandIndex(TraceOf(trace))].samples[static_cast<std::size_t>(k)];
+double CursorSums::sample(Trace trace, std::int32_t k) const {
+    return traces_[BandIndex(trace)].samples[static_cast<std::size_t>(k)];
 }
 
 // Positions from .. to - 1 within a period, position i holding sample i + 1.
@@ -245,12 +235,11 @@ void CursorSums::addWithinPeriod(const TraceSums& trace, std::int32_t from, std:
     addSamples(endWholeBlock * BlockLength, to);
 }
 
-CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
-                                        std::int64_t last) const {
+CursorSums::Moments CursorSums::between(Trace trace, std::int64_t first, std::int64_t last) const {
     if (first > last) {
         std::swap(first, last);
     }
-    const TraceSums& sums = traces_[BandIndex(TraceOf(trace))];
+    const TraceSums& sums = traces_[BandIndex(trace)];
     const std::int64_t firstPeriod = first / n_;
     const std::int64_t lastPeriod = last / n_;
     const auto firstPosition = static_cast<std::int32_t>(first % n_);
@@ -269,11 +258,11 @@ CursorSums::Moments CursorSums::between(TraceOption trace, std::int64_t first,
     return {range.sum.total() / count, std::sqrt(range.squares.total() / count)};
 }
 
-MeasuringCursors TurnOnCursors(std::optional<TraceOption> selection, const WaveformView& view,
+MeasuringCursors TurnOnCursors(std::optional<Trace> selection, const WaveformView& view,
                                const CursorSums& run) {
     MeasuringCursors cursors;
     for (MeasuringCursor& cursor : cursors.cursors) {
-        cursor.trace = selection.value_or(TraceOption::Option1);
+        cursor.trace = selection.value_or(Trace::InductorCurrent);
     }
     SnapTo(cursors[CursorName::A], NearestSampleNumber(view.plotX(100.0 / 3), run), run);
     SnapTo(cursors[CursorName::B], NearestSampleNumber(view.plotX(200.0 / 3), run), run);
@@ -313,10 +302,9 @@ void SwitchActiveCursor(MeasuringCursors& cursors) {
 
 CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
                       const std::optional<FittedBands>& fittedBands) {
-    const Trace trace = TraceOf(cursor.trace);
     const std::optional<BandFit> fit =
-        fittedBands ? std::optional((*fittedBands)[BandIndex(trace)]) : std::nullopt;
-    const TraceYs ys(m, RowOf(trace).band, fit);
+        fittedBands ? std::optional((*fittedBands)[BandIndex(cursor.trace)]) : std::nullopt;
+    const TraceYs ys(m, RowOf(cursor.trace).band, fit);
     return {static_cast<float>(PlotXOf(SampleNumber(cursor, run), run)), ys.at(cursor.sample)};
 }
 
@@ -335,7 +323,7 @@ std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const Curs
         lines.push_back(u"1/Δt = " + Value(1000000 / deltaT, u"Hz", decimalSeparator));
     }
     if (a.trace == b.trace) {
-        const TraceRow& trace = RowOf(TraceOf(a.trace));
+        const TraceRow& trace = RowOf(a.trace);
         const double deltaV = run.sample(b.trace, b.sample) - run.sample(a.trace, a.sample);
         const CursorSums::Moments moments =
             run.between(a.trace, SampleNumber(a, run), SampleNumber(b, run));

@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "core/module1.h"
 #include "display/trace_geometry.h"
+#include "display/trace_table.h"
 
 #include <array>
 #include <cstddef>
@@ -14,13 +15,9 @@
 // What the plot reads out for the user: the trace and value under the pointer, and two
 // measuring cursors with their readings.
 
-// The trace option buttons of the waveform window (there is no Option4), in the band order of
-// the traces they select.
-enum class TraceOption { Option1, Option2, Option3, Option5 };
-
 struct CursorReadout {
-    std::optional<TraceOption> selection; // the button selected after the move
-    std::optional<Text> toolTip;          // the new tool tip; none keeps the previous one
+    std::optional<Trace> selection; // the trace whose button is selected after the move
+    std::optional<Text> toolTip;    // the new tool tip; none keeps the previous one
 };
 
 // The readout of one pointer move at screen coordinates (x, y) of the plot box, used as
@@ -33,7 +30,7 @@ struct CursorReadout {
 // with its finder on m: through the band as drawn by default, or through the trace's fitted
 // band when the bands are fitted. A runtime error (an overflow, a zero frequency, arrays not
 // yet simulated) keeps the previous tool tip; the selection still changes.
-CursorReadout ReadCursor(float x, float y, std::optional<TraceOption> currentSelection, Module1& m,
+CursorReadout ReadCursor(float x, float y, std::optional<Trace> currentSelection, Module1& m,
                          char16_t decimalSeparator, const WaveformView& view = {},
                          const std::optional<FittedBands>& fittedBands = {});
 
@@ -76,7 +73,7 @@ public:
     std::int64_t sampleCount() const { return std::int64_t{np_} * n_; }
 
     // Sample k (1..N) of a trace: the array element itself.
-    double sample(TraceOption trace, std::int32_t k) const;
+    double sample(Trace trace, std::int32_t k) const;
 
     struct Moments {
         double mean = 0;
@@ -85,7 +82,7 @@ public:
 
     // The mean and RMS of a trace over sample numbers first .. last of the plot, both
     // included, in either order.
-    Moments between(TraceOption trace, std::int64_t first, std::int64_t last) const;
+    Moments between(Trace trace, std::int64_t first, std::int64_t last) const;
 
 private:
     // A sum carried with its rounding error (Neumaier): value + compensation.
@@ -118,7 +115,7 @@ private:
 // One cursor: the trace it measures, and the displayed period p (1..NP) and sample k (1..N)
 // it has snapped to.
 struct MeasuringCursor {
-    TraceOption trace = TraceOption::Option1;
+    Trace trace = Trace::InductorCurrent;
     std::int32_t period = 1;
     std::int32_t sample = 1;
     friend bool operator==(const MeasuringCursor&, const MeasuringCursor&) = default;
@@ -139,7 +136,7 @@ private:
 
 // The cursors as they appear when turned on: A at a third and B at two thirds of the view,
 // on the selected trace (the inductor current when none is selected); A is active.
-MeasuringCursors TurnOnCursors(std::optional<TraceOption> selection, const WaveformView& view,
+MeasuringCursors TurnOnCursors(std::optional<Trace> selection, const WaveformView& view,
                                const CursorSums& run);
 
 // Moves one cursor to the pointer at screen coordinates x, y (0..100 across and up the plot

@@ -6,6 +6,7 @@
 #include "display/exact_drawing.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
+#include "display/trace_table.h"
 #include "figure/plot_mapping.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
@@ -44,9 +45,6 @@ constexpr QRgb plotBorder = qRgb(128, 128, 128);
 constexpr qreal leastRatio = 2;
 constexpr double metresPerInch = 0.0254;
 constexpr double logicalDpi = 96;
-
-// The names of the traces, in the order of their bands, as their option buttons give them.
-constexpr std::array<const char16_t*, 4> traceNames{u"iL(t)", u"iC(t)", u"Vo(t)", u"id(t)"};
 
 // A measured value with the caption and the unit of its value box.
 struct MeasuredValue {
@@ -212,17 +210,17 @@ void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output out
     painter.restore();
 }
 
-// Each name beside its band, at the height of the band's zero line, in the trace's colour.
+// Each name, as its option button gives it, beside its band at the height of the band's zero
+// line, in the trace's colour.
 void PaintTraceNames(QPainter& painter) {
     painter.setFont(FigureFont(13, true));
-    for (std::size_t k = 0; k < traceNames.size(); ++k) {
-        const TraceBand& band = TraceBands()[k];
+    for (const TraceRow& row : TraceTable()) {
         const double zeroLine =
-            PlotToPixel(0, static_cast<float>(band.zeroLine), plotArea.size()).y();
+            PlotToPixel(0, static_cast<float>(row.band.zeroLine), plotArea.size()).y();
         const QRectF box(namesLeft, plotArea.top() + zeroLine - textHeight / 2.0, namesWidth,
                          textHeight);
-        painter.setPen(QColor(band.colour.red, band.colour.green, band.colour.blue));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(traceNames[k]));
+        painter.setPen(QtColor(row.band.colour));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, FromText(CaptionOf(row.trace)));
     }
 }
 

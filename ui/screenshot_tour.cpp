@@ -92,7 +92,7 @@ int main(int argc, char* argv[]) {
     // The pointer leaves the plot, and its tool tip goes with it.
     QCursor::setPos(form2.mapToGlobal(QPoint(form2.width() - 1, form2.height() - 1)));
     QToolTip::hideText();
-    form2.select(TraceOption::Option1);
+    form2.select(Trace::InductorCurrent);
     form2.action(WaveformAction::Measure).setChecked(true);
     Pause(500);
     saved = saved && SaveScreenArea(form2, folder + QStringLiteral("/form2-cursors.png"));

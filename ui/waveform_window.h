@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/handler_support.h"
-#include "display/plot_readout.h"
+#include "display/trace_table.h"
 
 #include <QWidget>
 #include <array>
@@ -46,8 +46,8 @@ public:
     // The commands that need a plotted run are available only while the window shows one.
     void setRunActionsEnabled(bool enabled);
     void setCaption(SummaryLabel label, const QString& caption);
-    std::optional<TraceOption> selection() const;
-    void select(TraceOption option);
+    std::optional<Trace> selection() const;
+    void select(Trace trace);
     void setPlotToolTip(const QString& text);
     // Shows the plot's tool tip, if it has one, at once at the pointer rather than after the
     // usual hover delay, so that the readout follows the mouse.

@@ -25,10 +25,10 @@ inline void PrintTo(const MeasuringCursor& c, std::ostream* out) {
 
 namespace {
 
-constexpr auto iL = TraceOption::Option1;
-constexpr auto iC = TraceOption::Option2;
-constexpr auto Vo = TraceOption::Option3;
-constexpr auto id = TraceOption::Option5;
+constexpr auto iL = Trace::InductorCurrent;
+constexpr auto iC = Trace::CapacitorCurrent;
+constexpr auto Vo = Trace::OutputVoltage;
+constexpr auto id = Trace::DiodeCurrent;
 constexpr WaveformView kWhole{};
 constexpr WaveformView kZoomed{20, 30};
 
@@ -49,8 +49,8 @@ const CursorSums& ExampleSums() {
     return sums;
 }
 
-// The samples of each trace, in the order of TraceOption.
-const std::vector<double>& ArrayOf(TraceOption trace, const Module1& m) {
+// The samples of each trace, in band order.
+const std::vector<double>& ArrayOf(Trace trace, const Module1& m) {
     constexpr std::vector<double> Module1::*arrays[] = {&Module1::iL_t, &Module1::iC_t,
                                                         &Module1::Vo_t, &Module1::id_t};
     return m.*arrays[static_cast<std::size_t>(trace)];
@@ -72,7 +72,7 @@ struct PlacementCase {
     const char* name;
     WaveformView view;
     float x, y;
-    TraceOption before;
+    Trace before;
     MeasuringCursor after;
 };
 
@@ -113,7 +113,7 @@ TEST(MeasuringCursors, PlacingSnapsToTheBandsTraceAndTheNearestSample) {
 
 TEST(MeasuringCursors, TurnOnAtAThirdAndTwoThirdsOfTheViewOnTheSelectedTrace) {
     const struct {
-        std::optional<TraceOption> selection;
+        std::optional<Trace> selection;
         WaveformView view;
         MeasuringCursor a, b;
     } cases[] = {
@@ -245,7 +245,7 @@ TEST(CursorSums, MeanAndRmsMatchADirectSumOverAnyRange) {
         {4321, 4321}, {10, 20},    {250, 260},  {200, 700}, {0, 999},
         {800, 999},   {900, 1100}, {500, 7499}, {0, 9999},  {7499, 500}};
     const Module1& m = ExampleRun();
-    for (const TraceOption trace : {iL, iC, Vo, id}) {
+    for (const Trace trace : {iL, iC, Vo, id}) {
         for (const auto& [first, last] : cases) {
             SCOPED_TRACE(testing::Message() << first << ".." << last);
             const DirectMoments direct = Direct(ArrayOf(trace, m), m.N, first, last);

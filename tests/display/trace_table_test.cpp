@@ -19,23 +19,28 @@
 
 namespace {
 
-// Each trace as the waveform window presents it: its button, a pointer height inside its band,
-// its name and unit, its samples and the largest magnitude that its readout reads.
+// Each trace as the waveform window presents it: a pointer height inside its band, its name,
+// caption, unit and description, its samples and the largest magnitude that its readout reads.
 struct TraceCase {
-    TraceOption option;
     Trace trace;
     float pointerY;
     std::string name;
+    std::string caption;
     std::string unit;
+    std::string description;
     std::vector<double> Module1::*samples;
     double Module1::*largest;
 };
 
 const TraceCase Traces[] = {
-    {TraceOption::Option1, Trace::InductorCurrent, 90, "iL", "A", &Module1::iL_t, &Module1::iLMax},
-    {TraceOption::Option2, Trace::CapacitorCurrent, 70, "iC", "A", &Module1::iC_t, &Module1::iCMax},
-    {TraceOption::Option3, Trace::OutputVoltage, 40, "Vo", "V", &Module1::Vo_t, &Module1::VoMax},
-    {TraceOption::Option5, Trace::DiodeCurrent, 10, "id", "A", &Module1::id_t, &Module1::idMax},
+    {Trace::InductorCurrent, 90, "iL", "iL(t)", "A", "corrente nell'induttore", &Module1::iL_t,
+     &Module1::iLMax},
+    {Trace::CapacitorCurrent, 70, "iC", "iC(t)", "A", "corrente nel condensatore", &Module1::iC_t,
+     &Module1::iCMax},
+    {Trace::OutputVoltage, 40, "Vo", "Vo(t)", "V", "tensione di uscita", &Module1::Vo_t,
+     &Module1::VoMax},
+    {Trace::DiodeCurrent, 10, "id", "id(t)", "A", "corrente nel diodo", &Module1::id_t,
+     &Module1::idMax},
 };
 
 // Two displayed periods of 50 samples at 11 kHz.
@@ -82,7 +87,9 @@ TEST(TraceTable, HoldsTheFourTracesInBandOrderWithTheirNamesAndBands) {
         EXPECT_EQ(BandIndex(c.trace), i) << c.name;
         EXPECT_EQ(&RowOf(c.trace), &row) << c.name;
         EXPECT_EQ(Utf8(Text(row.name)), c.name);
+        EXPECT_EQ(Utf8(CaptionOf(c.trace)), c.caption);
         EXPECT_EQ(Utf8(Text(row.unit)), c.unit) << c.name;
+        EXPECT_EQ(Utf8(Text(row.description)), c.description) << c.name;
         EXPECT_EQ(row.band.samples, c.samples) << c.name;
         EXPECT_EQ(Fields(TraceBands()[i]), Fields(row.band)) << c.name;
     }
@@ -96,7 +103,7 @@ TEST(TraceTable, TheReadoutNamesEachTraceAndFindsItsLargestMagnitude) {
         Module1 m = TwoPeriodRun();
         m.*row.largest = -1;
         const CursorReadout readout = ReadCursor(50, c.pointerY, std::nullopt, m, u',');
-        EXPECT_EQ(readout.selection, c.option) << c.name;
+        EXPECT_EQ(readout.selection, c.trace) << c.name;
         ASSERT_TRUE(readout.toolTip) << c.name;
         const std::string toolTip = Utf8(*readout.toolTip);
         EXPECT_TRUE(NumberBetween(After(toolTip, "usec ; "),
@@ -116,7 +123,7 @@ TEST(TraceTable, TheCursorsNameEachTraceWithItsUnit) {
         const std::string name = Utf8(Text(row.name));
         const std::string unit = Utf8(u" " + Text(row.unit));
         const std::vector<Text> texts =
-            CursorOverlayLines(TurnOnCursors(c.option, {}, run), run, m.f, u',');
+            CursorOverlayLines(TurnOnCursors(c.trace, {}, run), run, m.f, u',');
         ASSERT_EQ(texts.size(), 7u) << c.name;
         std::vector<std::string> lines;
         for (const Text& text : texts) {

@@ -74,14 +74,14 @@ protected:
 // to a third and two thirds of the plot; the readings reach the screen reader.
 TEST_F(MeasuringCursorsTest, TurningOnPlacesAAtAThirdAndBAtTwoThirdsOfTheSelectedTrace) {
     struct Case {
-        std::optional<TraceOption> selected;
+        std::optional<Trace> selected;
         const char* readings;
     };
     const Case cases[] = {
         {std::nullopt, "A: t = 303,00 µs  iL = 2,70E-01 A\nB: t = 606,09 µs  iL = 3,09E-01 A\n"
                        "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔiL = 3,82E-02 A\nmedia = 2,70E-01 A\n"
                        "RMS = 2,72E-01 A"},
-        {TraceOption::Option3,
+        {Trace::OutputVoltage,
          "A: t = 303,00 µs  Vo = -2,50E+01 V\nB: t = 606,09 µs  Vo = -2,50E+01 V\n"
          "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔVo = 1,96E-02 V\nmedia = -2,50E+01 V\n"
          "RMS = 2,50E+01 V"},
@@ -105,7 +105,7 @@ TEST_F(MeasuringCursorsTest, AClickSnapsToASampleAndADragMovesTheNearerCursor) {
     measure(true);
     drag(100, 100, 362);
     const MeasuringCursor a = cursors()[CursorName::A];
-    EXPECT_EQ(a.trace, TraceOption::Option3);
+    EXPECT_EQ(a.trace, Trace::OutputVoltage);
     EXPECT_NEAR(static_cast<double>(number(CursorName::A)), 100 * 10000 / 996.0, 2);
     const Text value = Format(variables.Vo_t[static_cast<std::size_t>(a.sample)], "0.00E+00", u',');
     EXPECT_TRUE(readings().value(0).endsWith(" Vo = " + QString::fromStdU16String(value) + " V"))
@@ -166,7 +166,7 @@ TEST_F(MeasuringCursorsTest, ZoomKeepsTheCursorsAndEscapeTurnsThemOff) {
 // fitted trace, not where the band as drawn by default would put the sample.
 TEST_F(MeasuringCursorsTest, MarkersFollowTheFittedBands) {
     form2().action(WaveformAction::FitBands).setChecked(true);
-    form2().select(TraceOption::Option3);
+    form2().select(Trace::OutputVoltage);
     measure(true);
     ASSERT_TRUE(app.form2().plotView().fittedBands().has_value());
     const double sample = variables.Vo_t[333]; // of A, sample number 3332
