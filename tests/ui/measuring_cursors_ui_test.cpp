@@ -33,7 +33,7 @@ class MeasuringCursorsTest : public AppTest {
 protected:
     void SetUp() override {
         runExample();
-        form2().activateWindow();
+        ASSERT_TRUE(activateForm2());
     }
     void measure(bool on) { form2().action(WaveformAction::Measure).setChecked(on); }
     const MeasuringCursors& cursors() {
@@ -122,7 +122,7 @@ TEST_F(MeasuringCursorsTest, AClickSnapsToASampleAndADragMovesTheNearerCursor) {
 TEST_F(MeasuringCursorsTest, TheKeyboardMovesAndSwitchesTheCursorsAndTabLeavesThePlot) {
     measure(true);
     form2().action(WaveformAction::ZoomIn).trigger();
-    form2().plot().setFocus();
+    ASSERT_TRUE(focus(form2().plot()));
     struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -144,7 +144,7 @@ TEST_F(MeasuringCursorsTest, TheKeyboardMovesAndSwitchesTheCursorsAndTabLeavesTh
     EXPECT_EQ(cursors().active, CursorName::B);
     EXPECT_EQ(app.form2().plotView().view(), (WaveformView{30, 80}));
     key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &control(form2(), "Option1"));
+    EXPECT_TRUE(control(form2(), "Option1").hasFocus());
 }
 
 // Zoomed in, the cursors keep their samples and readings; Esc turns them off, and the pointer

@@ -72,7 +72,7 @@ TEST_F(PlotViewTest, TheWheelZoomsAroundThePointerAndDragsKeysAndDoubleClicksMov
         EXPECT_NEAR(view().left, before.left + 100 * 100 / 996.0 * 0.64, 1e-5);
     }
     const WaveformView dragged = view();
-    form2().activateWindow();
+    ASSERT_TRUE(activateForm2());
     QTest::keyClick(&form2().plot(), Qt::Key_Right, Qt::ControlModifier);
     EXPECT_NEAR(view().left, dragged.left + 6.4, 1e-9);
     action(WaveformAction::Measure).setChecked(true);

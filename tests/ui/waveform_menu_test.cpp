@@ -129,7 +129,7 @@ TEST_F(WaveformMenuTest, PicturesAndValues) {
 // Esc turns the measuring cursors off and never closes the window; "Chiudi" does.
 TEST_F(WaveformMenuTest, EscapeTurnsTheCursorsOffAndChiudiCloses) {
     runExample();
-    form2().activateWindow();
+    ASSERT_TRUE(activateForm2());
     action("actionMeasure").setChecked(true);
     QTest::keyClick(&form2().plot(), Qt::Key_Escape);
     EXPECT_FALSE(action("actionMeasure").isChecked());
