@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/module1.h"
-#include "display/plot_readout.h"
+#include "display/measuring_cursors.h"
 
 #include <QStringList>
 #include <functional>

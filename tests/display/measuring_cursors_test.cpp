@@ -1,4 +1,4 @@
-#include "display/plot_readout.h"
+#include "display/measuring_cursors.h"
 
 #include "core/conversions.h"
 #include "core/measurements.h"

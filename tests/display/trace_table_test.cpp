@@ -1,5 +1,6 @@
 #include "core/conversions.h"
 #include "core/module1.h"
+#include "display/measuring_cursors.h"
 #include "display/plot_readout.h"
 #include "display/trace_table.h"
 #include "line_recorder.h"
