@@ -43,9 +43,9 @@ void SnapTo(MeasuringCursor& cursor, std::int64_t number, const CursorSums& run)
     cursor.sample = static_cast<std::int32_t>(number % n + 1);
 }
 
-// The time of `samples` sample spacings in microseconds: samples / N periods of 1 / f s.
-double Microseconds(std::int64_t samples, const CursorSums& run, double f) {
-    return static_cast<double>(samples) / run.samplesPerPeriod() * 1000000 / f;
+// The time of `samples` sample spacings in seconds: samples / N periods of 1 / f s.
+double Seconds(std::int64_t samples, const CursorSums& run, double f) {
+    return static_cast<double>(samples) / run.samplesPerPeriod() / f;
 }
 
 // The sample number of a cursor, 0 .. NP × N - 1.
@@ -53,23 +53,42 @@ std::int64_t SampleNumber(const MeasuringCursor& cursor, const CursorSums& run) 
     return std::int64_t{cursor.period - 1} * run.samplesPerPeriod() + cursor.sample - 1;
 }
 
-// A cursor's time in microseconds from the plot's left edge, as the tool tip gives the time
-// at the cursor's x: ((p - 1) × N + k) / N periods of 1 / f seconds, computed as
-// (((p - 1) × N + k) / N) × 1000000 / f.
-double CursorMicroseconds(const MeasuringCursor& cursor, const CursorSums& run, double f) {
-    return Microseconds(SampleNumber(cursor, run) + 1, run, f);
-}
-
-Text Value(double value, std::u16string_view unit, char16_t separator) {
-    return Format(value, "0.00E+00", separator) + u" " + Text(unit);
+// "<name> = <value>", the value in engineering units.
+Text Reading(const Text& name, double value, std::u16string_view unit, char16_t separator) {
+    Text line = name;
+    line += u" = ";
+    line += EngineeringText(value, unit, separator);
+    return line;
 }
 
 Text CursorLine(std::u16string_view name, const MeasuringCursor& cursor, const CursorSums& run,
                 double f, char16_t separator) {
     const TraceRow& trace = RowOf(cursor.trace);
-    return Text(name) + u": t = " + Format(CursorMicroseconds(cursor, run, f), "0.00", separator) +
-           u" µs  " + Text(trace.name) + u" = " +
-           Value(run.sample(cursor.trace, cursor.sample), trace.unit, separator);
+    // At the cursor's x, as the tool tip gives the time there: sample number + 1 spacings.
+    const double t = Seconds(SampleNumber(cursor, run) + 1, run, f);
+    return Reading(Text(name).append(u": t"), t, u"s", separator) + u"  " +
+           Reading(Text(trace.name), run.sample(cursor.trace, cursor.sample), trace.unit,
+                   separator);
+}
+
+// The lines of the trace that both cursors measure: its change from A to B, then its mean and
+// RMS over the samples between them, or why there are none.
+void AddTraceLines(std::vector<Text>& lines, const MeasuringCursors& cursors, const CursorSums& run,
+                   char16_t separator) {
+    const MeasuringCursor& a = cursors[CursorName::A];
+    const MeasuringCursor& b = cursors[CursorName::B];
+    const TraceRow& trace = RowOf(a.trace);
+    const double deltaV = run.sample(b.trace, b.sample) - run.sample(a.trace, a.sample);
+    lines.push_back(Reading(Text(u"Δ").append(trace.name), deltaV, trace.unit, separator));
+    const std::optional<CursorSums::Moments> moments = MomentsBetween(cursors, run);
+    if (!moments) {
+        lines.emplace_back(u"media e RMS: A e B sullo stesso campione");
+        return;
+    }
+    const std::u16string_view range =
+        SampleNumber(a, run) < SampleNumber(b, run) ? u"[A, B)" : u"[B, A)";
+    lines.push_back(Reading(Text(u"media ").append(range), moments->mean, trace.unit, separator));
+    lines.push_back(Reading(Text(u"RMS ").append(range), moments->rms, trace.unit, separator));
 }
 
 } // namespace
@@ -124,29 +143,64 @@ CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const Cur
     return {static_cast<float>(PlotXOf(SampleNumber(cursor, run), run)), ys.at(cursor.sample)};
 }
 
+void MoveCursorsTo(MeasuringCursors& cursors, Trace trace) {
+    for (MeasuringCursor& cursor : cursors.cursors) {
+        cursor.trace = trace;
+    }
+}
+
+std::optional<CursorSums::Moments> MomentsBetween(const MeasuringCursors& cursors,
+                                                  const CursorSums& run) {
+    const MeasuringCursor& a = cursors[CursorName::A];
+    const MeasuringCursor& b = cursors[CursorName::B];
+    const std::int64_t first = std::min(SampleNumber(a, run), SampleNumber(b, run));
+    const std::int64_t end = std::max(SampleNumber(a, run), SampleNumber(b, run));
+    if (a.trace != b.trace || first == end) {
+        return std::nullopt;
+    }
+    return run.between(a.trace, first, end - 1);
+}
+
 std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
                                      double f, char16_t decimalSeparator) {
     const MeasuringCursor& a = cursors[CursorName::A];
     const MeasuringCursor& b = cursors[CursorName::B];
     const std::int64_t spacings = SampleNumber(b, run) - SampleNumber(a, run);
-    const double deltaT = Microseconds(spacings, run, f);
+    const double deltaT = Seconds(spacings, run, f);
     std::vector<Text> lines{
         CursorLine(u"A", a, run, f, decimalSeparator),
         CursorLine(u"B", b, run, f, decimalSeparator),
-        u"Δt = " + Format(deltaT, "0.00", decimalSeparator) + u" µs",
+        Reading(u"Δt", deltaT, u"s", decimalSeparator),
     };
     if (spacings != 0) {
-        lines.push_back(u"1/Δt = " + Value(1000000 / deltaT, u"Hz", decimalSeparator));
+        lines.push_back(Reading(u"1/Δt", 1 / deltaT, u"Hz", decimalSeparator));
     }
     if (a.trace == b.trace) {
-        const TraceRow& trace = RowOf(a.trace);
-        const double deltaV = run.sample(b.trace, b.sample) - run.sample(a.trace, a.sample);
-        const CursorSums::Moments moments =
-            run.between(a.trace, SampleNumber(a, run), SampleNumber(b, run));
-        lines.push_back(u"Δ" + Text(trace.name) + u" = " +
-                        Value(deltaV, trace.unit, decimalSeparator));
-        lines.push_back(u"media = " + Value(moments.mean, trace.unit, decimalSeparator));
-        lines.push_back(u"RMS = " + Value(moments.rms, trace.unit, decimalSeparator));
+        AddTraceLines(lines, cursors, run, decimalSeparator);
+    } else {
+        lines.emplace_back(u"media e RMS: solo con A e B sulla stessa traccia");
     }
     return lines;
+}
+
+CursorOverlay OverlayOf(const MeasuringCursors& cursors, const Module1& m, const CursorSums& run,
+                        const WaveformView& view, const std::optional<FittedBands>& fittedBands,
+                        char16_t decimalSeparator) {
+    CursorOverlay overlay;
+    for (const CursorName name : {CursorName::A, CursorName::B}) {
+        const CursorMarker marker = MarkerOf(cursors[name], m, run, fittedBands);
+        const double x = view.screenX(marker.x);
+        const CursorPlace place = x < 0     ? CursorPlace::BeforeView
+                                  : x > 100 ? CursorPlace::AfterView
+                                            : CursorPlace::InView;
+        overlay.marks.push_back(
+            {name, place, static_cast<float>(x), marker.y, cursors.active == name});
+        const TraceBand& band = RowOf(cursors[name].trace).band;
+        const HeightSpan measured{band.fitBottom, band.fitBottom + FittedBandHeight};
+        if (name == CursorName::A || cursors[name].trace != cursors[CursorName::A].trace) {
+            overlay.measuredBands.push_back(measured);
+        }
+    }
+    overlay.readings = CursorOverlayLines(cursors, run, m.f, decimalSeparator);
+    return overlay;
 }

@@ -81,18 +81,63 @@ struct CursorMarker {
 CursorMarker MarkerOf(const MeasuringCursor& cursor, const Module1& m, const CursorSums& run,
                       const std::optional<FittedBands>& fittedBands = {});
 
-// The lines of the box that lists the readings, with the numbers of the tool tip: times in
-// microseconds as "0.00", every other number as "0.00E+00", with the given decimal separator.
-//   A: t = <t_A> µs  <trace> = <v_A> <unit>
-//   B: t = <t_B> µs  <trace> = <v_B> <unit>
-//   Δt = <t_B - t_A> µs                     (from the difference of the sample numbers)
-//   1/Δt = <1 / Δt> Hz                      (not when both lie on the same sample number)
-// and when both cursors lie on the same trace, over the samples from A to B:
-//   Δ<trace> = <v_B - v_A> <unit>
-//   media = <mean> <unit>
-//   RMS = <rms> <unit>
-// The trace names and units are those of the trace table: iL, iC, Vo and id, in A or V. f is the
-// run's switching frequency in Hz. A number that Format refuses (a zero f gives no finite time) is
-// a RuntimeError, as in the tool tip.
+// Both cursors measure `trace`, each staying on its sample: the user chose the trace.
+void MoveCursorsTo(MeasuringCursors& cursors, Trace trace);
+
+// The mean and RMS of the cursors' trace over [A, B): from the earlier cursor's sample up to
+// the later one's, the later one left out, so that cursors a whole period apart give the
+// period's mean and RMS. None when A and B measure different traces or lie on one sample.
+std::optional<CursorSums::Moments> MomentsBetween(const MeasuringCursors& cursors,
+                                                  const CursorSums& run);
+
+// The lines of the box that lists the readings, numbers for people (engineering units with
+// five significant digits, see number_text.h) with the given decimal separator:
+//   A: t = <t_A>  <trace> = <v_A>
+//   B: t = <t_B>  <trace> = <v_B>
+//   Δt = <t_B - t_A>                        (from the difference of the sample numbers)
+//   1/Δt = <1 / Δt>                         (not when both lie on the same sample number)
+// and when both cursors lie on the same trace:
+//   Δ<trace> = <v_B - v_A>
+//   media [A, B) = <mean>                   ([B, A) when B lies before A; see MomentsBetween)
+//   RMS [A, B) = <rms>
+// or, in place of the mean and RMS, why there are none: "media e RMS: A e B sullo stesso
+// campione", "media e RMS: solo con A e B sulla stessa traccia". Times are from the plot's left
+// edge, in seconds; the trace names and units are those of the trace table. f is the run's
+// switching frequency in Hz: a zero f gives no time ("—").
 std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const CursorSums& run,
                                      double f, char16_t decimalSeparator);
+
+// Where a cursor stands against the view that the plot shows.
+enum class CursorPlace { InView, BeforeView, AfterView };
+
+// One cursor as the plot marks it, in screen coordinates (0 to 100 across and up the plot
+// box): in the view, a dashed line at x with a marker on its trace at (x, markerY); before or
+// after the view, a mark at the edge it lies beyond.
+struct CursorMark {
+    CursorName name = CursorName::A;
+    CursorPlace place = CursorPlace::InView;
+    float x = 0;
+    float markerY = 0;
+    bool active = false;
+};
+
+// A stretch of the plot's height, from plot y `low` up to `high`.
+struct HeightSpan {
+    double low = 0;
+    double high = 0;
+};
+
+// What the measuring cursors lay over the plot: the marks of A and B, the lines of their box,
+// and the heights of the bands of the traces they measure, which the box leaves clear: the
+// stretch fitBottom .. fitBottom + FittedBandHeight that such a trace fills in a normal run.
+struct CursorOverlay {
+    std::vector<CursorMark> marks; // A, then B
+    std::vector<Text> readings;
+    std::vector<HeightSpan> measuredBands;
+};
+
+// The overlay of the cursors over the plot of m as `view` shows it, through the fitted bands
+// when the bands are fitted (see MarkerOf), the readings written with `decimalSeparator`.
+CursorOverlay OverlayOf(const MeasuringCursors& cursors, const Module1& m, const CursorSums& run,
+                        const WaveformView& view, const std::optional<FittedBands>& fittedBands,
+                        char16_t decimalSeparator);

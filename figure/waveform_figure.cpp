@@ -4,10 +4,12 @@
 #include "core/conversions.h"
 #include "core/handler_support.h"
 #include "display/exact_drawing.h"
+#include "display/number_text.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "display/trace_table.h"
 #include "figure/plot_mapping.h"
+#include "figure/plot_overlay.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 
@@ -46,19 +48,22 @@ constexpr qreal leastRatio = 2;
 constexpr double metresPerInch = 0.0254;
 constexpr double logicalDpi = 96;
 
-// A measured value with the caption and the unit of its value box.
+// A measured value with the caption and the unit of its value box, and the unit without a
+// prefix with how many of the box's units make one of it.
 struct MeasuredValue {
     const char16_t* name;
     double Module1::*value;
     const char16_t* unit;
+    const char16_t* baseUnit;
+    double perBaseUnit;
 };
 
 constexpr std::array<MeasuredValue, 5> measuredValues{{
-    {u"Delta iL", &Module1::DeltaiLSim, u"A"},
-    {u"Delta Vo", &Module1::DeltaVoSim, u"mV"},
-    {u"Id picco", &Module1::IDPSim, u"A"},
-    {u"Id media", &Module1::IdmSim, u"A"},
-    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A"},
+    {u"Delta iL", &Module1::DeltaiLSim, u"A", u"A", 1},
+    {u"Delta Vo", &Module1::DeltaVoSim, u"mV", u"V", 1000},
+    {u"Id picco", &Module1::IDPSim, u"A", u"A", 1},
+    {u"Id media", &Module1::IdmSim, u"A", u"A", 1},
+    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A", u"A", 1},
 }};
 
 // The number as its value box shows it, then the unit.
@@ -76,11 +81,7 @@ QString TimeSpanText(const Module1& m, const ShownPlot& shown, char16_t separato
         return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
                QStringLiteral(" µs");
     }
-    return QStringLiteral("Tempo: ") +
-           FromText(Format(microseconds * shown.view.left / 100, "0.00", separator)) +
-           QStringLiteral(" ... ") +
-           FromText(Format(microseconds * shown.view.right / 100, "0.00", separator)) +
-           QStringLiteral(" µs");
+    return QStringLiteral("Tempo: ") + FromText(ViewTimesText(shown.view, m, separator));
 }
 
 // Sized in pixels rather than points, so that text keeps its place on any device resolution.
@@ -189,8 +190,22 @@ private:
 // them first (see VectorPlot).
 enum class Output { Raster, Vector };
 
+// Over the traces, as the window writes and draws them: the limits of fitted bands (drawn with
+// the run's index alone), then the measuring cursors with their box.
+void PaintOverlay(QPainter& painter, const ShownPlot& shown, QSizeF area, char16_t separator) {
+    painter.setFont(FigureFont(11, true));
+    std::vector<QRectF> labels;
+    if (shown.extremes && shown.fit) {
+        labels = WriteBandLimits(painter, LimitsOf(*shown.fit, separator), area);
+    }
+    if (shown.cursors) {
+        PaintCursorOverlay(painter, *shown.cursors, area, labels);
+    }
+}
+
 // The plot on its light-yellow area inside a thin border.
-void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output output) {
+void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, char16_t separator,
+               Output output) {
     painter.setPen(QColor(plotBorder));
     painter.drawRect(plotArea.adjusted(-1, -1, 0, 0));
     painter.save();
@@ -207,6 +222,7 @@ void PaintPlot(QPainter& painter, Module1& m, const ShownPlot& shown, Output out
         plot.draw(m, shown);
         plot.paint(painter);
     }
+    PaintOverlay(painter, shown, area, separator);
     painter.restore();
 }
 
@@ -250,7 +266,7 @@ void PaintTimeSpan(QPainter& painter, const Module1& m, const ShownPlot& shown,
 void PaintFigure(QPainter& painter, Module1& m, const ShownPlot& shown, char16_t separator,
                  Output output) {
     painter.fillRect(QRect(QPoint(0, 0), figureSize), Qt::white);
-    PaintPlot(painter, m, shown, output);
+    PaintPlot(painter, m, shown, separator, output);
     PaintTraceNames(painter);
     PaintMeasuredValues(painter, m, separator);
     PaintTimeSpan(painter, m, shown, separator);
@@ -335,6 +351,16 @@ QString SummaryValuesText(const Module1& m, char16_t decimalSeparator) {
     for (const MeasuredValue& measured : measuredValues) {
         lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
                      ValueWithUnit(m, measured, decimalSeparator));
+    }
+    return lines.join(u'\n');
+}
+
+QString CopiedValuesText(const Module1& m, char16_t decimalSeparator) {
+    QStringList lines;
+    for (const MeasuredValue& measured : measuredValues) {
+        const double value = m.*measured.value / measured.perBaseUnit;
+        lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
+                     FromText(EngineeringText(value, measured.baseUnit, decimalSeparator)));
     }
     return lines.join(u'\n');
 }

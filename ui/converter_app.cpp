@@ -121,7 +121,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
 
 void ConverterApp::saveImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.saveImage(&window, run, form2_.plotView().shownPlot());
+        tools_.saveImage(&window, run, form2_.shownPlot());
     });
 }
 
@@ -132,7 +132,7 @@ void ConverterApp::exportCsv() {
 
 void ConverterApp::copyImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.copyImage(&window, run, form2_.plotView().shownPlot());
+        tools_.copyImage(&window, run, form2_.shownPlot());
     });
 }
 
@@ -171,7 +171,7 @@ void ConverterApp::saveReport() {
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;
-        const ShownPlot shown = form2_.plotView().shownPlot();
+        const ShownPlot shown = form2_.shownPlot();
         tools_.saveReport(&window, plottedRun, &shown, content);
     });
     if (!plotted) {

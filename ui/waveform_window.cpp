@@ -122,6 +122,14 @@ const std::array actionLayouts{
         WaveformAction::ZoomOut, "actionZoomOut", "Zoom &indietro", {"Ctrl+-"}, true, false},
     ActionLayout{
         WaveformAction::ZoomReset, "actionZoomReset", "&Vista intera", {"Ctrl+0"}, true, false},
+    ActionLayout{
+        WaveformAction::PanLeft, "actionPanLeft", "Scorri a &sinistra", {"Ctrl+Left"}, true, false},
+    ActionLayout{WaveformAction::PanRight,
+                 "actionPanRight",
+                 "Scorri a &destra",
+                 {"Ctrl+Right"},
+                 true,
+                 false},
     ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
     ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
     ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
@@ -135,6 +143,7 @@ const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
     {WaveformAction::Close}};
 const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::ZoomIn, WaveformAction::ZoomOut, WaveformAction::ZoomReset},
+    {WaveformAction::PanLeft, WaveformAction::PanRight},
     {WaveformAction::FitBands, WaveformAction::Measure}};
 const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
     {WaveformAction::Analysis}};
@@ -260,7 +269,10 @@ void WaveformWindow::createControls() {
         values_[k++] = AddBorderedBox(*clientArea_, layout);
     }
     for (const OptionLayout& layout : options) {
-        options_[BandIndex(layout.trace)] = AddTraceOption(*clientArea_, layout);
+        QRadioButton* option = AddTraceOption(*clientArea_, layout);
+        const Trace trace = layout.trace;
+        connect(option, &QRadioButton::clicked, this, [this, trace] { emit traceChosen(trace); });
+        options_[BandIndex(trace)] = option;
     }
 }
 

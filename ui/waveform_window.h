@@ -25,6 +25,8 @@ enum class WaveformAction {
     ZoomIn,
     ZoomOut,
     ZoomReset,
+    PanLeft,
+    PanRight,
     FitBands,
     Measure,
     Analysis
@@ -55,6 +57,9 @@ public:
 
 signals:
     void closed();
+    // The user chose a trace with its option button, by the mouse or the keyboard; the pointer
+    // selecting it (select) is no choice.
+    void traceChosen(Trace trace);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,7 +72,7 @@ private:
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
-    std::array<QAction*, 12> actions_{};
+    std::array<QAction*, 14> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

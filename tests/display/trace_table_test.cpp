@@ -59,13 +59,20 @@ double LargestMagnitude(const std::vector<double>& samples, std::int32_t n) {
     return largest;
 }
 
-// Whether text is `start`, then a number as the readings write it ("-1,23E+00"), then `end`.
-bool NumberBetween(const std::string& text, const std::string& start, const std::string& end) {
-    static const std::regex number("-?[0-9],[0-9][0-9]E[-+][0-9][0-9]");
+// Whether text is `start`, then a number as the tool tip writes it ("-1,23E+00"), then `end`.
+bool NumberBetween(const std::string& text, const std::string& start, const std::string& end,
+                   const std::regex& number = std::regex("-?[0-9],[0-9][0-9]E[-+][0-9][0-9]")) {
     return text.size() >= start.size() + end.size() && text.starts_with(start) &&
            text.ends_with(end) &&
            std::regex_match(text.substr(start.size(), text.size() - start.size() - end.size()),
                             number);
+}
+
+// Whether text is `start`, then a number for people as the cursor box writes it ("-748,0 m",
+// "2,4301 "), then `unit`.
+bool ReadingBetween(const std::string& text, const std::string& start, const std::string& unit) {
+    static const std::regex number("-?[0-9]+,[0-9]+ (p|n|\xC2\xB5|m|k|M|G)?");
+    return NumberBetween(text, start, unit, number);
 }
 
 // What follows the first `mark` in the text.
@@ -115,14 +122,14 @@ TEST(TraceTable, TheReadoutNamesEachTraceAndFindsItsLargestMagnitude) {
 }
 
 // Both measuring cursors on one trace: their readings, its change, mean and RMS carry its name
-// and unit as the table gives them.
+// and unit as the table gives them, the unit after an SI prefix.
 TEST(TraceTable, TheCursorsNameEachTraceWithItsUnit) {
     const Module1 m = TwoPeriodRun();
     const CursorSums run(m);
     for (const TraceCase& c : Traces) {
         const TraceRow& row = RowOf(c.trace);
         const std::string name = Utf8(Text(row.name));
-        const std::string unit = Utf8(u" " + Text(row.unit));
+        const std::string unit = Utf8(Text(row.unit));
         const std::vector<Text> texts =
             CursorOverlayLines(TurnOnCursors(c.trace, {}, run), run, m.f, u',');
         ASSERT_EQ(texts.size(), 7u) << c.name;
@@ -130,11 +137,11 @@ TEST(TraceTable, TheCursorsNameEachTraceWithItsUnit) {
         for (const Text& text : texts) {
             lines.push_back(Utf8(text));
         }
-        EXPECT_TRUE(NumberBetween(After(lines[0], " µs  "), name + " = ", unit)) << lines[0];
-        EXPECT_TRUE(NumberBetween(After(lines[1], " µs  "), name + " = ", unit)) << lines[1];
-        EXPECT_TRUE(NumberBetween(lines[4], "Δ" + name + " = ", unit)) << lines[4];
-        EXPECT_TRUE(NumberBetween(lines[5], "media = ", unit)) << lines[5];
-        EXPECT_TRUE(NumberBetween(lines[6], "RMS = ", unit)) << lines[6];
+        EXPECT_TRUE(ReadingBetween(After(lines[0], "s  "), name + " = ", unit)) << lines[0];
+        EXPECT_TRUE(ReadingBetween(After(lines[1], "s  "), name + " = ", unit)) << lines[1];
+        EXPECT_TRUE(ReadingBetween(lines[4], "Δ" + name + " = ", unit)) << lines[4];
+        EXPECT_TRUE(ReadingBetween(lines[5], "media [A, B) = ", unit)) << lines[5];
+        EXPECT_TRUE(ReadingBetween(lines[6], "RMS [A, B) = ", unit)) << lines[6];
     }
 }
 
