@@ -52,47 +52,68 @@ void PaintName(QPainter& painter, const CursorMark& mark, const QRectF& box) {
     painter.drawText(box, Qt::AlignCenter, NameOf(mark.name));
 }
 
-// The name beside the top of the line, on its right unless it would leave the area.
-void PaintCursorName(QPainter& painter, const CursorMark& mark, QSizeF area) {
+// The box moved down a line of text at a time until it meets none of the boxes taken, or
+// reaches the bottom of the area.
+QRectF BelowTaken(QRectF box, const std::vector<QRectF>& taken, QSizeF area) {
+    const auto meets = [&] {
+        return std::any_of(taken.begin(), taken.end(),
+                           [&](const QRectF& other) { return other.intersects(box); });
+    };
+    while (box.bottom() + box.height() < area.height() && meets()) {
+        box.translate(0, box.height() + TextMargin);
+    }
+    return box;
+}
+
+// The name beside the top of the line, on its right unless it would leave the area, below
+// the boxes taken; returns the box it takes.
+QRectF PaintCursorName(QPainter& painter, const CursorMark& mark, QSizeF area,
+                       const std::vector<QRectF>& taken) {
     const QPointF top = PlotToPixel(mark.x, 100, area);
     QRectF box = NameBox(painter, mark);
     box.moveTopLeft(top + QPointF(TextMargin, TextMargin));
     if (box.right() > area.width()) {
         box.moveRight(top.x() - TextMargin);
     }
+    box = BelowTaken(box, taken, area);
     PaintName(painter, mark, box);
+    return box;
 }
 
-void PaintCursorInView(QPainter& painter, const CursorMark& mark, QSizeF area) {
+QRectF PaintCursorInView(QPainter& painter, const CursorMark& mark, QSizeF area,
+                         const std::vector<QRectF>& taken) {
     painter.setPen(CursorLinePen(mark.active));
     painter.drawLine(PlotToPixel(mark.x, 100, area), PlotToPixel(mark.x, 0, area));
     painter.setPen(QPen(Qt::black, MarkerWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(PlotToPixel(mark.x, mark.markerY, area), MarkerRadius, MarkerRadius);
-    PaintCursorName(painter, mark, area);
+    return PaintCursorName(painter, mark, area, taken);
 }
 
-// An arrow at the edge the cursor lies beyond, pointing out of the view, and the name inside
-// it; A on the first line of text from the top, B on the second, so that both fit at one edge.
-void PaintCursorBeyondView(QPainter& painter, const CursorMark& mark, QSizeF area) {
-    QRectF box = NameBox(painter, mark);
-    const qreal height = box.height();
-    const qreal top = TextMargin + (mark.name == CursorName::A ? 0 : height + TextMargin);
+// An arrow at the edge the cursor lies beyond, pointing out of the view, and the name beside
+// it, near the top below the boxes taken; returns the box they take.
+QRectF PaintCursorBeyondView(QPainter& painter, const CursorMark& mark, QSizeF area,
+                             const std::vector<QRectF>& taken) {
+    const QRectF name = NameBox(painter, mark);
+    const qreal arrow = ArrowWidth * name.height();
     const bool before = mark.place == CursorPlace::BeforeView;
-    const qreal edge = before ? 0 : area.width();
-    const qreal inward = (before ? 1 : -1) * ArrowWidth * height;
-    const QPolygonF arrow{QPointF(edge, top + height / 2), QPointF(edge + inward, top),
-                          QPointF(edge + inward, top + height)};
+    QRectF box(0, TextMargin, arrow + 1 + name.width(), name.height());
+    if (before) {
+        box.moveLeft(0);
+    } else {
+        box.moveRight(area.width());
+    }
+    box = BelowTaken(box, taken, area);
+    const qreal edge = before ? box.left() : box.right();
+    const qreal inward = before ? arrow : -arrow;
+    const QPolygonF arrowhead{QPointF(edge, box.center().y()), QPointF(edge + inward, box.top()),
+                              QPointF(edge + inward, box.bottom())};
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    painter.drawPolygon(arrow);
-    box.moveTop(top);
-    if (before) {
-        box.moveLeft(edge + inward + 1);
-    } else {
-        box.moveRight(edge + inward - 1);
-    }
-    PaintName(painter, mark, box);
+    painter.drawPolygon(arrowhead);
+    PaintName(painter, mark,
+              name.translated(before ? box.right() - name.width() : box.left(), box.top()));
+    return box;
 }
 
 // How many cursor lines and markers a box would hide.
@@ -162,7 +183,7 @@ QRectF ReadingsBox(QSizeF size, const CursorOverlay& overlay, QSizeF area,
 }
 
 void PaintReadings(QPainter& painter, const CursorOverlay& overlay, QSizeF area,
-                   std::span<const QRectF> keepClear) {
+                   const std::vector<QRectF>& keepClear) {
     if (overlay.readings.empty()) {
         return;
     }
@@ -229,12 +250,11 @@ std::vector<QRectF> WriteBandLimits(QPainter& painter,
 
 void PaintCursorOverlay(QPainter& painter, const CursorOverlay& overlay, QSizeF area,
                         std::span<const QRectF> keepClear) {
+    std::vector<QRectF> taken(keepClear.begin(), keepClear.end());
     for (const CursorMark& mark : overlay.marks) {
-        if (mark.place == CursorPlace::InView) {
-            PaintCursorInView(painter, mark, area);
-        } else {
-            PaintCursorBeyondView(painter, mark, area);
-        }
+        taken.push_back(mark.place == CursorPlace::InView
+                            ? PaintCursorInView(painter, mark, area, taken)
+                            : PaintCursorBeyondView(painter, mark, area, taken));
     }
-    PaintReadings(painter, overlay, area, keepClear);
+    PaintReadings(painter, overlay, area, taken);
 }

@@ -28,11 +28,12 @@ std::vector<QRectF> WriteBandLimits(QPainter& painter,
                                     const std::array<FittedBandLimits, 4>& limits, QSizeF area);
 
 // Draws the measuring cursors and the box of their readings. A cursor in the view is a dashed
-// vertical line named at its top with a ring on its trace; one beyond the view is an arrow at
-// the edge it lies beyond, with its name. The active cursor's line is twice as wide and its
-// name white on black. The box, black on a nearly opaque white, stands where it covers none
-// of the bands of the measured traces and none of the boxes in `keepClear` (the labels), and
-// of such places in the one that hides the fewest cursors: on the right rather than on the
-// left, higher rather than lower.
+// vertical line named near its top with a ring on its trace; one beyond the view is an arrow
+// near the top of the edge it lies beyond, with its name. Names and arrows stand below the
+// boxes in `keepClear` (the labels) that they would meet. The active cursor's line is twice as
+// wide and its name white on black. The box, black on a nearly opaque white, stands where it
+// covers none of the bands of the measured traces, of the labels and of the names, and of such
+// places in the one that hides the fewest cursors: on the right rather than on the left,
+// higher rather than lower.
 void PaintCursorOverlay(QPainter& painter, const CursorOverlay& overlay, QSizeF area,
                         std::span<const QRectF> keepClear);

@@ -159,7 +159,6 @@ int main(int argc, char* argv[]) {
     ClickPlot(form2.plot(), 60, 40);
     PlaceBAPeriodAfterA(app.form2().plotCursors(), form2.plot(), variables.N);
     Pause(300);
-    saved = saved && SaveScreenArea(form2, folder + QStringLiteral("/form2-zoomed.png"));
     files.path = folder + QStringLiteral("/figure-zoomed.png");
     QFile::remove(files.path);
     form2.action(WaveformAction::SaveImage).trigger();
