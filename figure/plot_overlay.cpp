@@ -148,10 +148,10 @@ QRectF OnWholePixels(const QRectF& box) {
 // area or just above or below a box kept clear, wherever it covers the fewest boxes kept clear
 // and then hides the fewest cursors.
 QRectF ReadingsBox(QSizeF size, const CursorOverlay& overlay, QSizeF area,
-                   std::span<const QRectF> keepClear) {
+                   const std::vector<QRectF>& keepClear) {
     const QRectF inside =
         QRectF(QPointF(0, 0), area).adjusted(TextMargin, TextMargin, -TextMargin, -TextMargin);
-    std::vector<QRectF> clear(keepClear.begin(), keepClear.end());
+    std::vector<QRectF> clear = keepClear;
     for (const HeightSpan& band : overlay.measuredBands) {
         clear.push_back(BandRows(band, area));
     }
