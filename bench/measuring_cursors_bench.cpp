@@ -1,7 +1,7 @@
 #include "core/measurements.h"
 #include "core/module1.h"
 #include "core/simulation.h"
-#include "display/plot_readout.h"
+#include "display/measuring_cursors.h"
 #include "test_support/example_converter.h"
 
 #include <benchmark/benchmark.h>

@@ -145,7 +145,8 @@ double SmallestViewSpan(std::int32_t np, std::int32_t n) {
     return SmallestViewSamples * 100 / (static_cast<double>(np) * n);
 }
 
-// As the pointer readout gives the time at a plot x.
-Text ViewSpanText(const WaveformView& view, const Module1& m, char16_t decimalSeparator) {
-    return Format(PlotMicroseconds(view.span(), m), "0.00", decimalSeparator) + u" µs";
+Text ViewTimesText(const WaveformView& view, const Module1& m, char16_t decimalSeparator) {
+    const double microseconds = static_cast<double>(m.NP) * 1000000 / m.f;
+    return Format(microseconds * view.left / 100, "0.00", decimalSeparator) + u" ... " +
+           Format(microseconds * view.right / 100, "0.00", decimalSeparator) + u" µs";
 }

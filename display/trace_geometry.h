@@ -179,7 +179,8 @@ struct WaveformView {
 // segments (NP < 1 or N < 2) is only ever shown whole: its smallest span is 100.
 double SmallestViewSpan(std::int32_t np, std::int32_t n);
 
-// The time that a view spans, in microseconds with two decimals and the given separator:
-// "123,45 µs". The plot spans NP periods of 1 / f seconds; a zero f gives no finite time,
-// which Format refuses as a RuntimeError.
-Text ViewSpanText(const WaveformView& view, const Module1& m, char16_t decimalSeparator);
+// The times at the edges of a view, from the plot's left edge, in microseconds with two
+// decimals and the given separator: "181,82 ... 277,27 µs". The plot spans NP periods of
+// 1 / f seconds, NP × 1000000 / f microseconds, of which an edge at plot x lies x / 100; a
+// zero f gives no finite time, which Format refuses as a RuntimeError.
+Text ViewTimesText(const WaveformView& view, const Module1& m, char16_t decimalSeparator);

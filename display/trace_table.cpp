@@ -14,24 +14,28 @@ const std::array<TraceRow, 4>& TraceTable() {
         {Trace::InductorCurrent,
          u"iL",
          u"A",
+         u"corrente nell'induttore",
          {&Module1::iL_t, &Module1::iLMax, 80, 18, RGB(255, 0, 0), 80},
          FindILMax,
          &Module1::iLMax},
         {Trace::CapacitorCurrent,
          u"iC",
          u"A",
+         u"corrente nel condensatore",
          {&Module1::iC_t, &Module1::iCMax, 70, 9, RGB(0, 255, 0), 61},
          FindICMax,
          &Module1::iCMax},
         {Trace::OutputVoltage,
          u"Vo",
          u"V",
+         u"tensione di uscita",
          {&Module1::Vo_t, &Module1::VoMax, 50, 18, RGB(0, 0, 255), 32},
          FindVoMax,
          &Module1::VoMax},
         {Trace::DiodeCurrent,
          u"id",
          u"A",
+         u"corrente nel diodo",
          {&Module1::id_t, &Module1::iLMax, 0.1, 18, RGB(0, 255, 255), 0.1},
          FindIdMax,
          &Module1::idMax},
@@ -41,6 +45,10 @@ const std::array<TraceRow, 4>& TraceTable() {
 
 const TraceRow& RowOf(Trace trace) {
     return TraceTable()[BandIndex(trace)];
+}
+
+Text CaptionOf(Trace trace) {
+    return Text(RowOf(trace).name) + u"(t)";
 }
 
 const std::array<TraceBand, 4>& TraceBands() {

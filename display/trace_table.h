@@ -33,12 +33,14 @@ struct TraceBand {
     double fitBottom;
 };
 
-// One trace: its name ("iL") and unit ("A") as the readout and the cursors write them, its
-// band, and the finder that stores the trace's largest magnitude in `largest`.
+// One trace: its name ("iL") and unit ("A") as the readout and the cursors write them, what
+// it is in words ("corrente nell'induttore"), its band, and the finder that stores the trace's
+// largest magnitude in `largest`.
 struct TraceRow {
     Trace trace;
     std::u16string_view name;
     std::u16string_view unit;
+    std::u16string_view description;
     TraceBand band;
     void (*finder)(Module1&);
     double Module1::*largest;
@@ -49,6 +51,9 @@ struct TraceRow {
 const std::array<TraceRow, 4>& TraceTable();
 
 const TraceRow& RowOf(Trace trace);
+
+// The trace's name as a function of time, "iL(t)": how its option button and the figure name it.
+Text CaptionOf(Trace trace);
 
 // The bands of the table, in band order.
 const std::array<TraceBand, 4>& TraceBands();

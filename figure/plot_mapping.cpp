@@ -33,8 +33,12 @@ PixelColumns PlotColumns(QSizeF area, qreal ratio) {
     return PixelColumns(HorizontalAxis(area, ratio));
 }
 
+QColor QtColor(const Color& colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
 QPen PlotPen(const std::optional<Color>& colour) {
-    return {colour ? QColor(colour->red, colour->green, colour->blue) : Qt::black, 1};
+    return {colour ? QtColor(*colour) : Qt::black, 1};
 }
 
 void PaintPlotLine(QPainter& painter, const PlotLine& line, QSizeF area) {

@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <optional>
 
+class QColor;
 class QPainter;
 class QPen;
 
@@ -35,6 +36,9 @@ PlotPoint PixelToPlot(QPointF position, QSizeF area, qreal ratio = 1);
 // The device-pixel columns onto which PlotToPixel draws x at `ratio` device pixels per
 // logical pixel.
 PixelColumns PlotColumns(QSizeF area, qreal ratio);
+
+// A colour of the plot as Qt paints it.
+QColor QtColor(const Color& colour);
 
 // The pen of a segment of `colour`, black when it has none: one logical pixel wide.
 QPen PlotPen(const std::optional<Color>& colour);

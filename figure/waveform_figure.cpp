@@ -5,9 +5,12 @@
 #include "core/handler_support.h"
 #include "core/whole_file.h"
 #include "display/exact_drawing.h"
+#include "display/number_text.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
+#include "display/trace_table.h"
 #include "figure/plot_mapping.h"
+#include "figure/plot_overlay.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 
@@ -72,22 +75,22 @@ constexpr qreal leastRatio = 2;
 constexpr double metresPerInch = 0.0254;
 constexpr double logicalDpi = 96;
 
-// The names of the traces, in the order of their bands, as their option buttons give them.
-constexpr std::array<const char16_t*, 4> traceNames{u"iL(t)", u"iC(t)", u"Vo(t)", u"id(t)"};
-
-// A measured value with the caption and the unit of its value box.
+// A measured value with the caption and the unit of its value box, and the unit without a
+// prefix with how many of the box's units make one of it.
 struct MeasuredValue {
     const char16_t* name;
     double Module1::*value;
     const char16_t* unit;
+    const char16_t* baseUnit;
+    double perBaseUnit;
 };
 
 constexpr std::array<MeasuredValue, 5> measuredValues{{
-    {u"Delta iL", &Module1::DeltaiLSim, u"A"},
-    {u"Delta Vo", &Module1::DeltaVoSim, u"mV"},
-    {u"Id picco", &Module1::IDPSim, u"A"},
-    {u"Id media", &Module1::IdmSim, u"A"},
-    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A"},
+    {u"Delta iL", &Module1::DeltaiLSim, u"A", u"A", 1},
+    {u"Delta Vo", &Module1::DeltaVoSim, u"mV", u"V", 1000},
+    {u"Id picco", &Module1::IDPSim, u"A", u"A", 1},
+    {u"Id media", &Module1::IdmSim, u"A", u"A", 1},
+    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A", u"A", 1},
 }};
 
 // The number as its value box shows it, then the unit.
@@ -105,11 +108,7 @@ QString TimeSpanText(const Module1& m, const ShownPlot& shown, char16_t separato
         return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
                QStringLiteral(" µs");
     }
-    return QStringLiteral("Tempo: ") +
-           FromText(Format(microseconds * shown.view.left / 100, "0.00", separator)) +
-           QStringLiteral(" ... ") +
-           FromText(Format(microseconds * shown.view.right / 100, "0.00", separator)) +
-           QStringLiteral(" µs");
+    return QStringLiteral("Tempo: ") + FromText(ViewTimesText(shown.view, m, separator));
 }
 
 // Sized in pixels rather than points, so that text keeps its place on any device resolution.
@@ -218,9 +217,22 @@ private:
 // them first (see VectorPlot).
 enum class Output { Raster, Vector };
 
+// Over the traces, as the window writes and draws them: the limits of fitted bands (drawn with
+// the run's index alone), then the measuring cursors with their box.
+void PaintOverlay(QPainter& painter, const ShownPlot& shown, QSizeF area, char16_t separator) {
+    painter.setFont(FigureFont(11, true));
+    std::vector<QRectF> labels;
+    if (shown.extremes && shown.fit) {
+        labels = WriteBandLimits(painter, LimitsOf(*shown.fit, separator), area);
+    }
+    if (shown.cursors) {
+        PaintCursorOverlay(painter, *shown.cursors, area, labels);
+    }
+}
+
 // The plot on its light-yellow area inside a thin border.
 void PaintPlot(QPainter& painter, const QRect& plotArea, Module1& m, const ShownPlot& shown,
-               Output output) {
+               char16_t separator, Output output) {
     painter.setPen(QColor(plotBorder));
     painter.drawRect(plotArea.adjusted(-1, -1, 0, 0));
     painter.save();
@@ -237,20 +249,21 @@ void PaintPlot(QPainter& painter, const QRect& plotArea, Module1& m, const Shown
         plot.draw(m, shown);
         plot.paint(painter);
     }
+    PaintOverlay(painter, shown, area, separator);
     painter.restore();
 }
 
-// Each name beside its band, at the height of the band's zero line, in the trace's colour.
+// Each name, as its option button gives it, beside its band at the height of the band's zero
+// line, in the trace's colour.
 void PaintTraceNames(QPainter& painter, const FigureLayout& layout) {
     painter.setFont(FigureFont(13, true));
-    for (std::size_t k = 0; k < traceNames.size(); ++k) {
-        const TraceBand& band = TraceBands()[k];
+    for (const TraceRow& row : TraceTable()) {
         const double zeroLine =
-            PlotToPixel(0, static_cast<float>(band.zeroLine), layout.plotArea.size()).y();
+            PlotToPixel(0, static_cast<float>(row.band.zeroLine), layout.plotArea.size()).y();
         const QRectF box(layout.namesLeft, layout.plotArea.top() + zeroLine - textHeight / 2.0,
                          namesWidth, textHeight);
-        painter.setPen(QColor(band.colour.red, band.colour.green, band.colour.blue));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf16(traceNames[k]));
+        painter.setPen(QtColor(row.band.colour));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, FromText(CaptionOf(row.trace)));
     }
 }
 
@@ -281,7 +294,7 @@ void PaintTimeSpan(QPainter& painter, const FigureLayout& layout, const Module1&
 void PaintFigure(QPainter& painter, const FigureLayout& layout, Module1& m, const ShownPlot& shown,
                  char16_t separator, Output output) {
     painter.fillRect(QRect(QPoint(0, 0), layout.size), Qt::white);
-    PaintPlot(painter, layout.plotArea, m, shown, output);
+    PaintPlot(painter, layout.plotArea, m, shown, separator, output);
     PaintTraceNames(painter, layout);
     PaintMeasuredValues(painter, layout, m, separator);
     PaintTimeSpan(painter, layout, m, shown, separator);
@@ -376,6 +389,16 @@ QString SummaryValuesText(const Module1& m, char16_t decimalSeparator) {
     for (const MeasuredValue& measured : measuredValues) {
         lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
                      ValueWithUnit(m, measured, decimalSeparator));
+    }
+    return lines.join(u'\n');
+}
+
+QString CopiedValuesText(const Module1& m, char16_t decimalSeparator) {
+    QStringList lines;
+    for (const MeasuredValue& measured : measuredValues) {
+        const double value = m.*measured.value / measured.perBaseUnit;
+        lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
+                     FromText(EngineeringText(value, measured.baseUnit, decimalSeparator)));
     }
     return lines.join(u'\n');
 }

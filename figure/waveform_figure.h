@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/module1.h"
+#include "display/measuring_cursors.h"
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
@@ -12,8 +13,9 @@
 #include <optional>
 
 // The waveform figure for reports and for the clipboard: the plot as the waveform window draws
-// it, the four trace names in their colours, the time span shown and the five measured values,
-// so that the picture stands on its own.
+// it, with the limits of fitted bands and the measuring cursors with their box, the four trace
+// names in their colours, the time span shown and the five measured values, so that the
+// picture stands on its own.
 //
 // Drawn with Qt's Gui module alone, without a widget, so that a tool without windows can write
 // the same pictures: it only has to register the windows' fonts first, as the application
@@ -28,11 +30,14 @@
 // size. Dense traces are reduced to the picture's pixel columns as on the screen.
 //
 // `shown` is what the plot shows of the run: its whole time axis with the bands as drawn by
-// default unless a view or fitted bands are given, with the run's index of extremes.
+// default unless a view or fitted bands are given, with the run's index of extremes; fitted
+// bands have their limits written beside them, as the window writes them. Measuring cursors,
+// when given, are drawn over the traces with their box, as the window draws them.
 struct ShownPlot {
     std::shared_ptr<const TraceExtremes> extremes; // the run's index; none: the whole view
     WaveformView view;
     std::optional<FittedBands> fit;
+    std::optional<CursorOverlay> cursors;
 };
 
 // Where the figure is to be seen: beside the window, its plot at the window plot's size; or
@@ -64,3 +69,8 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
 // The five measured values, one per line with the name and the unit the window gives them,
 // the numbers as the window's value boxes show them: "Delta iL = 1,06E-01 A" and so on.
 QString SummaryValuesText(const Module1& m, char16_t decimalSeparator);
+
+// The five measured values as "Copia valori" copies them, one per line with the name the
+// window gives them, the numbers for people in engineering units with five significant digits:
+// "Delta iL = 106,49 mA", "Delta Vo = 59,983 mV" and so on.
+QString CopiedValuesText(const Module1& m, char16_t decimalSeparator);

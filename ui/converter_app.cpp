@@ -182,7 +182,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
 
 void ConverterApp::saveImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.saveImage(&window, run, form2_.plotView().shownPlot());
+        tools_.saveImage(&window, run, form2_.shownPlot());
     });
 }
 
@@ -193,7 +193,7 @@ void ConverterApp::exportCsv() {
 
 void ConverterApp::copyImage() {
     form2_.withPlottedRun([this](Module1& run, WaveformWindow& window) {
-        tools_.copyImage(&window, run, form2_.plotView().shownPlot());
+        tools_.copyImage(&window, run, form2_.shownPlot());
     });
 }
 
@@ -240,7 +240,7 @@ void ConverterApp::saveReport() {
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;
-        const ShownPlot shown = form2_.plotView().shownPlot();
+        const ShownPlot shown = form2_.shownPlot();
         tools_.saveReport(&window, plottedRun, &shown, content);
     });
     if (!plotted) {

@@ -1,16 +1,18 @@
 // The plot box: the drawing surface of the plot, its pointer and keys, and the cursor layer.
 #include "ui/plot_box.h"
 
+#include "figure/plot_overlay.h"
+#include "figure/qt_text.h"
 #include "ui/controls.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
+#include <QStringList>
 #include <QWheelEvent>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -19,92 +21,12 @@ namespace {
 constexpr double NotchZoom = 1.25;
 constexpr double EighthsPerNotch = 120;
 
-// Logical pixels between a text and the edge or the point it is written at: clear of the
-// border, of the ticks on the left edge and of the line it labels.
-constexpr qreal TextMargin = 3;
-constexpr qreal LimitIndent = 6;
+// The labels and the cursors' names and readings: the windows' small bold text.
+constexpr double PlotTextPoints = 8.25;
 
-// The measuring cursors: black, which stands out against the background and every trace; the
-// active one drawn twice as wide and named in white on black. The readings are black on a
-// semi-opaque white box, which keeps them readable over any trace.
-constexpr qreal MarkerRadius = 4;
-constexpr qreal MarkerWidth = 1.5;
-constexpr qreal NamePadding = 2;
-constexpr qreal ReadingsPadding = 4;
-const QColor ReadingsBackground(255, 255, 255, 215);
-constexpr double CursorTextPoints = 8.25;
-
-QPen CursorLinePen(bool active) {
-    return {Qt::black, active ? 2.0 : 1.0, Qt::DashLine};
-}
-
-void PaintCursorName(QPainter& target, const CursorMark& mark, QSizeF area) {
-    const QPointF top = PlotToPixel(mark.x, 100, area);
-    const QFontMetricsF metrics(target.font());
-    QRectF box(0, 0, metrics.horizontalAdvance(mark.name) + 2 * NamePadding, metrics.height());
-    box.moveTopLeft(top + QPointF(TextMargin, TextMargin));
-    if (box.right() > area.width()) {
-        box.moveRight(top.x() - TextMargin);
-    }
-    target.fillRect(box, mark.active ? QColor(Qt::black) : ReadingsBackground);
-    target.setPen(mark.active ? Qt::white : Qt::black);
-    target.drawText(box, Qt::AlignCenter, mark.name);
-}
-
-void PaintCursorMark(QPainter& target, const CursorMark& mark, QSizeF area) {
-    target.setPen(CursorLinePen(mark.active));
-    target.drawLine(PlotToPixel(mark.x, 100, area), PlotToPixel(mark.x, 0, area));
-    target.setPen(QPen(Qt::black, MarkerWidth));
-    target.setBrush(Qt::NoBrush);
-    target.drawEllipse(PlotToPixel(mark.x, mark.markerY, area), MarkerRadius, MarkerRadius);
-    PaintCursorName(target, mark, area);
-}
-
-// How many cursor lines and markers a box would hide.
-int HiddenMarks(const QRectF& box, const std::vector<CursorMark>& marks, QSizeF area) {
-    int hidden = 0;
-    for (const CursorMark& mark : marks) {
-        const QPointF marker = PlotToPixel(mark.x, mark.markerY, area);
-        hidden += marker.x() >= box.left() && marker.x() <= box.right() ? 1 : 0;
-        hidden += box.contains(marker) ? 1 : 0;
-    }
-    return hidden;
-}
-
-// The readings box of `size` in the corner of the area where it hides the fewest cursors:
-// top left, top right, bottom left or bottom right, in that order of preference.
-QRectF ReadingsBox(QSizeF size, const std::vector<CursorMark>& marks, QSizeF area) {
-    const QRectF inside =
-        QRectF(QPointF(0, 0), area).adjusted(TextMargin, TextMargin, -TextMargin, -TextMargin);
-    QRectF box(QPointF(0, 0), size);
-    std::array<QRectF, 4> corners;
-    corners[0] = box.translated(inside.topLeft());
-    box.moveTopRight(inside.topRight());
-    corners[1] = box;
-    box.moveBottomLeft(inside.bottomLeft());
-    corners[2] = box;
-    box.moveBottomRight(inside.bottomRight());
-    corners[3] = box;
-    return *std::min_element(corners.begin(), corners.end(), [&](const QRectF& a, const QRectF& b) {
-        return HiddenMarks(a, marks, area) < HiddenMarks(b, marks, area);
-    });
-}
-
-void PaintReadings(QPainter& target, const CursorLayer& layer, QSizeF area) {
-    if (layer.readings.isEmpty()) {
-        return;
-    }
-    const QString text = layer.readings.join(QLatin1Char('\n'));
-    const QRectF textBox = QFontMetricsF(target.font()).boundingRect(QRectF(), Qt::AlignLeft, text);
-    const QRectF box = ReadingsBox(
-        textBox.size() + QSizeF(2 * ReadingsPadding, 2 * ReadingsPadding), layer.marks, area);
-    target.setPen(QPen(Qt::black, 1));
-    target.setBrush(ReadingsBackground);
-    target.drawRect(box);
-    target.drawText(
-        box.adjusted(ReadingsPadding, ReadingsPadding, -ReadingsPadding, -ReadingsPadding),
-        Qt::AlignLeft | Qt::AlignTop, text);
-}
+// The focus frame's dashes and gaps, in frame widths.
+constexpr qreal FocusDash = 3;
+constexpr qreal FocusGap = 2;
 
 } // namespace
 
@@ -129,6 +51,7 @@ void PlotBox::clear() {
     image_.setDevicePixelRatio(ratio);
     image_.fill(QColor(LightYellow));
     notice_.clear();
+    labels_.clear();
     describe();
     update();
 }
@@ -148,43 +71,30 @@ void PlotBox::showNotice(const QString& text) {
     update();
 }
 
-void PlotBox::showViewSpan(const QString& text) {
-    const QPointF corner = PlotToPixel(100, 100, contentsRect().size());
-    write(text, corner + QPointF(-TextMargin, TextMargin), Qt::AlignTop | Qt::AlignRight);
-}
-
-void PlotBox::showBandLimits(float bottom, float top, const QString& low, const QString& high) {
-    const QSizeF area = contentsRect().size();
-    write(high, PlotToPixel(0, top, area) + QPointF(LimitIndent, 1), Qt::AlignTop | Qt::AlignLeft);
-    write(low, PlotToPixel(0, bottom, area) + QPointF(LimitIndent, -1),
-          Qt::AlignBottom | Qt::AlignLeft);
-}
-
-void PlotBox::write(const QString& text, QPointF point, Qt::Alignment corner) {
-    QPainter& target = painter();
-    target.setPen(Qt::black);
-    target.setFont(WindowFont(8.25));
-    QRectF box(QPointF(0, 0), contentsRect().size());
-    if (corner.testFlag(Qt::AlignRight)) {
-        box.moveRight(point.x());
-    } else {
-        box.moveLeft(point.x());
-    }
-    if (corner.testFlag(Qt::AlignBottom)) {
-        box.moveBottom(point.y());
-    } else {
-        box.moveTop(point.y());
-    }
-    target.drawText(box, corner, text);
+void PlotBox::showViewTimes(const QString& text) {
+    labels_.push_back(WriteViewTimes(labelPainter(), text, contentsRect().size()));
     update();
+}
+
+void PlotBox::showBandLimits(const std::array<FittedBandLimits, 4>& limits) {
+    const std::vector<QRectF> written =
+        WriteBandLimits(labelPainter(), limits, contentsRect().size());
+    labels_.insert(labels_.end(), written.begin(), written.end());
+    update();
+}
+
+QPainter& PlotBox::labelPainter() {
+    QPainter& target = painter();
+    target.setFont(WindowFont(PlotTextPoints));
+    return target;
 }
 
 PixelColumns PlotBox::columns() const {
     return PlotColumns(contentsRect().size(), devicePixelRatioF());
 }
 
-void PlotBox::showCursors(CursorLayer layer) {
-    cursors_ = std::move(layer);
+void PlotBox::showCursors(CursorOverlay overlay) {
+    cursors_ = std::move(overlay);
     describe();
     update();
 }
@@ -197,7 +107,15 @@ void PlotBox::hideCursors() {
 }
 
 void PlotBox::describe() {
-    setAccessibleDescription(cursors_ ? cursors_->readings.join(QLatin1Char('\n')) : notice_);
+    if (!cursors_) {
+        setAccessibleDescription(notice_);
+        return;
+    }
+    QStringList readings;
+    for (const Text& line : cursors_->readings) {
+        readings << FromText(line);
+    }
+    setAccessibleDescription(readings.join(QLatin1Char('\n')));
 }
 
 QPainter& PlotBox::painter() {
@@ -220,9 +138,26 @@ void PlotBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter target(this);
     target.drawPixmap(contentsRect().topLeft(), image_);
+    if (hasFocus()) {
+        paintFocusFrame(target);
+    }
     if (cursors_) {
         paintCursors(target);
     }
+}
+
+// Over the border: a white line, then black dashes on it. Its edges and the dashes' ends lie
+// on whole logical pixels, so that no device pixel is painted in part.
+void PlotBox::paintFocusFrame(QPainter& target) const {
+    const qreal width = frameWidth();
+    const QRectF middle = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+    target.setBrush(Qt::NoBrush);
+    target.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    target.drawRect(middle);
+    QPen dashes(Qt::black, width, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashes.setDashPattern({FocusDash, FocusGap});
+    target.setPen(dashes);
+    target.drawRect(middle);
 }
 
 void PlotBox::paintCursors(QPainter& target) const {
@@ -230,11 +165,8 @@ void PlotBox::paintCursors(QPainter& target) const {
     target.translate(contentsRect().topLeft());
     target.setClipRect(QRectF(QPointF(0, 0), area));
     target.setRenderHint(QPainter::Antialiasing);
-    target.setFont(WindowFont(CursorTextPoints));
-    for (const CursorMark& mark : cursors_->marks) {
-        PaintCursorMark(target, mark, area);
-    }
-    PaintReadings(target, *cursors_, area);
+    target.setFont(WindowFont(PlotTextPoints));
+    PaintCursorOverlay(target, *cursors_, area, labels_);
 }
 
 // A drag that pans moves the view before the pointer is read, so that the reading is that of

@@ -1,34 +1,20 @@
 #pragma once
 
+#include "display/measuring_cursors.h"
+#include "display/trace_geometry.h"
 #include "figure/plot_mapping.h"
 
 #include <QFrame>
 #include <QPixmap>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
-#include <QStringList>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QPainter;
-
-// One measuring cursor as the plot draws it over its traces, in screen coordinates (0 to 100
-// across and up the box): a dashed vertical line at x named at its top, and a marker on the
-// trace at (x, markerY).
-struct CursorMark {
-    QString name;
-    float x = 0;
-    float markerY = 0;
-    bool active = false;
-};
-
-// What the measuring cursors lay over the traces: the marks of those inside the view, and the
-// lines of the box that lists their readings.
-struct CursorLayer {
-    std::vector<CursorMark> marks;
-    QStringList readings;
-};
 
 // The waveform plot: a light-yellow drawing surface in plot coordinates (see waveform_figure.h)
 // inside a sunken border. Lines go into a persistent image at device resolution, so the
@@ -38,9 +24,12 @@ struct CursorLayer {
 // zoom, pan and show the whole time axis; whoever draws the plot decides what they do.
 //
 // While measuring cursors are shown, they and their readings are painted over the copied
-// image, so moving them never redraws the traces, and the readings are the box's accessible
-// description. A left click, a left drag, Left and Right (with Shift for long steps) and Space
-// are then reported as cursor requests; Tab still moves the focus on.
+// image (see plot_overlay.h), so moving them never redraws the traces, and the readings are
+// the box's accessible description. A left click, a left drag, Left and Right (with Shift for
+// long steps) and Space are then reported as cursor requests; Tab still moves the focus on.
+//
+// While the box holds the keyboard focus, its border is a dashed frame of black on white,
+// which stands out on any palette and lies on whole pixels at any whole device-pixel ratio.
 class PlotBox : public QFrame {
     Q_OBJECT
 
@@ -56,17 +45,17 @@ public:
     // A line of text in the middle of the plot, in black, kept like the lines until the next
     // clear: what the plot shows instead of traces when there are none to show.
     void showNotice(const QString& text);
-    // The time that a zoomed view spans, written in black in the top-right corner and kept
-    // like the lines until the next clear.
-    void showViewSpan(const QString& text);
-    // The limits of a band fitted to its trace, written in black beside the left-edge ticks
-    // and kept like the lines until the next clear: `high` under the band's top edge at plot
-    // height `top`, `low` over its bottom edge at plot height `bottom`.
-    void showBandLimits(float bottom, float top, const QString& low, const QString& high);
+    // The times at the edges of a zoomed view, written in black in the top-right corner and
+    // kept like the lines until the next clear.
+    void showViewTimes(const QString& text);
+    // The limits of the bands fitted to their traces, written in black beside the left-edge
+    // ticks and kept like the lines until the next clear.
+    void showBandLimits(const std::array<FittedBandLimits, 4>& limits);
     // The device-pixel columns onto which lines are drawn.
     PixelColumns columns() const;
-    // Lays the measuring cursors over the traces, replacing those shown before.
-    void showCursors(CursorLayer layer);
+    // Lays the measuring cursors over the traces, replacing those shown before; their box
+    // leaves the labels written since the last clear uncovered.
+    void showCursors(CursorOverlay overlay);
     void hideCursors();
 
 signals:
@@ -100,9 +89,8 @@ protected:
 private:
     QPainter& painter();
     void finishDrawing();
-    // Writes one line of text in black with its corner `corner` (top or bottom, left or right)
-    // at a point of the drawing area, in logical pixels.
-    void write(const QString& text, QPointF point, Qt::Alignment corner);
+    // The painter of the drawing, in the labels' font.
+    QPainter& labelPainter();
     // The screen x, 0 to 100 across the plot, at a position in the widget.
     double screenXAt(QPointF position) const;
     // The screen coordinates, 0 to 100 across and up the plot, at a position in the widget;
@@ -111,12 +99,14 @@ private:
     void followCursorGesture(QPointF position);
     bool handleCursorKey(const QKeyEvent& event);
     void paintCursors(QPainter& target) const;
+    void paintFocusFrame(QPainter& target) const;
     // The cursors' readings while they are shown, else the notice, if any.
     void describe();
 
     QPixmap image_;
     QString notice_;
-    std::optional<CursorLayer> cursors_;
+    std::vector<QRectF> labels_; // the boxes of the labels written since the last clear
+    std::optional<CursorOverlay> cursors_;
     std::optional<double> dragX_; // where a drag that pans last stood
     // Where a left press with the cursors shown went down, until its release; whether it has
     // become a drag.

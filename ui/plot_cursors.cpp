@@ -1,14 +1,13 @@
 // The measuring cursors over the plot: turned on and off, moved, and shown with their readings.
 #include "ui/plot_cursors.h"
 
-#include "core/handler_support.h"
-#include "figure/qt_text.h"
 #include "ui/plot_box.h"
 #include "ui/plot_view.h"
 #include "ui/plotted_run.h"
 #include "ui/waveform_window.h"
 
 #include <QAction>
+#include <QMetaObject>
 #include <cstdint>
 #include <utility>
 
@@ -43,6 +42,8 @@ void PlotCursors::connect(WaveformWindow& window) {
         changeCursors(
             [](MeasuringCursors& cursors, const CursorSums&) { SwitchActiveCursor(cursors); });
     });
+    QObject::connect(&window, &WaveformWindow::traceChosen, &window,
+                     [this, &window](Trace trace) { chooseTrace(trace, window); });
 }
 
 void PlotCursors::showOver(const Module1& run, WaveformWindow& window) {
@@ -57,12 +58,14 @@ void PlotCursors::reset() {
         window->action(WaveformAction::Measure).setChecked(false);
     }
     cursors_.reset();
+    overlay_.reset();
     sums_.reset();
 }
 
 // The cursors start on the selected trace, or on the inductor current when none is selected.
 void PlotCursors::setMeasuring(bool on) {
     cursors_.reset();
+    overlay_.reset();
     if (WaveformWindow* window = plotted_.window()) {
         window->plot().hideCursors();
     }
@@ -78,6 +81,19 @@ void PlotCursors::setMeasuring(bool on) {
     });
 }
 
+// A button takes the focus when it is clicked or chosen with the arrow keys, after it has told
+// of the choice: the plot takes it back once the button is done.
+void PlotCursors::chooseTrace(Trace trace, WaveformWindow& window) {
+    if (!cursors_) {
+        return;
+    }
+    changeCursors(
+        [trace](MeasuringCursors& cursors, const CursorSums&) { MoveCursorsTo(cursors, trace); });
+    PlotBox* plot = &window.plot();
+    QMetaObject::invokeMethod(
+        plot, [plot] { plot->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+}
+
 void PlotCursors::changeCursors(
     const std::function<void(MeasuringCursors&, const CursorSums&)>& change) {
     if (!cursors_) {
@@ -89,32 +105,10 @@ void PlotCursors::changeCursors(
     });
 }
 
-// Only the cursors inside the view are drawn; their readings stay whatever the view.
+// The readings stay whatever the view; the option buttons show the active cursor's trace.
 void PlotCursors::show(const Module1& run, WaveformWindow& window) {
-    CursorLayer layer;
-    for (const CursorName name : {CursorName::A, CursorName::B}) {
-        const CursorMarker marker = MarkerOf((*cursors_)[name], run, *sums_, view_.fittedBands());
-        const double x = view_.view().screenX(marker.x);
-        if (x >= 0 && x <= 100) {
-            layer.marks.push_back(
-                {name == CursorName::A ? QStringLiteral("A") : QStringLiteral("B"),
-                 static_cast<float>(x), marker.y, cursors_->active == name});
-        }
-    }
-    layer.readings = readings(run);
-    window.plot().showCursors(std::move(layer));
-}
-
-// Times beyond what the number style can write (a frequency near zero) leave no readings, as
-// they leave the tool tip unchanged.
-QStringList PlotCursors::readings(const Module1& run) const {
-    try {
-        QStringList readings;
-        for (const Text& line : CursorOverlayLines(*cursors_, *sums_, run.f, decimalSeparator_)) {
-            readings << FromText(line);
-        }
-        return readings;
-    } catch (const RuntimeError&) {
-        return {};
-    }
+    overlay_ =
+        OverlayOf(*cursors_, run, *sums_, view_.view(), view_.fittedBands(), decimalSeparator_);
+    window.select((*cursors_)[cursors_->active].trace);
+    window.plot().showCursors(*overlay_);
 }

@@ -7,23 +7,21 @@
 #include "ui/waveform_window.h"
 
 #include <QAction>
-#include <QShortcut>
 #include <utility>
 
 namespace {
 
-// How much the zoom commands narrow or widen the view, and how far Ctrl+Left and Ctrl+Right
-// move it: a tenth of its width.
+// How much the zoom commands narrow or widen the view, and how far the pan commands move it: a
+// tenth of its width.
 constexpr double CommandZoom = 2;
-constexpr double KeyPan = 10;
+constexpr double CommandPan = 10;
 
 } // namespace
 
 PlotView::PlotView(PlottedRunHolder& plotted, PlotSurface& surface, char16_t decimalSeparator)
     : plotted_(plotted), surface_(surface), decimalSeparator_(decimalSeparator) {}
 
-// The plot's wheel, drags and double-click, Ctrl+Left and Ctrl+Right anywhere in the window,
-// and the window's view commands.
+// The plot's wheel, drags and double-click, and the window's view commands.
 void PlotView::connect(WaveformWindow& window) {
     const PlotBox* plot = &window.plot();
     QObject::connect(plot, &PlotBox::zoomRequested, &window,
@@ -32,10 +30,10 @@ void PlotView::connect(WaveformWindow& window) {
                      [this](double distance) { pan(distance); });
     QObject::connect(plot, &PlotBox::wholeViewRequested, &window,
                      [this] { showWholeViewUnlessMeasuring(); });
-    for (const auto& [key, distance] :
-         {std::pair(Qt::Key_Left, -KeyPan), std::pair(Qt::Key_Right, KeyPan)}) {
-        auto* keys = new QShortcut(QKeySequence(Qt::CTRL | key), &window);
-        QObject::connect(keys, &QShortcut::activated, &window, [this, distance] { pan(distance); });
+    for (const auto& [which, distance] : {std::pair(WaveformAction::PanLeft, -CommandPan),
+                                          std::pair(WaveformAction::PanRight, CommandPan)}) {
+        QObject::connect(&window.action(which), &QAction::triggered, &window,
+                         [this, distance] { pan(distance); });
     }
     const auto onTrigger = [&](WaveformAction which, void (PlotView::*command)()) {
         QObject::connect(&window.action(which), &QAction::triggered, &window,
@@ -123,7 +121,7 @@ bool PlotView::fitting() const {
 }
 
 // The plot drawn anew from the run's full arrays: the frame and the traces for the view and
-// the bands, then the span of a zoomed view and the limits of the fitted bands. The index of
+// the bands, then the times of a zoomed view and the limits of the fitted bands. The index of
 // the run's samples is the one its drawing made, or made here once.
 void PlotView::redraw(Module1& run, WaveformWindow& window) {
     if (!extremes_) {
@@ -134,12 +132,10 @@ void PlotView::redraw(Module1& run, WaveformWindow& window) {
     plot.clear();
     DrawPlotView(run, *extremes_, view_, fitted_, surface_);
     if (!view_.whole()) {
-        plot.showViewSpan(FromText(ViewSpanText(view_, run, decimalSeparator_)));
+        plot.showViewTimes(FromText(ViewTimesText(view_, run, decimalSeparator_)));
     }
     if (fitted_) {
-        for (const FittedBandLimits& band : LimitsOf(*fitted_, decimalSeparator_)) {
-            plot.showBandLimits(band.bottom, band.top, FromText(band.low), FromText(band.high));
-        }
+        plot.showBandLimits(LimitsOf(*fitted_, decimalSeparator_));
     }
     if (redrawn_) {
         redrawn_(run, window);

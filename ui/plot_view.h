@@ -15,16 +15,15 @@ class WaveformWindow;
 
 // What the plot shows of the plotted run: a view of its time axis, whole after every run, and
 // bands fitted to its traces while the window's "Adatta le bande" is on. The plot's wheel,
-// drags and double-click, Ctrl+Left and Ctrl+Right, and the window's zoom and fit commands
-// change them; each change redraws the plot from the run's full arrays.
+// drags and double-click, and the window's zoom, pan and fit commands change them; each
+// change redraws the plot from the run's full arrays.
 class PlotView {
 public:
     // Draws the plot of `plotted`'s window through `surface`, numbers written with
     // `decimalSeparator`.
     PlotView(PlottedRunHolder& plotted, PlotSurface& surface, char16_t decimalSeparator);
 
-    // Lets the plot's gestures, Ctrl+Left, Ctrl+Right and the view commands of a new window
-    // change the view.
+    // Lets the plot's gestures and the view commands of a new window change the view.
     void connect(WaveformWindow& window);
     // Called with the run and its window each time the plot has been drawn anew.
     void onRedrawn(std::function<void(const Module1& run, WaveformWindow& window)> redrawn);
@@ -40,8 +39,8 @@ public:
     const WaveformView& view() const { return view_; }
     // The bands fitted to the samples shown, while the fit is on.
     const std::optional<FittedBands>& fittedBands() const { return fitted_; }
-    // The same, for a figure of the plot as it is shown.
-    ShownPlot shownPlot() const { return {extremes_, view_, fitted_}; }
+    // The view and the bands, for a figure of the plot as it is shown; without cursors.
+    ShownPlot shownPlot() const { return {extremes_, view_, fitted_, std::nullopt}; }
 
     // The index of the run's samples that its drawing made, kept for the views of the run.
     void keepTraceExtremes(std::shared_ptr<const TraceExtremes> extremes);

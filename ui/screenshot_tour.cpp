@@ -1,4 +1,5 @@
 // The documentation screenshots: the tool driven like a user, its windows saved as pictures.
+#include "figure/plot_mapping.h"
 #include "figure/window_look.h"
 #include "ui/analysis_window.h"
 #include "ui/converter_app.h"
@@ -10,17 +11,25 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 
 // Drives the tool like a user for the documentation pictures: sample data, design,
 // verification, then the pointer on the inductor-current trace. Saves form1.png and form2.png
 // (the waveform window with the tool tip over it) into the folder given as argument, then
-// turns the measuring cursors on over the inductor current and saves form2-cursors.png.
+// turns the measuring cursors on over the inductor current and saves form2-cursors.png. Then
+// fits the bands, zooms in twice, puts the cursors on the output voltage a period apart and
+// saves the figure with "Salva immagine..." as figure-zoomed.png, and the analysis window as
+// analysis.png.
 
 namespace {
 
@@ -55,6 +64,47 @@ void RunWorkedExample(MainWindow& form1) {
     form1.command2().click();
 }
 
+// The save dialog, answered with the path the tour chose.
+class TourFileChooser : public SaveFileChooser {
+public:
+    QString path;
+    std::optional<ChosenFile> choose(QWidget*, const QString&, const QString&,
+                                     const std::vector<FileType>&) override {
+        return ChosenFile{path, 0};
+    }
+};
+
+// A click of the left button at screen coordinates (x, y) of the plot, 0 to 100 across and up.
+void ClickPlot(PlotBox& plot, float x, float y) {
+    const QPointF at =
+        plot.contentsRect().topLeft() + PlotToPixel(x, y, plot.contentsRect().size());
+    QMouseEvent press(QEvent::MouseButtonPress, at, plot.mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&plot, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, plot.mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&plot, &release);
+}
+
+void PressKey(QWidget& widget, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+}
+
+// Steps the active cursor B with the arrow keys until it lies a period after A.
+void PlaceBAPeriodAfterA(const PlotCursors& plotCursors, PlotBox& plot, std::int32_t n) {
+    const auto apart = [&] {
+        const MeasuringCursors& cursors = *plotCursors.measuringCursors();
+        const auto number = [&](CursorName name) {
+            return std::int64_t{cursors[name].period} * n + cursors[name].sample;
+        };
+        return number(CursorName::B) - number(CursorName::A);
+    };
+    while (apart() != n) {
+        PressKey(plot, apart() < n ? Qt::Key_Right : Qt::Key_Left);
+    }
+}
+
 bool SaveScreenArea(const QWidget& window, const QString& path) {
     const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
     const QPixmap shot =
@@ -76,7 +126,7 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     DialogMessageBox messages;
     Module1 variables;
-    DialogSaveFileChooser files;
+    TourFileChooser files;
     ConverterApp app(variables, messages, files, UserDecimalSeparator());
     app.form1().move(0, 0);
     app.form1().show();
@@ -92,10 +142,27 @@ int main(int argc, char* argv[]) {
     // The pointer leaves the plot, and its tool tip goes with it.
     QCursor::setPos(form2.mapToGlobal(QPoint(form2.width() - 1, form2.height() - 1)));
     QToolTip::hideText();
-    form2.select(TraceOption::Option1);
+    form2.activateWindow();
+    form2.select(Trace::InductorCurrent);
     form2.action(WaveformAction::Measure).setChecked(true);
     Pause(500);
     saved = saved && SaveScreenArea(form2, folder + QStringLiteral("/form2-cursors.png"));
+    form2.action(WaveformAction::Measure).setChecked(false);
+    // The output's ripple, zoomed in on two and a half periods and fitted, with the cursors on
+    // the output voltage a period apart: their box gives the period's mean and RMS.
+    form2.action(WaveformAction::FitBands).setChecked(true);
+    form2.action(WaveformAction::ZoomIn).trigger();
+    form2.action(WaveformAction::ZoomIn).trigger();
+    form2.action(WaveformAction::Measure).setChecked(true);
+    ClickPlot(form2.plot(), 20, 40);
+    PressKey(form2.plot(), Qt::Key_Space);
+    ClickPlot(form2.plot(), 60, 40);
+    PlaceBAPeriodAfterA(app.form2().plotCursors(), form2.plot(), variables.N);
+    Pause(300);
+    files.path = folder + QStringLiteral("/figure-zoomed.png");
+    QFile::remove(files.path);
+    form2.action(WaveformAction::SaveImage).trigger();
+    saved = saved && QFile::exists(files.path);
     form2.action(WaveformAction::Measure).setChecked(false);
     form2.action(WaveformAction::Analysis).trigger();
     Pause(500);

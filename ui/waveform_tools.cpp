@@ -68,7 +68,7 @@ void WaveformTools::copyImage(QWidget* parent, Module1& run, const ShownPlot& sh
 }
 
 void WaveformTools::copyValues(const Module1& run) {
-    QGuiApplication::clipboard()->setText(SummaryValuesText(run, decimalSeparator_));
+    QGuiApplication::clipboard()->setText(CopiedValuesText(run, decimalSeparator_));
 }
 
 void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,

@@ -1,6 +1,8 @@
 // Form2, the waveform window: its controls and menus with their layout tables.
 #include "ui/waveform_window.h"
 
+#include "display/trace_table.h"
+#include "figure/plot_mapping.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/plot_box.h"
@@ -15,6 +17,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <array>
+#include <string>
 
 namespace {
 
@@ -25,10 +28,11 @@ namespace {
 constexpr int WaveformWindowWidth = 18555;
 constexpr int WaveformWindowHeight = 10005;
 
-// An option button and the colour of its trace.
+// An option button and the trace it selects; its caption, colour and description are the
+// trace's, from the trace table.
 struct OptionLayout {
     ControlLayout control;
-    QRgb textColor;
+    Trace trace;
 };
 
 // Captions and units of the measured values, and the instruction under the plot.
@@ -64,18 +68,12 @@ const std::array valueBoxes{
                   "Ii media, corrente media simulata in ingresso, ampere"},
 };
 
-// One button per trace, beside the trace's zero line and in the trace's colour.
+// One button per trace, in band order, beside the trace's zero line.
 const std::array options{
-    OptionLayout{
-        {"Option1", "iL(t)", 15360, 1800, 975, 375, 8.25, {}, "iL(t), corrente nell'induttore"},
-        qRgb(255, 0, 0)},
-    OptionLayout{
-        {"Option2", "iC(t)", 15360, 2640, 735, 495, 8.25, {}, "iC(t), corrente nel condensatore"},
-        qRgb(0, 255, 0)},
-    OptionLayout{{"Option3", "Vo(t)", 15360, 4440, 735, 615, 8.25, {}, "Vo(t), tensione di uscita"},
-                 qRgb(0, 0, 255)},
-    OptionLayout{{"Option5", "id(t)", 15240, 9000, 735, 495, 8.25, {}, "id(t), corrente nel diodo"},
-                 qRgb(0, 255, 255)},
+    OptionLayout{{"Option1", nullptr, 15360, 1800, 975, 375, 8.25}, Trace::InductorCurrent},
+    OptionLayout{{"Option2", nullptr, 15360, 2640, 735, 495, 8.25}, Trace::CapacitorCurrent},
+    OptionLayout{{"Option3", nullptr, 15360, 4440, 735, 615, 8.25}, Trace::OutputVoltage},
+    OptionLayout{{"Option5", nullptr, 15240, 9000, 735, 495, 8.25}, Trace::DiodeCurrent},
 };
 
 const ControlLayout plotPicture{
@@ -124,6 +122,14 @@ const std::array actionLayouts{
         WaveformAction::ZoomOut, "actionZoomOut", "Zoom &indietro", {"Ctrl+-"}, true, false},
     ActionLayout{
         WaveformAction::ZoomReset, "actionZoomReset", "&Vista intera", {"Ctrl+0"}, true, false},
+    ActionLayout{
+        WaveformAction::PanLeft, "actionPanLeft", "Scorri a &sinistra", {"Ctrl+Left"}, true, false},
+    ActionLayout{WaveformAction::PanRight,
+                 "actionPanRight",
+                 "Scorri a &destra",
+                 {"Ctrl+Right"},
+                 true,
+                 false},
     ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
     ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
     ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
@@ -137,9 +143,22 @@ const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
     {WaveformAction::Close}};
 const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::ZoomIn, WaveformAction::ZoomOut, WaveformAction::ZoomReset},
+    {WaveformAction::PanLeft, WaveformAction::PanRight},
     {WaveformAction::FitBands, WaveformAction::Measure}};
 const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
     {WaveformAction::Analysis}};
+
+// The button of a trace: its caption "iL(t)" in the trace's colour, and for assistive
+// technologies the caption with what the trace is.
+QRadioButton* AddTraceOption(QWidget& parent, const OptionLayout& layout) {
+    const TraceRow& row = RowOf(layout.trace);
+    const std::string caption = Utf8(CaptionOf(layout.trace));
+    const std::string description = caption + ", " + Utf8(Text(row.description));
+    ControlLayout control = layout.control;
+    control.text = caption.c_str();
+    control.accessibleName = description.c_str();
+    return AddOptionButton(parent, control, QtColor(row.band.colour).rgb());
+}
 
 } // namespace
 
@@ -249,9 +268,11 @@ void WaveformWindow::createControls() {
     for (const ControlLayout& layout : valueBoxes) {
         values_[k++] = AddBorderedBox(*clientArea_, layout);
     }
-    k = 0;
     for (const OptionLayout& layout : options) {
-        options_[k++] = AddOptionButton(*clientArea_, layout.control, layout.textColor);
+        QRadioButton* option = AddTraceOption(*clientArea_, layout);
+        const Trace trace = layout.trace;
+        connect(option, &QRadioButton::clicked, this, [this, trace] { emit traceChosen(trace); });
+        options_[BandIndex(trace)] = option;
     }
 }
 
@@ -268,18 +289,17 @@ void WaveformWindow::setCaption(SummaryLabel label, const QString& caption) {
     ShowValue(*values_[static_cast<std::size_t>(label)], caption);
 }
 
-// The buttons stand in options_ in the order of TraceOption.
-std::optional<TraceOption> WaveformWindow::selection() const {
-    for (std::size_t k = 0; k < options_.size(); ++k) {
-        if (options_[k]->isChecked()) {
-            return static_cast<TraceOption>(k);
+std::optional<Trace> WaveformWindow::selection() const {
+    for (const TraceRow& row : TraceTable()) {
+        if (options_[BandIndex(row.trace)]->isChecked()) {
+            return row.trace;
         }
     }
     return std::nullopt;
 }
 
-void WaveformWindow::select(TraceOption option) {
-    options_[static_cast<std::size_t>(option)]->setChecked(true);
+void WaveformWindow::select(Trace trace) {
+    options_[BandIndex(trace)]->setChecked(true);
 }
 
 void WaveformWindow::setPlotToolTip(const QString& text) {

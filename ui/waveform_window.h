@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/handler_support.h"
-#include "display/plot_readout.h"
+#include "display/trace_table.h"
 
 #include <QWidget>
 #include <array>
@@ -25,6 +25,8 @@ enum class WaveformAction {
     ZoomIn,
     ZoomOut,
     ZoomReset,
+    PanLeft,
+    PanRight,
     FitBands,
     Measure,
     Analysis
@@ -46,8 +48,8 @@ public:
     // The commands that need a plotted run are available only while the window shows one.
     void setRunActionsEnabled(bool enabled);
     void setCaption(SummaryLabel label, const QString& caption);
-    std::optional<TraceOption> selection() const;
-    void select(TraceOption option);
+    std::optional<Trace> selection() const;
+    void select(Trace trace);
     void setPlotToolTip(const QString& text);
     // Shows the plot's tool tip, if it has one, at once at the pointer rather than after the
     // usual hover delay, so that the readout follows the mouse.
@@ -55,6 +57,9 @@ public:
 
 signals:
     void closed();
+    // The user chose a trace with its option button, by the mouse or the keyboard; the pointer
+    // selecting it (select) is no choice.
+    void traceChosen(Trace trace);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,7 +72,7 @@ private:
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
-    std::array<QAction*, 12> actions_{};
+    std::array<QAction*, 14> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

@@ -115,13 +115,19 @@ PixelColumns WaveformWindowHost::columns() const {
     return window_ ? window_->plot().columns() : PixelColumns(PlotAxis{});
 }
 
+ShownPlot WaveformWindowHost::shownPlot() const {
+    ShownPlot shown = view_.shownPlot();
+    shown.cursors = cursors_.overlay();
+    return shown;
+}
+
 // Selects the trace under the pointer and shows its time and value at the pointer, read
 // through the view and the fitted bands. Only the button and the tool tip change: the plot is
-// not redrawn.
+// not redrawn. While the measuring cursors are on, the button stays that of the measured trace.
 void WaveformWindowHost::readCursor(float x, float y, QPoint globalPosition) {
     const CursorReadout readout = ReadCursor(x, y, window_->selection(), m_, decimalSeparator_,
                                              view_.view(), view_.fittedBands());
-    if (readout.selection) {
+    if (readout.selection && !cursors_.measuringCursors()) {
         window_->select(*readout.selection);
     }
     if (readout.toolTip) {

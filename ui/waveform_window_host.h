@@ -44,6 +44,8 @@ public:
     // What the plot shows of the plotted run, and the measuring cursors over it.
     PlotView& plotView() { return view_; }
     const PlotCursors& plotCursors() const { return cursors_; }
+    // The plot as it is shown, the cursors with their box included: for a figure of it.
+    ShownPlot shownPlot() const;
 
     void obtainForm2() override;
     void resetPlot() override;

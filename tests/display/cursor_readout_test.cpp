@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr auto o1 = TraceOption::Option1;
-constexpr auto o2 = TraceOption::Option2;
-constexpr auto o3 = TraceOption::Option3;
-constexpr auto o5 = TraceOption::Option5;
+constexpr auto iL = Trace::InductorCurrent;
+constexpr auto iC = Trace::CapacitorCurrent;
+constexpr auto Vo = Trace::OutputVoltage;
+constexpr auto id = Trace::DiodeCurrent;
 const float below80 = std::nextafter(80.0f, 0.0f);
 const float below55 = std::nextafter(55.0f, 0.0f);
 const float below25 = std::nextafter(25.0f, 0.0f);
@@ -19,7 +19,7 @@ const float below01 = std::nextafter(0.1f, 0.0f);
 struct ReadoutCase {
     const char* name;
     float x, y;
-    std::optional<TraceOption> before, after;
+    std::optional<Trace> before, after;
     const char* toolTip;
     double f = 40000;
     std::int32_t n = 3;
@@ -30,25 +30,25 @@ struct ReadoutCase {
 // iCMax 1.5, VoMax 25.4, idMax 1.8.
 TEST(CursorReadout, SelectsTheBandAndReadsItsTrace) {
     const ReadoutCase cases[] = {
-        {"the example", 50, 89, {}, o1, "t= 62.50usec ; iL(t) = 1.00E+00A"},
-        {"the example, comma", 50, 89, {}, o1, "t= 62,50usec ; iL(t) = 1,00E+00A", 40000, 3, u','},
-        {"iL from 80, x 0", 0, 80, o5, o1, "t= 0.00usec ; iL(t) = 0.00E+00A"},
-        {"iC below 80, x 100", 100, below80, {}, o2, "t= 125.00usec ; iC(t) = 1.67E+00A"},
-        {"iC from 55", 20, 55, o1, o2, "t= 25.00usec ; iC(t) = -2.50E+00A"},
-        {"Vo below 55", 20, below55, o2, o3, "t= 25.00usec ; Vo(t) = 7.06E+00V"},
-        {"Vo from 25", 20, 25, o2, o3, "t= 25.00usec ; Vo(t) = -3.53E+01V"},
-        {"Vo at -VoMax", 20, 32, o2, o3, "t= 25.00usec ; Vo(t) = -2.54E+01V"},
-        {"id below 25", 20, below25, o3, o5, "t = 25.00usec ; id(t) = 2.49E+00A"},
-        {"id from 0.1f", 20, 0.1f, o3, o5, "t = 25.00usec ; id(t) = 1.49E-10A"},
-        {"strip keeps iC", 20, below01, o2, o2, "t= 25.00usec ; iC(t) = -1.17E+01A"},
-        {"strip keeps iL", 20, 0, o1, o1, "t= 25.00usec ; iL(t) = -8.89E+00A"},
+        {"the example", 50, 89, {}, iL, "t= 62.50usec ; iL(t) = 1.00E+00A"},
+        {"the example, comma", 50, 89, {}, iL, "t= 62,50usec ; iL(t) = 1,00E+00A", 40000, 3, u','},
+        {"iL from 80, x 0", 0, 80, id, iL, "t= 0.00usec ; iL(t) = 0.00E+00A"},
+        {"iC below 80, x 100", 100, below80, {}, iC, "t= 125.00usec ; iC(t) = 1.67E+00A"},
+        {"iC from 55", 20, 55, iL, iC, "t= 25.00usec ; iC(t) = -2.50E+00A"},
+        {"Vo below 55", 20, below55, iC, Vo, "t= 25.00usec ; Vo(t) = 7.06E+00V"},
+        {"Vo from 25", 20, 25, iC, Vo, "t= 25.00usec ; Vo(t) = -3.53E+01V"},
+        {"Vo at -VoMax", 20, 32, iC, Vo, "t= 25.00usec ; Vo(t) = -2.54E+01V"},
+        {"id below 25", 20, below25, Vo, id, "t = 25.00usec ; id(t) = 2.49E+00A"},
+        {"id from 0.1f", 20, 0.1f, Vo, id, "t = 25.00usec ; id(t) = 1.49E-10A"},
+        {"strip keeps iC", 20, below01, iC, iC, "t= 25.00usec ; iC(t) = -1.17E+01A"},
+        {"strip keeps iL", 20, 0, iL, iL, "t= 25.00usec ; iL(t) = -8.89E+00A"},
         {"strip, nothing selected", 20, -3, {}, {}, "(none)"},
-        {"above and right, unclamped", 120, 107, o3, o1, "t= 150.00usec ; iL(t) = 3.00E+00A"},
-        {"left, unclamped", -20, 89, o3, o1, "t= -25.00usec ; iL(t) = 1.00E+00A"},
-        {"f changed since the plot", 50, 89, {}, o1, "t= 125.00usec ; iL(t) = 1.00E+00A", 20000},
-        {"zero f keeps the tip", 50, 60, o1, o2, "(none)", 0},
-        {"overflow keeps the tip", 50, 60, o1, o2, "(none)", 1e-310},
-        {"arrays too short keep the tip", 50, 60, o1, o2, "(none)", 40000, 9},
+        {"above and right, unclamped", 120, 107, Vo, iL, "t= 150.00usec ; iL(t) = 3.00E+00A"},
+        {"left, unclamped", -20, 89, Vo, iL, "t= -25.00usec ; iL(t) = 1.00E+00A"},
+        {"f changed since the plot", 50, 89, {}, iL, "t= 125.00usec ; iL(t) = 1.00E+00A", 20000},
+        {"zero f keeps the tip", 50, 60, iL, iC, "(none)", 0},
+        {"overflow keeps the tip", 50, 60, iL, iC, "(none)", 1e-310},
+        {"arrays too short keep the tip", 50, 60, iL, iC, "(none)", 40000, 9},
     };
     for (const ReadoutCase& c : cases) {
         Module1 m;

@@ -1,8 +1,9 @@
-#include "display/plot_readout.h"
+#include "display/measuring_cursors.h"
 
 #include "core/conversions.h"
 #include "core/measurements.h"
 #include "core/simulation.h"
+#include "display/number_text.h"
 #include "line_recorder.h"
 #include "test_support/example_converter.h"
 
@@ -25,10 +26,10 @@ inline void PrintTo(const MeasuringCursor& c, std::ostream* out) {
 
 namespace {
 
-constexpr auto iL = TraceOption::Option1;
-constexpr auto iC = TraceOption::Option2;
-constexpr auto Vo = TraceOption::Option3;
-constexpr auto id = TraceOption::Option5;
+constexpr auto iL = Trace::InductorCurrent;
+constexpr auto iC = Trace::CapacitorCurrent;
+constexpr auto Vo = Trace::OutputVoltage;
+constexpr auto id = Trace::DiodeCurrent;
 constexpr WaveformView kWhole{};
 constexpr WaveformView kZoomed{20, 30};
 
@@ -49,8 +50,8 @@ const CursorSums& ExampleSums() {
     return sums;
 }
 
-// The samples of each trace, in the order of TraceOption.
-const std::vector<double>& ArrayOf(TraceOption trace, const Module1& m) {
+// The samples of each trace, in band order.
+const std::vector<double>& ArrayOf(Trace trace, const Module1& m) {
     constexpr std::vector<double> Module1::*arrays[] = {&Module1::iL_t, &Module1::iC_t,
                                                         &Module1::Vo_t, &Module1::id_t};
     return m.*arrays[static_cast<std::size_t>(trace)];
@@ -72,7 +73,7 @@ struct PlacementCase {
     const char* name;
     WaveformView view;
     float x, y;
-    TraceOption before;
+    Trace before;
     MeasuringCursor after;
 };
 
@@ -113,7 +114,7 @@ TEST(MeasuringCursors, PlacingSnapsToTheBandsTraceAndTheNearestSample) {
 
 TEST(MeasuringCursors, TurnOnAtAThirdAndTwoThirdsOfTheViewOnTheSelectedTrace) {
     const struct {
-        std::optional<TraceOption> selection;
+        std::optional<Trace> selection;
         WaveformView view;
         MeasuringCursor a, b;
     } cases[] = {
@@ -245,7 +246,7 @@ TEST(CursorSums, MeanAndRmsMatchADirectSumOverAnyRange) {
         {4321, 4321}, {10, 20},    {250, 260},  {200, 700}, {0, 999},
         {800, 999},   {900, 1100}, {500, 7499}, {0, 9999},  {7499, 500}};
     const Module1& m = ExampleRun();
-    for (const TraceOption trace : {iL, iC, Vo, id}) {
+    for (const Trace trace : {iL, iC, Vo, id}) {
         for (const auto& [first, last] : cases) {
             SCOPED_TRACE(testing::Message() << first << ".." << last);
             const DirectMoments direct = Direct(ArrayOf(trace, m), m.N, first, last);
@@ -275,7 +276,8 @@ TEST(CursorSums, ShortRangesFarIntoALargePeriodKeepTheirDigits) {
     }
 }
 
-// 11 kHz and N = 1000: one sample every 1/11 µs.
+// 11 kHz and N = 1000: one sample every 1/11 µs. Numbers for people: engineering units with
+// five significant digits; the mean and RMS over [A, B) or [B, A), or why there are none.
 TEST(MeasuringCursors, OverlayListsTimesValuesAndTheTraceBetweenTheCursorsGivenAFrequency) {
     const struct {
         MeasuringCursor a, b;
@@ -285,19 +287,25 @@ TEST(MeasuringCursors, OverlayListsTimesValuesAndTheTraceBetweenTheCursorsGivenA
         {C{iL, 2, 250},
          C{iL, 3, 750},
          u',',
-         {"A: t = 113,64 µs  iL = 2,44E+00 A", "B: t = 250,00 µs  iL = 3,02E+00 A",
-          "Δt = 136,36 µs", "1/Δt = 7,33E+03 Hz", "ΔiL = 5,83E-01 A", "media = 2,82E+00 A",
-          "RMS = 2,88E+00 A"}},
+         {"A: t = 113,64 µs  iL = 2,4401 A", "B: t = 250,0 µs  iL = 3,0228 A", "Δt = 136,36 µs",
+          "1/Δt = 7,3333 kHz", "ΔiL = 582,66 mA", "media [A, B) = 2,8224 A",
+          "RMS [A, B) = 2,8838 A"}},
+        {C{iL, 3, 750},
+         C{iL, 2, 250},
+         u'.',
+         {"A: t = 250.0 µs  iL = 3.0228 A", "B: t = 113.64 µs  iL = 2.4401 A", "Δt = -136.36 µs",
+          "1/Δt = -7.3333 kHz", "ΔiL = -582.66 mA", "media [B, A) = 2.8224 A",
+          "RMS [B, A) = 2.8838 A"}},
         {C{iL, 2, 250},
          C{Vo, 1, 1},
          u'.',
-         {"A: t = 113.64 µs  iL = 2.44E+00 A", "B: t = 0.09 µs  Vo = -2.54E+01 V",
-          "Δt = -113.55 µs", "1/Δt = -8.81E+03 Hz"}},
+         {"A: t = 113.64 µs  iL = 2.4401 A", "B: t = 90.909 ns  Vo = -25.397 V", "Δt = -113.55 µs",
+          "1/Δt = -8.807 kHz", "media e RMS: solo con A e B sulla stessa traccia"}},
         {C{id, 4, 900},
          C{id, 4, 900},
          u',',
-         {"A: t = 354,55 µs  id = 2,17E+00 A", "B: t = 354,55 µs  id = 2,17E+00 A", "Δt = 0,00 µs",
-          "Δid = 0,00E+00 A", "media = 2,17E+00 A", "RMS = 2,17E+00 A"}},
+         {"A: t = 354,55 µs  id = 2,1671 A", "B: t = 354,55 µs  id = 2,1671 A", "Δt = 0,0 s",
+          "Δid = 0,0 A", "media e RMS: A e B sullo stesso campione"}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines;
@@ -308,7 +316,80 @@ TEST(MeasuringCursors, OverlayListsTimesValuesAndTheTraceBetweenTheCursorsGivenA
         EXPECT_EQ(lines, c.lines);
     }
     // Without a frequency there is no time to show.
-    EXPECT_THROW(CursorOverlayLines(Pair({}, {}), ExampleSums(), 0, u'.'), RuntimeError);
+    const std::vector<Text> timeless = CursorOverlayLines(Pair({}, {}), ExampleSums(), 0, u'.');
+    EXPECT_EQ(Utf8(timeless[0]),
+              "A: t = —  iL = " + Utf8(EngineeringText(ExampleRun().iL_t[1], u"A", u'.')));
+}
+
+// Over [A, B): cursors a whole period apart give the period's own mean and RMS, in either
+// order, wherever the period starts; one sample more or less gives others; cursors on one
+// sample or on two traces give none.
+TEST(MeasuringCursors, MeanAndRmsRunFromTheEarlierCursorUpToTheLaterOneLeftOut) {
+    const Module1& m = ExampleRun();
+    for (const Trace trace : {iL, iC, Vo, id}) {
+        const DirectMoments period = Direct(ArrayOf(trace, m), m.N, 0, m.N - 1);
+        for (const auto& [a, b] : {std::pair(C{trace, 1, 1}, C{trace, 2, 1}),
+                                   std::pair(C{trace, 7, 420}, C{trace, 6, 420}),
+                                   std::pair(C{trace, 3, 1000}, C{trace, 4, 1000})}) {
+            const std::optional<CursorSums::Moments> moments =
+                MomentsBetween(Pair(a, b), ExampleSums());
+            ASSERT_TRUE(moments.has_value());
+            ExpectNear(*moments, period, 1e-14 * static_cast<double>(period.meanMagnitude));
+        }
+        const std::optional<CursorSums::Moments> longer =
+            MomentsBetween(Pair(C{trace, 1, 1}, C{trace, 2, 2}), ExampleSums());
+        ASSERT_TRUE(longer.has_value());
+        const DirectMoments direct = Direct(ArrayOf(trace, m), m.N, 0, m.N);
+        ExpectNear(*longer, direct, 1e-14 * static_cast<double>(direct.meanMagnitude));
+    }
+    EXPECT_FALSE(MomentsBetween(Pair(C{iC, 4, 5}, C{iC, 4, 5}), ExampleSums()).has_value());
+    EXPECT_FALSE(MomentsBetween(Pair(C{iC, 4, 5}, C{Vo, 6, 5}), ExampleSums()).has_value());
+}
+
+// Choosing a trace moves both cursors onto it, each on its own sample.
+TEST(MeasuringCursors, ChoosingATraceMovesBothCursorsOntoIt) {
+    MeasuringCursors cursors = Pair(C{iL, 2, 250}, C{Vo, 3, 750}, B);
+    MoveCursorsTo(cursors, id);
+    EXPECT_EQ(cursors[A], (C{id, 2, 250}));
+    EXPECT_EQ(cursors[B], (C{id, 3, 750}));
+    EXPECT_EQ(cursors.active, B);
+}
+
+// In the view 20 .. 30, A (plot x 15) lies before it, B (plot x 25) in its middle and a cursor
+// at plot x 35 after it; the bands the box leaves clear are those of the traces measured.
+TEST(MeasuringCursors, TheOverlayMarksEachCursorInOrBeyondTheViewAndTheMeasuredBands) {
+    const struct {
+        MeasuringCursor a, b;
+        CursorPlace aPlace, bPlace;
+        std::vector<std::pair<double, double>> bands;
+    } cases[] = {
+        {C{iL, 2, 500}, C{iL, 3, 500}, CursorPlace::BeforeView, CursorPlace::InView, {{80, 98}}},
+        {C{iC, 3, 500},
+         C{Vo, 4, 500},
+         CursorPlace::InView,
+         CursorPlace::AfterView,
+         {{61, 79}, {32, 50}}},
+    };
+    for (const auto& c : cases) {
+        const CursorOverlay overlay =
+            OverlayOf(Pair(c.a, c.b, B), ExampleRun(), ExampleSums(), kZoomed, std::nullopt, u',');
+        ASSERT_EQ(overlay.marks.size(), 2u);
+        EXPECT_EQ(overlay.marks[0].name, A);
+        EXPECT_EQ(overlay.marks[0].place, c.aPlace);
+        EXPECT_FALSE(overlay.marks[0].active);
+        EXPECT_EQ(overlay.marks[1].place, c.bPlace);
+        EXPECT_TRUE(overlay.marks[1].active);
+        const CursorMark& inView =
+            c.aPlace == CursorPlace::InView ? overlay.marks[0] : overlay.marks[1];
+        EXPECT_NEAR(inView.x, 50, 0.01);
+        std::vector<std::pair<double, double>> bands;
+        for (const HeightSpan& band : overlay.measuredBands) {
+            bands.emplace_back(band.low, band.high);
+        }
+        EXPECT_EQ(bands, c.bands);
+        EXPECT_EQ(overlay.readings,
+                  CursorOverlayLines(Pair(c.a, c.b, B), ExampleSums(), ExampleRun().f, u','));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/conversions.h"
 #include "core/module1.h"
+#include "display/measuring_cursors.h"
 #include "display/plot_readout.h"
 #include "display/trace_table.h"
 #include "line_recorder.h"
@@ -19,23 +20,28 @@
 
 namespace {
 
-// Each trace as the waveform window presents it: its button, a pointer height inside its band,
-// its name and unit, its samples and the largest magnitude that its readout reads.
+// Each trace as the waveform window presents it: a pointer height inside its band, its name,
+// caption, unit and description, its samples and the largest magnitude that its readout reads.
 struct TraceCase {
-    TraceOption option;
     Trace trace;
     float pointerY;
     std::string name;
+    std::string caption;
     std::string unit;
+    std::string description;
     std::vector<double> Module1::*samples;
     double Module1::*largest;
 };
 
 const TraceCase Traces[] = {
-    {TraceOption::Option1, Trace::InductorCurrent, 90, "iL", "A", &Module1::iL_t, &Module1::iLMax},
-    {TraceOption::Option2, Trace::CapacitorCurrent, 70, "iC", "A", &Module1::iC_t, &Module1::iCMax},
-    {TraceOption::Option3, Trace::OutputVoltage, 40, "Vo", "V", &Module1::Vo_t, &Module1::VoMax},
-    {TraceOption::Option5, Trace::DiodeCurrent, 10, "id", "A", &Module1::id_t, &Module1::idMax},
+    {Trace::InductorCurrent, 90, "iL", "iL(t)", "A", "corrente nell'induttore", &Module1::iL_t,
+     &Module1::iLMax},
+    {Trace::CapacitorCurrent, 70, "iC", "iC(t)", "A", "corrente nel condensatore", &Module1::iC_t,
+     &Module1::iCMax},
+    {Trace::OutputVoltage, 40, "Vo", "Vo(t)", "V", "tensione di uscita", &Module1::Vo_t,
+     &Module1::VoMax},
+    {Trace::DiodeCurrent, 10, "id", "id(t)", "A", "corrente nel diodo", &Module1::id_t,
+     &Module1::idMax},
 };
 
 // Two displayed periods of 50 samples at 11 kHz.
@@ -53,13 +59,20 @@ double LargestMagnitude(const std::vector<double>& samples, std::int32_t n) {
     return largest;
 }
 
-// Whether text is `start`, then a number as the readings write it ("-1,23E+00"), then `end`.
-bool NumberBetween(const std::string& text, const std::string& start, const std::string& end) {
-    static const std::regex number("-?[0-9],[0-9][0-9]E[-+][0-9][0-9]");
+// Whether text is `start`, then a number as the tool tip writes it ("-1,23E+00"), then `end`.
+bool NumberBetween(const std::string& text, const std::string& start, const std::string& end,
+                   const std::regex& number = std::regex("-?[0-9],[0-9][0-9]E[-+][0-9][0-9]")) {
     return text.size() >= start.size() + end.size() && text.starts_with(start) &&
            text.ends_with(end) &&
            std::regex_match(text.substr(start.size(), text.size() - start.size() - end.size()),
                             number);
+}
+
+// Whether text is `start`, then a number for people as the cursor box writes it ("-748,0 m",
+// "2,4301 "), then `unit`.
+bool ReadingBetween(const std::string& text, const std::string& start, const std::string& unit) {
+    static const std::regex number("-?[0-9]+,[0-9]+ (p|n|\xC2\xB5|m|k|M|G)?");
+    return NumberBetween(text, start, unit, number);
 }
 
 // What follows the first `mark` in the text.
@@ -82,7 +95,9 @@ TEST(TraceTable, HoldsTheFourTracesInBandOrderWithTheirNamesAndBands) {
         EXPECT_EQ(BandIndex(c.trace), i) << c.name;
         EXPECT_EQ(&RowOf(c.trace), &row) << c.name;
         EXPECT_EQ(Utf8(Text(row.name)), c.name);
+        EXPECT_EQ(Utf8(CaptionOf(c.trace)), c.caption);
         EXPECT_EQ(Utf8(Text(row.unit)), c.unit) << c.name;
+        EXPECT_EQ(Utf8(Text(row.description)), c.description) << c.name;
         EXPECT_EQ(row.band.samples, c.samples) << c.name;
         EXPECT_EQ(Fields(TraceBands()[i]), Fields(row.band)) << c.name;
     }
@@ -96,7 +111,7 @@ TEST(TraceTable, TheReadoutNamesEachTraceAndFindsItsLargestMagnitude) {
         Module1 m = TwoPeriodRun();
         m.*row.largest = -1;
         const CursorReadout readout = ReadCursor(50, c.pointerY, std::nullopt, m, u',');
-        EXPECT_EQ(readout.selection, c.option) << c.name;
+        EXPECT_EQ(readout.selection, c.trace) << c.name;
         ASSERT_TRUE(readout.toolTip) << c.name;
         const std::string toolTip = Utf8(*readout.toolTip);
         EXPECT_TRUE(NumberBetween(After(toolTip, "usec ; "),
@@ -107,26 +122,26 @@ TEST(TraceTable, TheReadoutNamesEachTraceAndFindsItsLargestMagnitude) {
 }
 
 // Both measuring cursors on one trace: their readings, its change, mean and RMS carry its name
-// and unit as the table gives them.
+// and unit as the table gives them, the unit after an SI prefix.
 TEST(TraceTable, TheCursorsNameEachTraceWithItsUnit) {
     const Module1 m = TwoPeriodRun();
     const CursorSums run(m);
     for (const TraceCase& c : Traces) {
         const TraceRow& row = RowOf(c.trace);
         const std::string name = Utf8(Text(row.name));
-        const std::string unit = Utf8(u" " + Text(row.unit));
+        const std::string unit = Utf8(Text(row.unit));
         const std::vector<Text> texts =
-            CursorOverlayLines(TurnOnCursors(c.option, {}, run), run, m.f, u',');
+            CursorOverlayLines(TurnOnCursors(c.trace, {}, run), run, m.f, u',');
         ASSERT_EQ(texts.size(), 7u) << c.name;
         std::vector<std::string> lines;
         for (const Text& text : texts) {
             lines.push_back(Utf8(text));
         }
-        EXPECT_TRUE(NumberBetween(After(lines[0], " µs  "), name + " = ", unit)) << lines[0];
-        EXPECT_TRUE(NumberBetween(After(lines[1], " µs  "), name + " = ", unit)) << lines[1];
-        EXPECT_TRUE(NumberBetween(lines[4], "Δ" + name + " = ", unit)) << lines[4];
-        EXPECT_TRUE(NumberBetween(lines[5], "media = ", unit)) << lines[5];
-        EXPECT_TRUE(NumberBetween(lines[6], "RMS = ", unit)) << lines[6];
+        EXPECT_TRUE(ReadingBetween(After(lines[0], "s  "), name + " = ", unit)) << lines[0];
+        EXPECT_TRUE(ReadingBetween(After(lines[1], "s  "), name + " = ", unit)) << lines[1];
+        EXPECT_TRUE(ReadingBetween(lines[4], "Δ" + name + " = ", unit)) << lines[4];
+        EXPECT_TRUE(ReadingBetween(lines[5], "media [A, B) = ", unit)) << lines[5];
+        EXPECT_TRUE(ReadingBetween(lines[6], "RMS [A, B) = ", unit)) << lines[6];
     }
 }
 

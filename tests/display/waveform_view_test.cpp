@@ -49,12 +49,14 @@ TEST(WaveformView, ZoomingBackOutGivesExactlyTheWholeView) {
     EXPECT_EQ(kWhole.zoomed(2, 50, SmallestViewSpan(3, 1)), kWhole);
 }
 
-// Ten periods at 11 kHz span 909.09 us.
-TEST(WaveformView, TheSpanTextGivesTheViewsTimeInMicroseconds) {
+// Ten periods at 11 kHz span 909.09 us: a view's edges in microseconds from the plot's left
+// edge.
+TEST(WaveformView, TheTimesTextGivesTheViewsStartAndEndInMicroseconds) {
     Module1 m;
     m.NP = 10;
     m.f = 11000;
-    EXPECT_EQ(Utf8(ViewSpanText({20, 30.5}, m, u',')), "95,45 µs");
+    EXPECT_EQ(Utf8(ViewTimesText({20, 30.5}, m, u',')), "181,82 ... 277,27 µs");
+    EXPECT_EQ(Utf8(ViewTimesText({0, 100}, m, u'.')), "0.00 ... 909.09 µs");
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -148,6 +149,17 @@ protected:
         }
         ADD_FAILURE() << "no waveform window is open";
         return standIn<WaveformWindow>();
+    }
+    // Makes the waveform window the active one and waits until the window system has made it
+    // so: only an active window takes shortcuts, and only there may a widget hold the keyboard.
+    bool activateForm2() {
+        form2().activateWindow();
+        return QTest::qWaitForWindowActive(&form2());
+    }
+    // Gives a widget of the active window the keyboard focus and waits until it holds it.
+    static bool focus(QWidget& widget) {
+        widget.setFocus();
+        return QTest::qWaitFor([&] { return widget.hasFocus(); });
     }
     // A pointer move to a pixel of the plot's drawing area, as the window system delivers it;
     // returns the pointer's position on the screen.

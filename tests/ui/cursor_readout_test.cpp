@@ -19,12 +19,12 @@ protected:
 TEST_F(CursorTest, BandBoundariesSelectTheButtonOfTheBandBelowThePointer) {
     struct Case {
         int lastRowOfBand;
-        TraceOption above;
-        TraceOption below;
+        Trace above;
+        Trace below;
     };
-    const Case cases[] = {{120, TraceOption::Option1, TraceOption::Option2},
-                          {271, TraceOption::Option2, TraceOption::Option3},
-                          {453, TraceOption::Option3, TraceOption::Option5}};
+    const Case cases[] = {{120, Trace::InductorCurrent, Trace::CapacitorCurrent},
+                          {271, Trace::CapacitorCurrent, Trace::OutputVoltage},
+                          {453, Trace::OutputVoltage, Trace::DiodeCurrent}};
     for (const Case& c : cases) {
         moveTo(10, c.lastRowOfBand);
         EXPECT_EQ(form2().selection(), c.above) << c.lastRowOfBand;
@@ -37,7 +37,7 @@ TEST_F(CursorTest, BandBoundariesSelectTheButtonOfTheBandBelowThePointer) {
 TEST_F(CursorTest, TheBottomStripKeepsTheSelectionAndItsFormula) {
     moveTo(0, 120);
     moveTo(0, 604);
-    EXPECT_EQ(form2().selection(), TraceOption::Option1);
+    EXPECT_EQ(form2().selection(), Trace::InductorCurrent);
     EXPECT_EQ(toolTip(), "t= 0,00usec ; iL(t) = -1,42E+00A");
 }
 

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,6 +40,43 @@ TEST_F(KeyboardTest, TheSchematicShowsThatItHoldsTheFocus) {
     EXPECT_GT(highlighted(), schematic.width());
     control(form1, "Text1").setFocus();
     EXPECT_EQ(highlighted(), 0);
+}
+
+// The pixels of a widget's border, `width` window pixels wide, in device pixels.
+std::vector<QRgb> BorderPixels(const QImage& image, int width) {
+    const int border = qRound(width * image.devicePixelRatio());
+    std::vector<QRgb> pixels;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inside = x >= border && x < image.width() - border && y >= border &&
+                                y < image.height() - border;
+            if (!inside) {
+                pixels.push_back(image.pixel(x, y) | 0xff000000);
+            }
+        }
+    }
+    return pixels;
+}
+
+// While the plot holds the keyboard, its border is a dashed frame of black and white alone,
+// readable on any background, every device pixel of it wholly one or the other (no grey of a
+// half-covered pixel, also at two device pixels to a window pixel); without the keyboard it is
+// the sunken border again, without black.
+TEST_F(KeyboardTest, ThePlotShowsAFrameWhileItHoldsTheKeyboard) {
+    runExample();
+    ASSERT_TRUE(activateForm2());
+    PlotBox& plot = form2().plot();
+    ASSERT_TRUE(focus(plot));
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    const std::vector<QRgb> framed = BorderPixels(plot.grab().toImage(), plot.frameWidth());
+    const auto blacks = std::count(framed.begin(), framed.end(), black);
+    EXPECT_GT(blacks, qsizetype(framed.size() / 4));
+    EXPECT_GT(std::count(framed.begin(), framed.end(), white), qsizetype(framed.size() / 4));
+    EXPECT_EQ(blacks + std::count(framed.begin(), framed.end(), white), qsizetype(framed.size()));
+    ASSERT_TRUE(focus(control(form2(), "Option1")));
+    const std::vector<QRgb> bare = BorderPixels(plot.grab().toImage(), plot.frameWidth());
+    EXPECT_EQ(std::count(bare.begin(), bare.end(), black), 0);
 }
 
 using ScreenReaderTest = AppTest;

@@ -1,11 +1,16 @@
 #include "app_fixture.h"
+#include "display/number_text.h"
 #include "display/trace_geometry.h"
 #include "figure/plot_mapping.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QRegion>
 #include <QtTest/QTest>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -33,7 +38,7 @@ class MeasuringCursorsTest : public AppTest {
 protected:
     void SetUp() override {
         runExample();
-        form2().activateWindow();
+        ASSERT_TRUE(activateForm2());
     }
     void measure(bool on) { form2().action(WaveformAction::Measure).setChecked(on); }
     const MeasuringCursors& cursors() {
@@ -74,17 +79,17 @@ protected:
 // to a third and two thirds of the plot; the readings reach the screen reader.
 TEST_F(MeasuringCursorsTest, TurningOnPlacesAAtAThirdAndBAtTwoThirdsOfTheSelectedTrace) {
     struct Case {
-        std::optional<TraceOption> selected;
+        std::optional<Trace> selected;
         const char* readings;
     };
     const Case cases[] = {
-        {std::nullopt, "A: t = 303,00 µs  iL = 2,70E-01 A\nB: t = 606,09 µs  iL = 3,09E-01 A\n"
-                       "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔiL = 3,82E-02 A\nmedia = 2,70E-01 A\n"
-                       "RMS = 2,72E-01 A"},
-        {TraceOption::Option3,
-         "A: t = 303,00 µs  Vo = -2,50E+01 V\nB: t = 606,09 µs  Vo = -2,50E+01 V\n"
-         "Δt = 303,09 µs\n1/Δt = 3,30E+03 Hz\nΔVo = 1,96E-02 V\nmedia = -2,50E+01 V\n"
-         "RMS = 2,50E+01 V"},
+        {std::nullopt, "A: t = 303,0 µs  iL = 270,42 mA\nB: t = 606,09 µs  iL = 308,59 mA\n"
+                       "Δt = 303,09 µs\n1/Δt = 3,2993 kHz\nΔiL = 38,175 mA\n"
+                       "media [A, B) = 270,09 mA\nRMS [A, B) = 271,86 mA"},
+        {Trace::OutputVoltage,
+         "A: t = 303,0 µs  Vo = -25,02 V\nB: t = 606,09 µs  Vo = -25,0 V\n"
+         "Δt = 303,09 µs\n1/Δt = 3,2993 kHz\nΔVo = 19,592 mV\nmedia [A, B) = -25,021 V\n"
+         "RMS [A, B) = 25,021 V"},
     };
     for (const Case& c : cases) {
         if (c.selected) {
@@ -105,10 +110,11 @@ TEST_F(MeasuringCursorsTest, AClickSnapsToASampleAndADragMovesTheNearerCursor) {
     measure(true);
     drag(100, 100, 362);
     const MeasuringCursor a = cursors()[CursorName::A];
-    EXPECT_EQ(a.trace, TraceOption::Option3);
+    EXPECT_EQ(a.trace, Trace::OutputVoltage);
     EXPECT_NEAR(static_cast<double>(number(CursorName::A)), 100 * 10000 / 996.0, 2);
-    const Text value = Format(variables.Vo_t[static_cast<std::size_t>(a.sample)], "0.00E+00", u',');
-    EXPECT_TRUE(readings().value(0).endsWith(" Vo = " + QString::fromStdU16String(value) + " V"))
+    const Text value =
+        EngineeringText(variables.Vo_t[static_cast<std::size_t>(a.sample)], u"V", u',');
+    EXPECT_TRUE(readings().value(0).endsWith(" Vo = " + QString::fromStdU16String(value)))
         << readings().value(0).toStdString();
     drag(660, 700, 60);
     EXPECT_EQ(cursors()[CursorName::A], a);
@@ -122,7 +128,7 @@ TEST_F(MeasuringCursorsTest, AClickSnapsToASampleAndADragMovesTheNearerCursor) {
 TEST_F(MeasuringCursorsTest, TheKeyboardMovesAndSwitchesTheCursorsAndTabLeavesThePlot) {
     measure(true);
     form2().action(WaveformAction::ZoomIn).trigger();
-    form2().plot().setFocus();
+    ASSERT_TRUE(focus(form2().plot()));
     struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -144,7 +150,7 @@ TEST_F(MeasuringCursorsTest, TheKeyboardMovesAndSwitchesTheCursorsAndTabLeavesTh
     EXPECT_EQ(cursors().active, CursorName::B);
     EXPECT_EQ(app.form2().plotView().view(), (WaveformView{30, 80}));
     key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &control(form2(), "Option1"));
+    EXPECT_TRUE(control(form2(), "Option1").hasFocus());
 }
 
 // Zoomed in, the cursors keep their samples and readings; Esc turns them off, and the pointer
@@ -166,7 +172,7 @@ TEST_F(MeasuringCursorsTest, ZoomKeepsTheCursorsAndEscapeTurnsThemOff) {
 // fitted trace, not where the band as drawn by default would put the sample.
 TEST_F(MeasuringCursorsTest, MarkersFollowTheFittedBands) {
     form2().action(WaveformAction::FitBands).setChecked(true);
-    form2().select(TraceOption::Option3);
+    form2().select(Trace::OutputVoltage);
     measure(true);
     ASSERT_TRUE(app.form2().plotView().fittedBands().has_value());
     const double sample = variables.Vo_t[333]; // of A, sample number 3332
@@ -179,6 +185,124 @@ TEST_F(MeasuringCursorsTest, MarkersFollowTheFittedBands) {
     };
     EXPECT_TRUE(ringAt(FittedY(sample, band, (*app.form2().plotView().fittedBands())[2])));
     EXPECT_FALSE(ringAt(sample * band.factor / variables.VoMax + band.zeroLine));
+}
+
+// While measuring, choosing a trace with its button, by the mouse (Vo) or then with the arrow
+// keys from there (id), moves both cursors onto it, each on its sample, and the plot takes the
+// keyboard back: Right then steps the active cursor.
+TEST_F(MeasuringCursorsTest, ChoosingATraceMovesBothCursorsAndGivesTheKeysBackToThePlot) {
+    measure(true);
+    const auto byMouse = [&] { QTest::mouseClick(&control(form2(), "Option3"), Qt::LeftButton); };
+    const auto byKeys = [&] {
+        QWidget& option = control(form2(), "Option3");
+        ASSERT_TRUE(focus(option));
+        QTest::keyClick(&option, Qt::Key_Down);
+    };
+    const struct {
+        const char* how;
+        std::function<void()> choose;
+        Trace chosen;
+    } cases[] = {{"mouse", byMouse, Trace::OutputVoltage}, {"keys", byKeys, Trace::DiodeCurrent}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        const std::int64_t a = number(CursorName::A);
+        c.choose();
+        EXPECT_EQ(cursors()[CursorName::A].trace, c.chosen);
+        EXPECT_EQ(cursors()[CursorName::B].trace, c.chosen);
+        EXPECT_EQ(form2().selection(), c.chosen);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form2().plot().hasFocus(); }));
+        key(Qt::Key_Right);
+        EXPECT_EQ(number(CursorName::A), a + 1);
+    }
+}
+
+// While measuring, the buttons show the active cursor's trace, whatever band the pointer
+// reads; the tool tip still reads the band under it. Off, the pointer selects again.
+TEST_F(MeasuringCursorsTest, HoveringDoesNotChangeTheMeasuredTrace) {
+    measure(true);
+    moveTo(450, 423);
+    EXPECT_EQ(form2().selection(), Trace::InductorCurrent);
+    EXPECT_EQ(cursors()[CursorName::A].trace, Trace::InductorCurrent);
+    EXPECT_EQ(form2().plot().toolTip(), "t= 410,73usec ; Vo(t) = -2,79E+01V");
+    measure(false);
+    moveTo(450, 423);
+    EXPECT_EQ(form2().selection(), Trace::OutputVoltage);
+}
+
+// The pixels that the cursors change in the plot's image, away from the columns of their
+// lines, rings and names: the box of their readings, in logical pixels.
+QRegion BoxPixels(const QImage& before, const QImage& after, const CursorOverlay& overlay,
+                  QSizeF area) {
+    const qreal ratio = after.devicePixelRatio();
+    QRegion changed;
+    for (int row = 0; row < area.height(); ++row) {
+        for (int column = 0; column < area.width(); ++column) {
+            const QPoint device = (QPointF(column, row) * ratio).toPoint();
+            const bool nearALine = std::any_of(
+                overlay.marks.begin(), overlay.marks.end(), [&](const CursorMark& mark) {
+                    return mark.place == CursorPlace::InView &&
+                           std::abs(PlotToPixel(mark.x, 0, area).x() - column) < 16;
+                });
+            if (!nearALine && before.pixel(device) != after.pixel(device)) {
+                changed += QRect(column, row, 1, 1);
+            }
+        }
+    }
+    return changed;
+}
+
+// Zoomed and fitted, the box leaves the band of the trace it measures, the limits written at
+// the left edge and the times written in the top-right corner uncovered.
+TEST_F(MeasuringCursorsTest, TheBoxLeavesTheMeasuredBandAndTheLabelsUncovered) {
+    form2().action(WaveformAction::FitBands).setChecked(true);
+    form2().action(WaveformAction::ZoomIn).trigger();
+    for (const Trace trace : {Trace::InductorCurrent, Trace::OutputVoltage}) {
+        SCOPED_TRACE(BandIndex(trace));
+        const QImage before = plotImage();
+        form2().select(trace);
+        measure(true);
+        const QSizeF area = form2().plot().contentsRect().size();
+        const QRegion box =
+            BoxPixels(before, plotImage(), *app.form2().plotCursors().overlay(), area);
+        EXPECT_FALSE(box.isEmpty());
+        const TraceBand& band = RowOf(trace).band;
+        const qreal top = PlotToPixel(0, static_cast<float>(band.fitBottom + 18), area).y();
+        const qreal bottom = PlotToPixel(0, static_cast<float>(band.fitBottom), area).y();
+        const QRect kept[] = {QRect(0, qFloor(top), qCeil(area.width()), qCeil(bottom - top)),
+                              QRect(0, 0, 90, qCeil(area.height())),
+                              QRect(qFloor(area.width()) - 160, 0, 160, 16)};
+        for (const QRect& clear : kept) {
+            EXPECT_FALSE(box.intersects(clear)) << testing::PrintToString(clear) << " covered by "
+                                                << testing::PrintToString(box.boundingRect());
+        }
+        measure(false);
+    }
+}
+
+// Zoomed in on 37.5 .. 62.5, A (plot x 33.3) lies before the view and B (66.7) after it: each
+// is marked at the edge it lies beyond, near the top.
+TEST_F(MeasuringCursorsTest, ACursorBeyondTheViewIsMarkedAtItsEdge) {
+    measure(true);
+    form2().action(WaveformAction::ZoomIn).trigger();
+    form2().action(WaveformAction::ZoomIn).trigger();
+    const std::optional<CursorOverlay>& overlay = app.form2().plotCursors().overlay();
+    ASSERT_TRUE(overlay.has_value());
+    EXPECT_EQ(overlay->marks[0].place, CursorPlace::BeforeView);
+    EXPECT_EQ(overlay->marks[1].place, CursorPlace::AfterView);
+    const QImage marked = plotImage();
+    measure(false);
+    const QImage bare = plotImage();
+    const int width = form2().plot().contentsRect().width();
+    for (const int left : {0, width - 20}) {
+        int changed = 0;
+        for (int row = 0; row < 40; ++row) {
+            for (int column = left; column < left + 20; ++column) {
+                const QPoint device = (QPointF(column, row) * marked.devicePixelRatio()).toPoint();
+                changed += marked.pixel(device) != bare.pixel(device) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(changed, 30) << "edge at " << left;
+    }
 }
 
 } // namespace

@@ -55,8 +55,9 @@ TEST_F(PlotViewTest, ZoomingInAndBackToTheWholeViewKeepsThePictureAndTheReadout)
 
 // A wheel notch narrows the view by 1.25 around the plot x under the pointer (column 300);
 // a middle-button drag or Shift with the left button moves the traces with the pointer, here
-// 100 columns to the left; Ctrl+Right moves the view a tenth of its width later; a
-// double-click shows the whole time axis, but not while the measuring cursors are on.
+// 100 columns to the left; Ctrl+Right moves the view a tenth of its width later, and
+// "Scorri a sinistra" back; a double-click shows the whole time axis, but not while the
+// measuring cursors are on.
 TEST_F(PlotViewTest, TheWheelZoomsAroundThePointerAndDragsKeysAndDoubleClicksMoveTheView) {
     const double pointed = static_cast<float>(300 * 100 / 996.0);
     wheel(300, 240);
@@ -72,9 +73,11 @@ TEST_F(PlotViewTest, TheWheelZoomsAroundThePointerAndDragsKeysAndDoubleClicksMov
         EXPECT_NEAR(view().left, before.left + 100 * 100 / 996.0 * 0.64, 1e-5);
     }
     const WaveformView dragged = view();
-    form2().activateWindow();
+    ASSERT_TRUE(activateForm2());
     QTest::keyClick(&form2().plot(), Qt::Key_Right, Qt::ControlModifier);
     EXPECT_NEAR(view().left, dragged.left + 6.4, 1e-9);
+    action(WaveformAction::PanLeft).trigger();
+    EXPECT_NEAR(view().left, dragged.left, 1e-9);
     action(WaveformAction::Measure).setChecked(true);
     mouse(QEvent::MouseButtonDblClick, 400, Qt::LeftButton, Qt::LeftButton);
     EXPECT_FALSE(view().whole());

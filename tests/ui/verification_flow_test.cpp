@@ -111,7 +111,7 @@ TEST_F(VerificationFlowTest, ASecondRunReusesTheWindowAndAFailedOneLeavesTheFram
 TEST_F(VerificationFlowTest, ClosingDiscardsTheWindowAndTheNextRunOpensAFreshOne) {
     runExample();
     moveTo(10, 10);
-    ASSERT_EQ(form2().selection(), TraceOption::Option1);
+    ASSERT_EQ(form2().selection(), Trace::InductorCurrent);
     ASSERT_FALSE(form2().plot().toolTip().isEmpty());
     const QPointer<WaveformWindow> first = &form2();
     first->windowHandle()->close(); // as the close button of its frame does

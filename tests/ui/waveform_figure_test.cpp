@@ -1,5 +1,7 @@
 #include "core/verification.h"
+#include "display/measuring_cursors.h"
 #include "display/screen_waveform_drawing.h"
+#include "figure/plot_mapping.h"
 #include "figure/waveform_figure.h"
 #include "figure/window_look.h"
 #include "ink.h"
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -95,6 +98,58 @@ TEST_F(WaveformFigureTest, PictureHasTheTracesInTheirBandsAndTheirNamesBeside) {
     }
     EXPECT_EQ(example.Idx, 7);
     EXPECT_EQ(example.Iter, 3);
+}
+
+// Dark pixels, as text and the cursors are drawn, in a rectangle of logical pixels of the plot.
+int DarkPixels(const QImage& plot, const QRectF& area) {
+    const qreal ratio = plot.devicePixelRatio();
+    const QRect device =
+        QRectF(area.topLeft() * ratio, area.size() * ratio).toRect().intersected(plot.rect());
+    int dark = 0;
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        for (int x = device.left(); x <= device.right(); ++x) {
+            const QRgb pixel = plot.pixel(x, y);
+            dark += qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+// A zoomed view (25 .. 75) with fitted bands and the cursors on: the figure writes each band's
+// limits beside the left-edge ticks, under its top edge and over its bottom edge, and draws the
+// cursors' dashed lines and their box, as the window does; without the fit and the cursors
+// those places hold no text and no black line.
+TEST_F(WaveformFigureTest, AZoomedFittedFigureCarriesTheBandLimitsAndTheCursorsWithTheirBox) {
+    const auto extremes = std::make_shared<const TraceExtremes>(example);
+    const WaveformView view{25, 75};
+    const FittedBands fit = FitBands(example, *extremes, view);
+    const CursorSums sums(example);
+    const MeasuringCursors cursors = TurnOnCursors(Trace::OutputVoltage, view, sums);
+    const CursorOverlay overlay = OverlayOf(cursors, example, sums, view, fit, u',');
+    const auto plotOf = [&](const ShownPlot& shown) {
+        const QImage image = RenderWaveformImage(example, u',', 2, shown);
+        QImage plot = image.copy(PlotArea(image));
+        plot.setDevicePixelRatio(2);
+        return plot;
+    };
+    const QImage bare = plotOf({extremes, view, std::nullopt, std::nullopt});
+    const QImage shown = plotOf({extremes, view, fit, overlay});
+    const QSizeF area = shown.deviceIndependentSize();
+    for (const FittedBandLimits& band : LimitsOf(fit, u',')) {
+        for (const auto& [y, below] : {std::pair(band.top, true), std::pair(band.bottom, false)}) {
+            const qreal edge = PlotToPixel(0, y, area).y();
+            const QRectF label(8, below ? edge + 2 : edge - 12, 40, 10);
+            EXPECT_GT(DarkPixels(shown, label), 40) << y;
+            EXPECT_EQ(DarkPixels(bare, label), 0) << y;
+        }
+    }
+    for (const CursorMark& mark : overlay.marks) {
+        const QRectF line(PlotToPixel(mark.x, 0, area).x() - 1, 20, 2, area.height() - 40);
+        EXPECT_GT(DarkPixels(shown, line), area.height() / 2);
+        EXPECT_EQ(DarkPixels(bare, line), 0);
+    }
+    EXPECT_GT(DarkPixels(shown, {area.width() - 200, 0, 200, area.height()}), 1000)
+        << "the box of the readings";
 }
 
 // The plot box of the waveform window as the screen drawing sees it.

@@ -46,6 +46,8 @@ TEST_F(WaveformMenuTest, CommandsFollowThePlottedRun) {
         {"actionZoomIn", "Zoom &avanti", "Ctrl++", true},
         {"actionZoomOut", "Zoom &indietro", "Ctrl+-", true},
         {"actionZoomReset", "&Vista intera", "Ctrl+0", true},
+        {"actionPanLeft", "Scorri a &sinistra", "Ctrl+Left", true},
+        {"actionPanRight", "Scorri a &destra", "Ctrl+Right", true},
         {"actionFitBands", "Adatta le &bande", "B", true},
         {"actionMeasure", "&Cursori di misura", "M", true},
     };
@@ -128,8 +130,17 @@ TEST_F(WaveformMenuTest, PicturesAndValues) {
     trigger("actionZoomReset");
     trigger("actionCopyImage");
     EXPECT_EQ(QGuiApplication::clipboard()->image(), whole);
+}
+
+// "Copia valori" copies the five values with numbers for people, while the boxes keep theirs.
+TEST_F(WaveformMenuTest, CopiedValuesAreNumbersForPeople) {
+    runExample();
     trigger("actionCopyValues");
-    EXPECT_EQ(QGuiApplication::clipboard()->text().split('\n').size(), 5);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "Delta iL = 106,49 mA\nDelta Vo = 59,983 mV\nId picco = 320,25 mA\n"
+              "Id media = 100,35 mA\nIi media o continua in ingresso = 166,66 mA");
+    EXPECT_EQ(valueTexts(),
+              QStringList({"1,06E-01", "6,00E+01", "3,20E-01", "1,00E-01", "1,67E-01"}));
 }
 
 // A command that writes a file of the run, the file type chosen in its dialog and how the files
@@ -295,7 +306,7 @@ TEST_F(FileWritingTest, ANameWithoutAnOfferedExtensionGetsTheChosenTypes) {
 // Esc turns the measuring cursors off and never closes the window; "Chiudi" does.
 TEST_F(WaveformMenuTest, EscapeTurnsTheCursorsOffAndChiudiCloses) {
     runExample();
-    form2().activateWindow();
+    ASSERT_TRUE(activateForm2());
     action("actionMeasure").setChecked(true);
     QTest::keyClick(&form2().plot(), Qt::Key_Escape);
     EXPECT_FALSE(action("actionMeasure").isChecked());

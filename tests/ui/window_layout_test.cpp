@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 
 #include <QAbstractButton>
+#include <QRadioButton>
 #include <span>
 
 namespace {
@@ -182,6 +183,36 @@ TEST_F(WindowLayoutTest, FocusStartsOnThePictureAndFollowsTheLayoutOrder) {
     EXPECT_EQ(form2().focusWidget(), &form2().plot());
     EXPECT_EQ(FocusChain(form2().plot()), "Picture1 Option1 Option2 Option3 Option5");
     EXPECT_TRUE(control(form2(), "Picture2").isHidden());
+}
+
+// Each trace's button is named, coloured and described as the trace table gives the trace, and
+// selecting a trace checks its button.
+TEST_F(WindowLayoutTest, EachTraceButtonShowsItsTraceAsTheTraceTableGivesIt) {
+    struct Case {
+        const char* button;
+        Trace trace;
+        const char* caption;
+        QRgb colour;
+        const char* accessibleName;
+    };
+    const Case cases[] = {
+        {"Option1", Trace::InductorCurrent, "iL(t)", qRgb(255, 0, 0),
+         "iL(t), corrente nell'induttore"},
+        {"Option2", Trace::CapacitorCurrent, "iC(t)", qRgb(0, 255, 0),
+         "iC(t), corrente nel condensatore"},
+        {"Option3", Trace::OutputVoltage, "Vo(t)", qRgb(0, 0, 255), "Vo(t), tensione di uscita"},
+        {"Option5", Trace::DiodeCurrent, "id(t)", qRgb(0, 255, 255), "id(t), corrente nel diodo"},
+    };
+    WaveformWindow window;
+    for (const Case& c : cases) {
+        auto& button = control<QRadioButton>(window, c.button);
+        EXPECT_EQ(button.text(), c.caption);
+        EXPECT_EQ(button.palette().color(QPalette::WindowText), QColor(c.colour)) << c.button;
+        EXPECT_EQ(button.accessibleName(), QString::fromUtf8(c.accessibleName));
+        window.select(c.trace);
+        EXPECT_TRUE(button.isChecked()) << c.button;
+        EXPECT_EQ(window.selection(), c.trace) << c.button;
+    }
 }
 
 TEST_F(WindowLayoutTest, ResizingMovesNoControl) {
