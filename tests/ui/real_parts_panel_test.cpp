@@ -97,9 +97,12 @@ TEST_F(RealPartsPanelTest, RemembersThePartsFromOneStartToTheNext) {
     }
     const RealPartsPanel next(u',');
     const RealParts expected = TypicalParts();
+    // The report reads them too, without a panel.
+    const RealParts remembered = RememberedParts();
     for (const TypedPart& part : typicalTexts) {
         EXPECT_EQ(field(next, part.name).text(), QString::fromUtf8(part.text)) << part.name;
         EXPECT_DOUBLE_EQ(next.parts().*part.part, expected.*part.part) << part.name;
+        EXPECT_EQ(remembered.*part.part, next.parts().*part.part) << part.name;
     }
 }
 

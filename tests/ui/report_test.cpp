@@ -1,6 +1,8 @@
 #include "app_fixture.h"
 #include "figure/waveform_figure.h"
+#include "test_support/example_converter.h"
 #include "ui/analysis_window.h"
+#include "ui/report_document.h"
 
 #include <QAction>
 #include <QDir>
@@ -236,6 +238,31 @@ TEST_F(ReportTest, FailuresLeaveEarlierFilesWhole) {
                   (QStringList{"cartella.pdf", "rapporto.pdf"}));
         EXPECT_EQ(contents(QStringLiteral("rapporto.pdf")), "prima");
     }
+}
+
+// With real parts the report gains the parts as typed, their losses and books, the steady
+// state with them and the chart of the efficiency against the load, in both formats.
+TEST(RealPartsReportTest, TheReportCarriesThePartsTheirLossesAndTheCurve) {
+    const QTemporaryDir folder;
+    ReportContent content;
+    content.parts = {{QStringLiteral("Tensione di soglia del diodo, V"), QStringLiteral("0,45")}};
+    content.realParts =
+        TabulateRealParts(SolveRealParts(CircuitOf(ExampleConverter()), TypicalParts()), u',');
+    content.efficiencyChart = QImage(40, 30, QImage::Format_RGB32);
+    content.efficiencyChart.fill(Qt::white);
+    const QString html = folder.filePath(QStringLiteral("rapporto.html"));
+    ASSERT_FALSE(SaveReportFile(html, content, {}, {}));
+    QFile file(html);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    for (const QString& expected :
+         {QStringLiteral("<h2>Componenti reali</h2>"), QStringLiteral("0,45"),
+          QStringLiteral("<h2>Perdite</h2>"), content.realParts->lossRows.front().front(),
+          content.realParts->books.front().first, QStringLiteral("Con i componenti"),
+          QStringLiteral("alt=\"Rendimento e perdite al variare del carico\"")}) {
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    }
+    EXPECT_FALSE(SaveReportFile(folder.filePath(QStringLiteral("rapporto.pdf")), content, {}, {}));
 }
 
 } // namespace
