@@ -13,8 +13,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <regex>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -59,20 +59,66 @@ double LargestMagnitude(const std::vector<double>& samples, std::int32_t n) {
     return largest;
 }
 
-// Whether text is `start`, then a number as the tool tip writes it ("-1,23E+00"), then `end`.
+// Whether `text` has the form of `pattern`, where '9' stands for a digit, '+' for a sign, '*'
+// for one or more digits, '?' for an optional minus at the start, and '#' for an optional SI
+// prefix ("p", "n", "µ", "m", "k", "M", "G") at the end; any other character stands for itself.
+bool HasForm(std::string_view text, std::string_view pattern) {
+    if (!pattern.empty() && pattern.front() == '?') {
+        if (text.starts_with('-')) {
+            text.remove_prefix(1);
+        }
+        pattern.remove_prefix(1);
+    }
+    if (pattern.ends_with('#')) {
+        pattern.remove_suffix(1);
+        for (std::string_view prefix : {"p", "n", "\xC2\xB5", "m", "k", "M", "G"}) {
+            if (text.ends_with(prefix) &&
+                HasForm(text.substr(0, text.size() - prefix.size()), pattern)) {
+                return true;
+            }
+        }
+    }
+    std::size_t at = 0;
+    for (const char wanted : pattern) {
+        const auto digit = [&] { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+        if (wanted == '*') {
+            if (!digit()) {
+                return false;
+            }
+            while (digit()) {
+                ++at;
+            }
+        } else if (wanted == '9') {
+            if (!digit()) {
+                return false;
+            }
+            ++at;
+        } else if (wanted == '+') {
+            if (at >= text.size() || (text[at] != '+' && text[at] != '-')) {
+                return false;
+            }
+            ++at;
+        } else if (at >= text.size() || text[at++] != wanted) {
+            return false;
+        }
+    }
+    return at == text.size();
+}
+
+// Whether text is `start`, then a number of the given form, then `end`.
 bool NumberBetween(const std::string& text, const std::string& start, const std::string& end,
-                   const std::regex& number = std::regex("-?[0-9],[0-9][0-9]E[-+][0-9][0-9]")) {
+                   std::string_view form = "?9,99E+99") {
     return text.size() >= start.size() + end.size() && text.starts_with(start) &&
            text.ends_with(end) &&
-           std::regex_match(text.substr(start.size(), text.size() - start.size() - end.size()),
-                            number);
+           HasForm(
+               std::string_view(text).substr(start.size(), text.size() - start.size() - end.size()),
+               form);
 }
 
 // Whether text is `start`, then a number for people as the cursor box writes it ("-748,0 m",
 // "2,4301 "), then `unit`.
 bool ReadingBetween(const std::string& text, const std::string& start, const std::string& unit) {
-    static const std::regex number("-?[0-9]+,[0-9]+ (p|n|\xC2\xB5|m|k|M|G)?");
-    return NumberBetween(text, start, unit, number);
+    return NumberBetween(text, start, unit, "?*,* #");
 }
 
 // What follows the first `mark` in the text.
