@@ -7,7 +7,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <array>
 
 namespace {
@@ -173,28 +175,40 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
     setWindowTitle(QStringLiteral("Convertitore step down"));
     setWindowIcon(AlarmClockIcon());
     setPalette(LightFace());
-    resize(TwipsSize(MainWindowWidth, MainWindowHeight, *this));
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("Form1ClientArea"));
     createControls();
+    // The menu bar sits above the client area, which keeps its size and every control its place.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(clientArea_);
+    const QSize client = TwipsSize(MainWindowWidth, MainWindowHeight, *this);
+    clientArea_->resize(client);
+    resize(client.width(), client.height() + menuBar_->sizeHint().height());
     setFocusOrder();
 }
 
 // The layout lists the text boxes, result boxes and buttons in the order of their numbers.
 void MainWindow::createControls() {
-    schematic_ = AddSchematic(*this);
+    QWidget& area = *clientArea_;
+    schematic_ = AddSchematic(area);
     for (const ControlLayout& layout : labels) {
-        AddLabel(*this, layout);
+        AddLabel(area, layout);
     }
     std::size_t k = 0;
     for (const ControlLayout& layout : resultBoxes) {
-        results_[k++] = AddBorderedBox(*this, layout);
+        results_[k++] = AddBorderedBox(area, layout);
     }
     k = 0;
     for (const ControlLayout& layout : textBoxes) {
-        fields_[k++] = AddTextBox(*this, layout);
+        fields_[k++] = AddTextBox(area, layout);
     }
-    command1_ = AddButton(*this, buttons[0]);
-    command2_ = AddButton(*this, buttons[1]);
-    command3_ = AddButton(*this, buttons[2]);
+    command1_ = AddButton(area, buttons[0]);
+    command2_ = AddButton(area, buttons[1]);
+    command3_ = AddButton(area, buttons[2]);
 }
 
 // The keyboard walks the design column, its button, the circuit data of the verification (the

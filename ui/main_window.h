@@ -8,11 +8,13 @@
 class PictureBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 
 // Form1, the main window: the schematic, the design and verification fields, the design
-// results and the three buttons. Every control sits at a fixed place; the handlers reach the
-// window only through Form1Operations.
+// results and the three buttons in its client area, every control at a fixed place, and above
+// it a menu bar for the tools beside the design. The handlers reach the window only through
+// Form1Operations.
 class MainWindow : public QWidget, public Form1Operations {
     Q_OBJECT
 
@@ -20,6 +22,9 @@ public:
     // Message boxes of the handlers go to `messages`.
     explicit MainWindow(MessageBox& messages);
 
+    // The area below the menu bar that holds every control at its place.
+    QWidget& clientArea() const { return *clientArea_; }
+    QMenuBar& menuBar() const { return *menuBar_; }
     QPushButton& command1() const { return *command1_; }
     QPushButton& command2() const { return *command2_; }
     QPushButton& command3() const { return *command3_; }
@@ -38,6 +43,8 @@ private:
     void setFocusOrder();
 
     MessageBox& messages_;
+    QWidget* clientArea_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     PictureBox* schematic_ = nullptr;
     // In the order of TextBox and ResultLabel.
     std::array<QLineEdit*, 15> fields_{};

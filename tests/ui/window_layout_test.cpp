@@ -153,9 +153,9 @@ using WindowLayoutTest = AppTest;
 // The main window as it opens, then both windows with the worked example's texts in them.
 TEST_F(WindowLayoutTest, EveryControlStandsAtItsPlaceAndShowsItsWholeText) {
     ASSERT_EQ(app.form1().logicalDpiX(), 96);
-    ExpectPlaces(app.form1(), form1Places);
+    ExpectPlaces(app.form1().clientArea(), form1Places);
     ExpectTextsFit(app.form1());
-    EXPECT_EQ(app.form1().size(), QSize(15870 / 15, 10365 / 15));
+    EXPECT_EQ(app.form1().clientArea().size(), QSize(15870 / 15, 10365 / 15));
     runExample();
     ExpectTextsFit(app.form1());
     ExpectPlaces(form2().clientArea(), form2Places);
@@ -217,8 +217,8 @@ TEST_F(WindowLayoutTest, EachTraceButtonShowsItsTraceAsTheTraceTableGivesIt) {
 
 TEST_F(WindowLayoutTest, ResizingMovesNoControl) {
     runExample();
-    // The waveform window's menu bar and client area follow the window; the controls stay.
-    const std::pair<QWidget*, QWidget*> windows[] = {{&app.form1(), &app.form1()},
+    // The windows' menu bars and client areas follow the window; the controls stay.
+    const std::pair<QWidget*, QWidget*> windows[] = {{&app.form1(), &app.form1().clientArea()},
                                                      {&form2(), &form2().clientArea()}};
     for (const auto& [window, area] : windows) {
         const QList<QWidget*> controls = area->findChildren<QWidget*>();
