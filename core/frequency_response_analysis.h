@@ -3,6 +3,7 @@
 #include "core/converter_circuit.h"
 #include "core/handler_support.h"
 #include "core/lossy_converter.h"
+#include "core/lossy_intervals.h"
 
 #include <complex>
 #include <cstdint>
@@ -57,7 +58,7 @@ public:
 
 private:
     ConverterCircuit circuit_;
-    RealParts parts_;
+    LossyIntervals intervals_;
     LossyState steadyStart_;
 };
 
