@@ -30,6 +30,12 @@ struct RealParts {
     bool any() const;
 };
 
+// The state: the inductor current and the voltage across the capacitor itself.
+struct LossyState {
+    double iL = 0; // A
+    double vC = 0; // V
+};
+
 // Average power lost in each part over a period, W.
 struct PartLosses {
     double switchConduction = 0; // rS mean(iL^2 while on)
@@ -45,6 +51,7 @@ struct PartLosses {
 // The periodic steady state of the converter with its parts.
 struct LossySteadyState {
     bool discontinuous = false; // the diode blocks within the off interval
+    LossyState start;           // entering a period
     // At the output node: extremes of |iL| and |vo| (both sides of the ESR's steps), mean vo;
     // meanDiodeCurrent = mean(iL while the diode conducts), meanInputCurrent = mean(iL while on).
     PeriodValues values;
