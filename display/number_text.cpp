@@ -81,5 +81,12 @@ Text PercentText(double percent, char16_t decimalSeparator) {
     if (!std::isfinite(percent)) {
         return NotANumber;
     }
-    return WithSeparator(FixedDigits(percent, 2), decimalSeparator) + u" %";
+    return ScaleText(percent, u"%", decimalSeparator);
+}
+
+Text ScaleText(double value, std::u16string_view unit, char16_t decimalSeparator) {
+    if (!std::isfinite(value)) {
+        return NotANumber;
+    }
+    return WithSeparator(FixedDigits(value, 2), decimalSeparator) + u' ' + Text(unit);
 }

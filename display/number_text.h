@@ -14,3 +14,7 @@ Text EngineeringText(double value, std::u16string_view unit, char16_t decimalSep
 
 // A per cent figure with two decimals and " %".
 Text PercentText(double percent, char16_t decimalSeparator);
+
+// A figure on a logarithmic or angular scale, which takes no SI prefix (dB, degrees), with two
+// decimals and its unit: "-12.35 dB", "95.10 °".
+Text ScaleText(double value, std::u16string_view unit, char16_t decimalSeparator);

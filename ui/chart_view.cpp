@@ -18,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLegend>
+#include <QLogValueAxis>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -53,9 +55,14 @@ void StyleChart(QChart& chart) {
     chart.legend()->setAlignment(Qt::AlignRight);
 }
 
+// Units of a logarithmic or angular scale take no SI prefix.
+bool IsScaleUnit(const std::u16string& unit) {
+    return unit == u"%" || unit == u"dB" || unit == u"dBΩ" || unit == u"°";
+}
+
 QString CellText(double value, const std::u16string& unit, char16_t separator) {
-    return FromText(unit == u"%" ? PercentText(value, separator)
-                                 : EngineeringText(value, unit, separator));
+    return FromText(IsScaleUnit(unit) ? ScaleText(value, unit, separator)
+                                      : EngineeringText(value, unit, separator));
 }
 
 // Shortest text that reads back to the same double, with a point whatever the locale.
@@ -135,6 +142,8 @@ ChartView::ChartView(SaveFileChooser& files, MessageBox& messages, char16_t deci
     view_->setAccessibleName(QStringLiteral("Grafico"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("ChartTable"));
     table_->setAccessibleName(QStringLiteral("Valori del grafico"));
@@ -179,17 +188,45 @@ QLayout* ChartView::createButtons() {
     return buttons;
 }
 
+void ChartView::styleAxis(QAbstractAxis& axis, Qt::Alignment alignment) {
+    axis.setTitleFont(WindowFont(8.25));
+    axis.setTitleBrush(Ink);
+    axis.setLabelsFont(WindowFont(8.25, false));
+    axis.setLabelsColor(Ink);
+    axis.setLinePenColor(AxisLine);
+    axis.setGridLineColor(GridLine);
+    axis.setMinorGridLineColor(GridLine.lighter(108));
+    chart_->addAxis(&axis, alignment);
+}
+
 QValueAxis* ChartView::addAxis(const QString& title, Qt::Alignment alignment) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setTitleFont(WindowFont(8.25));
-    axis->setTitleBrush(Ink);
-    axis->setLabelsFont(WindowFont(8.25, false));
-    axis->setLabelsColor(Ink);
-    axis->setLinePenColor(AxisLine);
-    axis->setGridLineColor(GridLine);
-    chart_->addAxis(axis, alignment);
+    styleAxis(*axis, alignment);
     return axis;
+}
+
+QLogValueAxis* ChartView::addLogAxis(const QString& title, Qt::Alignment alignment) {
+    auto* axis = new QLogValueAxis;
+    axis->setTitleText(title);
+    axis->setBase(10);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setMinorTickCount(8);
+    styleAxis(*axis, alignment);
+    return axis;
+}
+
+bool ChartView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->viewport() && event->type() == QEvent::MouseMove &&
+        !chart_->series().isEmpty()) {
+        const QPointF scene =
+            view_->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const QPointF inChart = chart_->mapFromScene(scene);
+        if (chart_->plotArea().contains(inChart)) {
+            emit pointed(chart_->mapToValue(inChart));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChartView::clear() {

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+class QAbstractAxis;
 class QChart;
 class QLayout;
 class QChartView;
+class QLogValueAxis;
 class QTableWidget;
 class QValueAxis;
 
@@ -20,7 +22,7 @@ class QValueAxis;
 struct ChartColumn {
     QString title;       // the table's heading, with the unit: "Io [A]"
     QString csvName;     // the CSV file's heading: "Io_A"
-    std::u16string unit; // the unit of the table's cells; u"%" writes a per cent figure
+    std::u16string unit; // the unit of the table's cells; %, dB, dBΩ and ° take no SI prefix
     std::vector<double> values;
 };
 
@@ -43,6 +45,8 @@ public:
     QChart& chart() { return *chart_; }
     // A value axis in the tool's typeface and colours, attached to the chart at `alignment`.
     QValueAxis* addAxis(const QString& title, Qt::Alignment alignment);
+    // The same with a logarithmic scale, decades marked.
+    QLogValueAxis* addLogAxis(const QString& title, Qt::Alignment alignment);
     // Takes out every series and axis, so that the chart can be drawn again.
     void clear();
 
@@ -62,7 +66,15 @@ public:
     // The table: a line of headings, then a line a row, cells separated by tabs.
     QString tableText() const;
 
+signals:
+    // The pointer moved over the chart's plot, at `value` in the first series' axes.
+    void pointed(QPointF value);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void styleAxis(QAbstractAxis& axis, Qt::Alignment alignment);
     QLayout* createButtons();
     QSizeF drawnSize() const;
     void askImage();

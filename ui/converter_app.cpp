@@ -126,6 +126,7 @@ ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& fi
 
 ConverterApp::~ConverterApp() {
     delete analysis_;
+    delete frequencyResponse_;
 }
 
 void ConverterApp::handleClick(Handler handler) {
@@ -178,6 +179,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
     connect(WaveformAction::CopyValues, &ConverterApp::copyValues);
     connect(WaveformAction::SaveReport, &ConverterApp::saveReport);
     connect(WaveformAction::Analysis, &ConverterApp::openAnalysis);
+    connect(WaveformAction::FrequencyResponse, &ConverterApp::openFrequencyResponse);
 }
 
 void ConverterApp::saveImage() {
@@ -217,6 +219,22 @@ void ConverterApp::openAnalysis() {
     analysis_->show();
     analysis_->raise();
     analysis_->activateWindow();
+}
+
+// The frequency-response window follows the waveform window and closes with it.
+void ConverterApp::openFrequencyResponse() {
+    WaveformWindow* form2 = form2_.window();
+    if (!form2 || !checkedRun_) {
+        return;
+    }
+    if (!frequencyResponse_) {
+        frequencyResponse_ = new FrequencyResponseWindow(files_, messages_, decimalSeparator_);
+        QObject::connect(form2, &WaveformWindow::closed, frequencyResponse_, &QWidget::close);
+    }
+    updateAnalysis();
+    frequencyResponse_->show();
+    frequencyResponse_->raise();
+    frequencyResponse_->activateWindow();
 }
 
 // The report of the run the analysis shows: with its figure and measured values when it drew
@@ -266,6 +284,9 @@ void ConverterApp::addRealParts(ReportContent& content, const ConverterCircuit& 
 }
 
 void ConverterApp::updateAnalysis() {
+    if (frequencyResponse_ && checkedRun_) {
+        frequencyResponse_->showCircuit(checkedRun_->circuit, RememberedParts());
+    }
     if (!analysis_) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "core/verification.h"
 #include "display/screen_waveform_drawing.h"
 #include "ui/analysis_window.h"
+#include "ui/frequency_response_window.h"
 #include "ui/main_window.h"
 #include "ui/waveform_tools.h"
 #include "ui/waveform_window_host.h"
@@ -32,8 +33,9 @@ char16_t UserDecimalSeparator();
 // handlers; a runtime error stops the handler with one message and the tool goes on.
 //
 // The waveform window's "Analisi..." opens the analysis of the last run whose inputs passed
-// the checks. It is computed when the window opens and again whenever a run ends while it is
-// open, never during the simulation: from the plotted run's samples when the run drew its
+// the checks, and "Risposta in frequenza..." the frequency response of its circuit with the
+// real parts remembered. It is computed when the window opens and again whenever a run ends while
+// it is open, never during the simulation: from the plotted run's samples when the run drew its
 // traces, otherwise from the circuit the run read, its simulated column empty.
 class ConverterApp {
 public:
@@ -79,6 +81,7 @@ private:
     void copyImage();
     void copyValues();
     void openAnalysis();
+    void openFrequencyResponse();
     void saveReport();
     void addRealParts(ReportContent& content, const ConverterCircuit& circuit);
     void updateAnalysis();
@@ -95,6 +98,7 @@ private:
     WaveformTools tools_;
     std::optional<CheckedRun> checkedRun_;
     QPointer<AnalysisWindow> analysis_;
+    QPointer<FrequencyResponseWindow> frequencyResponse_;
     bool handling_ = false;
     std::vector<Handler> deferred_;
 };

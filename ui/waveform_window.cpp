@@ -133,6 +133,12 @@ const std::array actionLayouts{
     ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
     ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
     ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
+    ActionLayout{WaveformAction::FrequencyResponse,
+                 "actionFrequencyResponse",
+                 "Risposta in &frequenza...",
+                 {},
+                 false,
+                 false},
 };
 
 // The commands of each menu, in order; a separator between the groups.
@@ -146,7 +152,7 @@ const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::PanLeft, WaveformAction::PanRight},
     {WaveformAction::FitBands, WaveformAction::Measure}};
 const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
-    {WaveformAction::Analysis}};
+    {WaveformAction::Analysis, WaveformAction::FrequencyResponse}};
 
 // The button of a trace: its caption "iL(t)" in the trace's colour, and for assistive
 // technologies the caption with what the trace is.
@@ -212,10 +218,11 @@ void WaveformWindow::createActions() {
         action->setEnabled(!layout.needsRun);
         actions_[static_cast<std::size_t>(layout.which)] = action;
     }
-    // The analysis and its report need no traces, only a run whose inputs passed the checks:
-    // the host turns them on when such a run resets the plot.
-    action(WaveformAction::Analysis).setEnabled(false);
-    action(WaveformAction::SaveReport).setEnabled(false);
+    // The analysis, the frequency response and the report need no traces, only a run whose
+    // inputs passed the checks: the host turns them on when such a run resets the plot.
+    for (WaveformAction which : CheckedRunActions) {
+        action(which).setEnabled(false);
+    }
     connect(&action(WaveformAction::Close), &QAction::triggered, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this,

@@ -72,8 +72,9 @@ void WaveformWindowHost::resetPlot() {
     view_.reset();
     if (window_) {
         window_->setRunActionsEnabled(false);
-        window_->action(WaveformAction::Analysis).setEnabled(true);
-        window_->action(WaveformAction::SaveReport).setEnabled(true);
+        for (WaveformAction which : CheckedRunActions) {
+            window_->action(which).setEnabled(true);
+        }
         window_->plot().clear();
     }
 }
