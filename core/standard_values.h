@@ -35,12 +35,13 @@ double SnapUp(double value, ESeries series);
 
 // A design's L and C snapped up to a series, and the exact steady state they give.
 struct SeriesDesign {
-    double L = 0; // H
-    double C = 0; // F
+    double LMicro = 0; // uH
+    double CMicro = 0; // uF
     PeriodValues steady;
 };
 
-// Snaps the circuit's L and C (given in uH and uF, the units of the design) up to `series`
-// and solves the ideal converter with them exactly in its periodic steady state.
+// Snaps the designed L and C, in uH and uF as the design gives them, up to `series`, and solves
+// the ideal converter `designed` with them in place of its own L and C exactly in its periodic
+// steady state.
 SeriesDesign SnapDesign(const ConverterCircuit& designed, double LMicro, double CMicro,
                         ESeries series);

@@ -42,6 +42,9 @@ struct ToleranceLimits {
     std::optional<double> efficiencyPercent; // %: efficiency at least; checked with parts only
 };
 
+// The limit's value; none when it is not set.
+std::optional<double> LimitValue(const ToleranceLimits& limits, ToleranceLimit limit);
+
 enum class SampleDistribution {
     Uniform, // evenly within +-tol
     Normal   // 3 sigma at the tolerance, clipped at +-tol
