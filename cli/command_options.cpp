@@ -66,3 +66,30 @@ std::optional<RealParts> PartsOf(const CommandOptions& options) {
     }
     return read.parts;
 }
+
+std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
+    const auto slash = text.find('/');
+    try {
+        std::size_t used = 0;
+        const std::int64_t k = std::stoll(text.substr(0, slash), &used);
+        const bool whole = used == slash;
+        const std::string total = slash == std::string::npos ? "" : text.substr(slash + 1);
+        const std::int64_t m = std::stoll(total, &used);
+        if (whole && used == total.size() && k >= 0 && k < m) {
+            return {k, m};
+        }
+    } catch (const std::logic_error&) {
+    }
+    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
+}
+
+void AddSplitOptions(CLI::App& command, int& jobs, std::string& shard, const std::string& rows) {
+    command.add_option("-j,--jobs", jobs, "thread di calcolo (predefinito: tutti i core)")
+        ->transform(WholeNumber(1, 1024));
+    command
+        .add_option("--shard", shard,
+                    "calcola solo " + rows +
+                        " con indice K modulo M (ogni parte con l'intestazione), per dividere il "
+                        "lavoro tra più macchine")
+        ->type_name("K/M");
+}

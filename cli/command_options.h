@@ -7,10 +7,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What every command of inverter-cli shares: the exit statuses, the options of the fields and
@@ -56,3 +58,10 @@ int ExitOf(const RunStatus& status);
 
 // The real parts given, or none after the refusal of one on the standard error.
 std::optional<RealParts> PartsOf(const CommandOptions& options);
+
+// The shard "K/M" of --shard, 0 <= K < M; any other text is a UsageError.
+std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text);
+
+// -j (threads, all the cores unless given) and --shard K/M of a command that spreads its `rows`
+// ("i punti") over threads and machines.
+void AddSplitOptions(CLI::App& command, int& jobs, std::string& shard, const std::string& rows);

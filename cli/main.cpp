@@ -1,6 +1,7 @@
 #include "cli/command_options.h"
 #include "cli/output_files.h"
 #include "cli/sweep_command.h"
+#include "cli/tolerance_command.h"
 #include "cli/usage.h"
 #include "figure/waveform_figure.h"
 #include "figure/window_look.h"
@@ -37,7 +38,7 @@ void AddFileOptions(CLI::App& command, CommandOptions& values) {
     svg->type_name("FILE")->check(FileSuffix(".svg"));
 }
 
-int Design(const CommandOptions& options, StandardOutput& output) {
+int Design(const CommandOptions& options, const std::string& series, StandardOutput& output) {
     const std::optional<RealParts> parts = PartsOf(options);
     if (!parts) {
         return ExitRefused;
@@ -49,6 +50,9 @@ int Design(const CommandOptions& options, StandardOutput& output) {
     Report report = DesignReport(run);
     if (parts->any()) {
         AddDesignParts(report["design"], run.m, *parts);
+    }
+    if (!series.empty()) {
+        AddSeriesDesign(report["design"], run.m, *SeriesNamed(series));
     }
     return Print(output, report, options.format, ExitDone);
 }
@@ -233,6 +237,11 @@ int main(int argc, char** argv) {
     AddFieldOptions(*designCommand, DesignOptions(), design, true);
     AddPartOptions(*designCommand, design.parts);
     AddFormatOption(*designCommand, design.format);
+    std::string series;
+    designCommand
+        ->add_option("--series", series, "riporta L e C alla serie normalizzata IEC 60063 data")
+        ->check(OneOf({"E6", "E12", "E24", "E48", "E96"}))
+        ->type_name("E6|E12|E24|E48|E96");
 
     CommandOptions verify;
     CLI::App* verifyCommand = app.add_subcommand(
@@ -272,10 +281,20 @@ int main(int argc, char** argv) {
     AddPartOptions(*sweepCommand, sweepFields.parts);
     AddFormatOption(*sweepCommand, sweepFields.format);
 
+    CommandOptions toleranceFields;
+    toleranceFields.format = "csv"; // a table of rows
+    ToleranceOptions tolerance;
+    CLI::App* toleranceCommand = app.add_subcommand(
+        "tolerance", "caso peggiore e Monte Carlo delle tolleranze, con la resa (CSV)");
+    AddToleranceOptions(*toleranceCommand, tolerance);
+    AddFieldOptions(*toleranceCommand, VerificationOptions(), toleranceFields, true);
+    AddPartOptions(*toleranceCommand, toleranceFields.parts);
+    AddFormatOption(*toleranceCommand, toleranceFields.format);
+
     try {
         app.parse(argc, argv);
         if (designCommand->parsed()) {
-            return Design(design, output);
+            return Design(design, series, output);
         }
         if (verifyCommand->parsed()) {
             return Verify(verify, output);
@@ -286,6 +305,9 @@ int main(int argc, char** argv) {
         if (efficiencyCommand->parsed()) {
             return Efficiency(efficiency, curve, output);
         }
+        if (toleranceCommand->parsed()) {
+            return Tolerance(*toleranceCommand, toleranceFields, tolerance, output);
+        }
         return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {
         return app.exit(help);
@@ -295,7 +317,7 @@ int main(int argc, char** argv) {
         std::cerr << UsageLine(error, app) << '\n';
         return ExitUsage;
     } catch (const UsageError& error) {
-        std::cerr << UsageLine("sweep", error.what()) << '\n';
+        std::cerr << UsageLine(app.get_subcommands().front()->get_name(), error.what()) << '\n';
         return ExitUsage;
     }
 }

@@ -96,6 +96,11 @@ const char* ModeOf(bool discontinuous) {
     return discontinuous ? "DCM" : "CCM";
 }
 
+// The designed circuit, in SI units (the design gives L in uH and C in uF).
+ConverterCircuit DesignedCircuit(const Module1& m) {
+    return {m.Vi, m.D, m.f, m.L * 1e-6, m.C * 1e-6, m.RL};
+}
+
 Report Optional(const std::optional<double>& value) {
     return value ? Report(*value) : Report();
 }
@@ -160,10 +165,17 @@ void AddRealParts(Report& body, const ConverterCircuit& circuit, const RealParts
 }
 
 void AddDesignParts(Report& body, const Module1& m, const RealParts& parts) {
-    const ConverterCircuit circuit{m.Vi, m.D, m.f, m.L * 1e-6, m.C * 1e-6, m.RL};
-    const DutyForTarget duty = DutyForOutput(circuit, parts, m.Vo);
+    const DutyForTarget duty = DutyForOutput(DesignedCircuit(m), parts, m.Vo);
     body["D_parts"] = Optional(duty.D);
     body["efficiency_parts"] = Optional(duty.efficiency);
+}
+
+void AddSeriesDesign(Report& body, const Module1& m, ESeries series) {
+    const SeriesDesign snapped = SnapDesign(DesignedCircuit(m), m.L, m.C, series);
+    body["L_series_uH"] = snapped.LMicro;
+    body["C_series_uF"] = snapped.CMicro;
+    body["DeltaiL_series_A"] = snapped.steady.DeltaiL;
+    body["DeltaVo_series_mV"] = snapped.steady.DeltaVoMilli;
 }
 
 void WriteEfficiencyCsv(std::ostream& out, const std::vector<EfficiencyPoint>& curve) {

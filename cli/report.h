@@ -3,6 +3,7 @@
 #include "cli/headless_run.h"
 #include "core/analysis.h"
 #include "core/loss_estimates.h"
+#include "core/standard_values.h"
 
 #include <nlohmann/json.hpp>
 
@@ -45,6 +46,11 @@ void AddRealParts(Report& body, const ConverterCircuit& circuit, const RealParts
 // With real parts, design's body gains "D_parts" and "efficiency_parts": the duty that gives
 // the designed |Vo| with the designed L and C and RL = |Vo| / Io, and the efficiency there.
 void AddDesignParts(Report& body, const Module1& designed, const RealParts& parts);
+
+// With a series, design's body gains "L_series_uH" and "C_series_uF", the designed L and C
+// snapped up to it, and the exact steady ripples with them, "DeltaiL_series_A" and
+// "DeltaVo_series_mV".
+void AddSeriesDesign(Report& body, const Module1& designed, ESeries series);
 
 // The efficiency curve: index,load_pct,RL_ohm,Io_A,mode,Pout_W,Ploss_W,efficiency.
 void WriteEfficiencyCsv(std::ostream& out, const std::vector<EfficiencyPoint>& curve);

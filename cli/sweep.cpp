@@ -1,12 +1,11 @@
 #include "cli/sweep.h"
 
 #include "cli/report.h"
+#include "core/row_blocks.h"
 
-#include <atomic>
 #include <cmath>
 #include <map>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -157,15 +156,6 @@ private:
     bool first_ = true;
 };
 
-// How many points this shard computes: indices shard, shard + shards, ... up to steps.
-std::int64_t ShardPointCount(const SweepPlan& plan) {
-    return plan.shard > plan.steps ? 0 : (plan.steps - plan.shard) / plan.shards + 1;
-}
-
-// Points are computed a block at a time, each thread taking the next point of the block, and
-// written in order once the block is complete: memory stays bounded however long the sweep.
-constexpr std::size_t PointsPerThreadInBlock = 64;
-
 } // namespace
 
 const char* SweptName(const SweepPlan& plan) {
@@ -192,33 +182,16 @@ void RunSweep(const SweepPlan& plan, const FieldTexts& fields, SweepFormat forma
               std::ostream& out) {
     SweepWriter writer(plan, format, out);
     writer.begin();
-    const std::int64_t points = ShardPointCount(plan);
-    const auto indexOf = [&](std::int64_t point) { return plan.shard + point * plan.shards; };
-    const std::size_t jobs = static_cast<std::size_t>(std::max(plan.jobs, 1));
-    const auto block = static_cast<std::int64_t>(jobs * PointsPerThreadInBlock);
-    std::vector<PointResult> results(static_cast<std::size_t>(std::min(block, points)));
-    for (std::int64_t first = 0; first < points; first += block) {
-        const auto count = static_cast<std::size_t>(std::min(block, points - first));
-        std::atomic<std::size_t> next{0};
-        const auto work = [&] {
-            for (std::size_t i = next++; i < count; i = next++) {
-                const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
-                results[i] = RunPoint(plan, fields, SweepValue(plan, index));
+    const RowSplit split{plan.steps + 1, plan.shard, plan.shards, plan.jobs};
+    const bool whole = RunRowBlocks<PointResult>(
+        split, [&](std::int64_t index) { return RunPoint(plan, fields, SweepValue(plan, index)); },
+        [&](std::span<const std::int64_t> indices, std::span<const PointResult> results) {
+            for (std::size_t i = 0; i < indices.size(); ++i) {
+                writer.point(indices[i], SweepValue(plan, indices[i]), results[i]);
             }
-        };
-        std::vector<std::jthread> threads;
-        for (std::size_t t = 1; t < std::min(jobs, count); ++t) {
-            threads.emplace_back(work);
-        }
-        work();
-        threads.clear(); // joins
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::int64_t index = indexOf(first + static_cast<std::int64_t>(i));
-            writer.point(index, SweepValue(plan, index), results[i]);
-        }
-        if (!out.flush()) {
-            return;
-        }
+            return static_cast<bool>(out.flush());
+        });
+    if (whole) {
+        writer.end();
     }
-    writer.end();
 }

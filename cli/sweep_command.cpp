@@ -9,23 +9,6 @@
 
 namespace {
 
-// "K/M" with 0 <= K < M.
-std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
-    const auto slash = text.find('/');
-    try {
-        std::size_t used = 0;
-        const std::int64_t k = std::stoll(text.substr(0, slash), &used);
-        const bool whole = used == slash;
-        const std::string total = slash == std::string::npos ? "" : text.substr(slash + 1);
-        const std::int64_t m = std::stoll(total, &used);
-        if (whole && used == total.size() && k >= 0 && k < m) {
-            return {k, m};
-        }
-    } catch (const std::logic_error&) {
-    }
-    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
-}
-
 // The verification field or the real part that PARAM names.
 std::pair<const FieldOption*, const PartEntry*> SweptOption(const std::string& name) {
     for (const FieldOption& option : VerificationOptions()) {
@@ -93,11 +76,5 @@ void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
         ->required()
         ->transform(WholeNumber(1, std::int64_t{1} << 40));
     command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
-    command.add_option("-j,--jobs", sweep.jobs, "thread di calcolo (predefinito: tutti i core)")
-        ->transform(WholeNumber(1, 1024));
-    command
-        .add_option("--shard", sweep.shard,
-                    "calcola solo i punti con indice K modulo M (ogni parte con "
-                    "l'intestazione), per dividere il lavoro tra più macchine")
-        ->type_name("K/M");
+    AddSplitOptions(command, sweep.jobs, sweep.shard, "i punti");
 }
