@@ -127,6 +127,7 @@ ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& fi
 ConverterApp::~ConverterApp() {
     delete analysis_;
     delete frequencyResponse_;
+    delete tolerances_;
 }
 
 void ConverterApp::handleClick(Handler handler) {
@@ -180,6 +181,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
     connect(WaveformAction::SaveReport, &ConverterApp::saveReport);
     connect(WaveformAction::Analysis, &ConverterApp::openAnalysis);
     connect(WaveformAction::FrequencyResponse, &ConverterApp::openFrequencyResponse);
+    connect(WaveformAction::Tolerances, &ConverterApp::openTolerances);
 }
 
 void ConverterApp::saveImage() {
@@ -237,6 +239,22 @@ void ConverterApp::openFrequencyResponse() {
     frequencyResponse_->activateWindow();
 }
 
+// The tolerance window follows the waveform window and closes with it.
+void ConverterApp::openTolerances() {
+    WaveformWindow* form2 = form2_.window();
+    if (!form2 || !checkedRun_) {
+        return;
+    }
+    if (!tolerances_) {
+        tolerances_ = new ToleranceWindow(files_, messages_, decimalSeparator_);
+        QObject::connect(form2, &WaveformWindow::closed, tolerances_, &QWidget::close);
+    }
+    updateAnalysis();
+    tolerances_->show();
+    tolerances_->raise();
+    tolerances_->activateWindow();
+}
+
 // The report of the run the analysis shows: with its figure and measured values when it drew
 // its traces.
 void ConverterApp::saveReport() {
@@ -284,8 +302,11 @@ void ConverterApp::addRealParts(ReportContent& content, const ConverterCircuit& 
 }
 
 void ConverterApp::updateAnalysis() {
-    if (frequencyResponse_ && checkedRun_) {
+    if (checkedRun_ && frequencyResponse_) {
         frequencyResponse_->showCircuit(checkedRun_->circuit, RememberedParts());
+    }
+    if (checkedRun_ && tolerances_) {
+        tolerances_->setCircuit(checkedRun_->circuit, RememberedParts());
     }
     if (!analysis_) {
         return;

@@ -8,6 +8,7 @@
 #include "ui/analysis_window.h"
 #include "ui/frequency_response_window.h"
 #include "ui/main_window.h"
+#include "ui/tolerance_window.h"
 #include "ui/waveform_tools.h"
 #include "ui/waveform_window_host.h"
 
@@ -33,10 +34,11 @@ char16_t UserDecimalSeparator();
 // handlers; a runtime error stops the handler with one message and the tool goes on.
 //
 // The waveform window's "Analisi..." opens the analysis of the last run whose inputs passed
-// the checks, and "Risposta in frequenza..." the frequency response of its circuit with the
-// real parts remembered. It is computed when the window opens and again whenever a run ends while
-// it is open, never during the simulation: from the plotted run's samples when the run drew its
-// traces, otherwise from the circuit the run read, its simulated column empty.
+// the checks; "Tolleranze..." and "Risposta in frequenza..." the tolerance analysis and the
+// frequency response of its circuit with the real parts remembered. It is computed when the window
+// opens and again whenever a run ends while it is open, never during the simulation: from the
+// plotted run's samples when the run drew its traces, otherwise from the circuit the run read, its
+// simulated column empty.
 class ConverterApp {
 public:
     // `m` holds the shared variables for the life of the process (its owner keeps it);
@@ -82,6 +84,7 @@ private:
     void copyValues();
     void openAnalysis();
     void openFrequencyResponse();
+    void openTolerances();
     void saveReport();
     void addRealParts(ReportContent& content, const ConverterCircuit& circuit);
     void updateAnalysis();
@@ -99,6 +102,7 @@ private:
     std::optional<CheckedRun> checkedRun_;
     QPointer<AnalysisWindow> analysis_;
     QPointer<FrequencyResponseWindow> frequencyResponse_;
+    QPointer<ToleranceWindow> tolerances_;
     bool handling_ = false;
     std::vector<Handler> deferred_;
 };

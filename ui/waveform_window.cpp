@@ -133,6 +133,8 @@ const std::array actionLayouts{
     ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
     ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
     ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
+    ActionLayout{
+        WaveformAction::Tolerances, "actionTolerances", "&Tolleranze...", {}, false, false},
     ActionLayout{WaveformAction::FrequencyResponse,
                  "actionFrequencyResponse",
                  "Risposta in &frequenza...",
@@ -152,7 +154,7 @@ const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
     {WaveformAction::PanLeft, WaveformAction::PanRight},
     {WaveformAction::FitBands, WaveformAction::Measure}};
 const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
-    {WaveformAction::Analysis, WaveformAction::FrequencyResponse}};
+    {WaveformAction::Analysis, WaveformAction::Tolerances, WaveformAction::FrequencyResponse}};
 
 // The button of a trace: its caption "iL(t)" in the trace's colour, and for assistive
 // technologies the caption with what the trace is.
