@@ -96,11 +96,6 @@ const char* ModeOf(bool discontinuous) {
     return discontinuous ? "DCM" : "CCM";
 }
 
-// The designed circuit, in SI units (the design gives L in uH and C in uF).
-ConverterCircuit DesignedCircuit(const Module1& m) {
-    return {m.Vi, m.D, m.f, m.L * 1e-6, m.C * 1e-6, m.RL};
-}
-
 Report Optional(const std::optional<double>& value) {
     return value ? Report(*value) : Report();
 }

@@ -16,3 +16,9 @@ struct ConverterCircuit {
 inline ConverterCircuit CircuitOf(const Module1& m) {
     return {m.Vi, m.D, m.f, m.L, m.C, m.RL};
 }
+
+// The circuit of the last design, in SI units (the design gives L in uH and C in uF, and RL as
+// |Vo| / Io).
+inline ConverterCircuit DesignedCircuit(const Module1& m) {
+    return {m.Vi, m.D, m.f, m.L * 1e-6, m.C * 1e-6, m.RL};
+}

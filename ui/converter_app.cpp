@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace {
@@ -110,6 +111,39 @@ char16_t UserDecimalSeparator() {
     return QLocale::system().decimalPoint().front().unicode();
 }
 
+namespace {
+
+// The main window as the design sees it, noting whether the design wrote the last of the
+// verification fields, which it does once it has completed.
+class DesignWatch : public Form1Operations {
+public:
+    explicit DesignWatch(Form1Operations& form1) : form1_(form1) {}
+    Text text(TextBox box) const override { return form1_.text(box); }
+    void setText(TextBox box, const Text& text) override {
+        form1_.setText(box, text);
+        completed_ = completed_ || box == TextBox::Text11;
+    }
+    void setForeColor(TextBox box, Color color) override { form1_.setForeColor(box, color); }
+    void setCaption(ResultLabel label, const Text& caption) override {
+        form1_.setCaption(label, caption);
+    }
+    void MsgBox(const Text& text) override { form1_.MsgBox(text); }
+    bool completed() const { return completed_; }
+
+private:
+    Form1Operations& form1_;
+    bool completed_ = false;
+};
+
+// The shortest text with a point that reads back to the same number, as a field takes it.
+Text FieldNumber(double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return Text(text, written.ptr);
+}
+
+} // namespace
+
 ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& files,
                            char16_t decimalSeparator)
     : messages_(messages), files_(files), decimalSeparator_(decimalSeparator), m_(m),
@@ -122,6 +156,8 @@ ConverterApp::ConverterApp(Module1& m, MessageBox& messages, SaveFileChooser& fi
                      [this] { handleClick(&ConverterApp::runVerification); });
     QObject::connect(&form1_.command3(), &QPushButton::clicked, &form1_,
                      [this] { handleClick(&ConverterApp::fillSampleData); });
+    QObject::connect(&form1_.standardValuesAction(), &QAction::triggered, &form1_,
+                     [this] { handleClick(&ConverterApp::openStandardValues); });
 }
 
 ConverterApp::~ConverterApp() {
@@ -146,7 +182,31 @@ void ConverterApp::handleClick(Handler handler) {
 }
 
 void ConverterApp::calculateDesign() {
-    CalculateDesign(m_, form1_, decimalSeparator_);
+    design_.reset();
+    form1_.standardValuesAction().setEnabled(false);
+    DesignWatch watch(form1_);
+    CalculateDesign(m_, watch, decimalSeparator_);
+    if (watch.completed()) {
+        design_ = CompletedDesign{DesignedCircuit(m_), m_.L, m_.C};
+        form1_.standardValuesAction().setEnabled(true);
+    }
+}
+
+void ConverterApp::openStandardValues() {
+    if (!design_) {
+        return;
+    }
+    StandardValuesDialog dialog(*design_, decimalSeparator_, &form1_);
+    QObject::connect(&dialog, &StandardValuesDialog::useRequested, &form1_,
+                     [this](double LMicro, double CMicro) { useStandardValues(LMicro, CMicro); });
+    dialog.exec();
+}
+
+// The snapped values in the verification fields, asked for explicitly: "Calcola" itself writes
+// the design's own.
+void ConverterApp::useStandardValues(double LMicro, double CMicro) {
+    form1_.setText(TextBox::Text9, FieldNumber(LMicro));
+    form1_.setText(TextBox::Text10, FieldNumber(CMicro));
 }
 
 // However the run ends, an open analysis window shows it.

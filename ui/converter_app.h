@@ -7,6 +7,7 @@
 #include "display/screen_waveform_drawing.h"
 #include "ui/analysis_window.h"
 #include "ui/frequency_response_window.h"
+#include "ui/standard_values_dialog.h"
 #include "ui/main_window.h"
 #include "ui/tolerance_window.h"
 #include "ui/waveform_tools.h"
@@ -29,7 +30,8 @@ public:
 // The decimal separator of the user's locale, for the numbers the tool shows.
 char16_t UserDecimalSeparator();
 
-// The whole tool: the main window and, when a verification has opened it, the waveform window,
+// The whole tool: the main window (with Progetto > "Valori normalizzati..." once a design has
+// completed) and, when a verification has opened it, the waveform window,
 // working on the shared converter variables. The three buttons of the main window run their
 // handlers; a runtime error stops the handler with one message and the tool goes on.
 //
@@ -75,6 +77,8 @@ private:
     void calculateDesign();
     void runVerification();
     void fillSampleData();
+    void openStandardValues();
+    void useStandardValues(double LMicro, double CMicro);
     // The waveform window's commands run as handlers too: an export keeps the event loop
     // turning, and no run may replace the arrays it reads.
     void connectWaveformActions(WaveformWindow& window);
@@ -100,6 +104,7 @@ private:
     ScreenWaveformDrawing drawing_;
     WaveformTools tools_;
     std::optional<CheckedRun> checkedRun_;
+    std::optional<CompletedDesign> design_;
     QPointer<AnalysisWindow> analysis_;
     QPointer<FrequencyResponseWindow> frequencyResponse_;
     QPointer<ToleranceWindow> tolerances_;

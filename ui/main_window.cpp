@@ -5,8 +5,10 @@
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -184,6 +186,7 @@ MainWindow::MainWindow(MessageBox& messages) : messages_(messages) {
     layout->setSpacing(0);
     menuBar_ = new QMenuBar(this);
     layout->setMenuBar(menuBar_);
+    createMenus();
     layout->addWidget(clientArea_);
     const QSize client = TwipsSize(MainWindowWidth, MainWindowHeight, *this);
     clientArea_->resize(client);
@@ -209,6 +212,13 @@ void MainWindow::createControls() {
     command1_ = AddButton(area, buttons[0]);
     command2_ = AddButton(area, buttons[1]);
     command3_ = AddButton(area, buttons[2]);
+}
+
+void MainWindow::createMenus() {
+    QMenu* design = menuBar_->addMenu(QStringLiteral("&Progetto"));
+    standardValues_ = design->addAction(QStringLiteral("&Valori normalizzati..."));
+    standardValues_->setObjectName(QStringLiteral("actionStandardValues"));
+    standardValues_->setEnabled(false);
 }
 
 // The keyboard walks the design column, its button, the circuit data of the verification (the

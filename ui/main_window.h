@@ -6,6 +6,7 @@
 #include <array>
 
 class PictureBox;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -25,6 +26,8 @@ public:
     // The area below the menu bar that holds every control at its place.
     QWidget& clientArea() const { return *clientArea_; }
     QMenuBar& menuBar() const { return *menuBar_; }
+    // Progetto > "Valori normalizzati...": available once a design has completed.
+    QAction& standardValuesAction() const { return *standardValues_; }
     QPushButton& command1() const { return *command1_; }
     QPushButton& command2() const { return *command2_; }
     QPushButton& command3() const { return *command3_; }
@@ -40,11 +43,13 @@ public:
 
 private:
     void createControls();
+    void createMenus();
     void setFocusOrder();
 
     MessageBox& messages_;
     QWidget* clientArea_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QAction* standardValues_ = nullptr;
     PictureBox* schematic_ = nullptr;
     // In the order of TextBox and ResultLabel.
     std::array<QLineEdit*, 15> fields_{};
