@@ -154,10 +154,14 @@ TEST(BodeCurveTest, LogSpacedPointsWithPhasesUnwrappedFromTheFirstTurn) {
     EXPECT_DOUBLE_EQ(curve[50].gvdDb, Decibels(model.gvd.at(curve[50].fHz)));
 }
 
-TEST(BodeCurveTest, MeasuredPhasesAreUnwrappedInOrder) {
-    EXPECT_EQ(UnwrappedPhases({-179, 175, 100, -10, -170, 170}),
-              (std::vector<double>{-179, -185, -260, -370, -530, -550}));
-    EXPECT_EQ(UnwrappedPhases({}), std::vector<double>{});
+TEST(BodeCurveTest, MeasuredPhasesArePutOnTheCurvesBranch) {
+    const ConverterCircuit c = Reference();
+    const AveragedModel model = AverageModel(c, RealParts{});
+    const std::vector<BodePoint> curve = BodeCurve(model, nullptr, 10, c.f / 2, 50);
+    EXPECT_DOUBLE_EQ(GvdCurvePhaseDeg(model, 10, curve[30].fHz), curve[30].gvdDeg);
+    EXPECT_EQ(PhaseNear(-19, 172), 341);
+    EXPECT_EQ(PhaseNear(-19, 10), -19);
+    EXPECT_EQ(PhaseNear(170, -500), -550);
 }
 
 } // namespace
