@@ -1,3 +1,4 @@
+#include "cli/bode_command.h"
 #include "cli/command_options.h"
 #include "cli/output_files.h"
 #include "cli/sweep_command.h"
@@ -291,8 +292,14 @@ int main(int argc, char** argv) {
     AddPartOptions(*toleranceCommand, toleranceFields.parts);
     AddFormatOption(*toleranceCommand, toleranceFields.format);
 
+    BodeOptions bode;
+    CLI::App* bodeCommand = AddBodeCommand(app, bode);
+
     try {
         app.parse(argc, argv);
+        if (bodeCommand->parsed()) {
+            return Bode(*bodeCommand, bode, output);
+        }
         if (designCommand->parsed()) {
             return Design(design, series, output);
         }

@@ -47,8 +47,14 @@ FactoredResponse Response(const Average& m, Vector2 w, double e) {
                       c[1] * (a[1][0] * w.x0 - a[0][0] * w.x1) + e * determinant;
     const double n1 = Dot(c, w) - e * trace;
     FactoredResponse response;
-    response.gain = n0 / determinant;
-    response.zeros = PolynomialRoots(n0, n1, e);
+    if (n0 == 0) { // a zero at the origin: the ideal converter's output impedance
+        response.integrators = -1;
+        response.gain = n1 / determinant;
+        response.zeros = PolynomialRoots(n1, e, 0);
+    } else {
+        response.gain = n0 / determinant;
+        response.zeros = PolynomialRoots(n0, n1, e);
+    }
     response.poles = PolynomialRoots(determinant, -trace, 1);
     return response;
 }

@@ -63,15 +63,10 @@ std::vector<BodePoint> BodeCurve(const AveragedModel& model, const FactoredRespo
     return curve;
 }
 
-std::vector<double> UnwrappedPhases(const std::vector<double>& degrees) {
-    std::vector<double> unwrapped;
-    for (const double phase : degrees) {
-        if (unwrapped.empty()) {
-            unwrapped.push_back(phase + TurnsInto(phase));
-            continue;
-        }
-        const double previous = unwrapped.back();
-        unwrapped.push_back(phase + 360 * std::round((previous - phase) / 360));
-    }
-    return unwrapped;
+double GvdCurvePhaseDeg(const AveragedModel& model, double fromHz, double fHz) {
+    return Curve(model.gvd, fromHz).deg(fHz);
+}
+
+double PhaseNear(double degrees, double reference) {
+    return degrees + 360 * std::round((reference - degrees) / 360);
 }

@@ -29,6 +29,9 @@ std::vector<double> LogSpacedFrequencies(double fromHz, double toHz, std::int32_
 std::vector<BodePoint> BodeCurve(const AveragedModel& model, const FactoredResponse* loopGain,
                                  double fromHz, double toHz, std::int32_t points);
 
-// Phases in (-180, 180] unwrapped in order: each moved by whole turns to within half a turn of
-// the one before.
-std::vector<double> UnwrappedPhases(const std::vector<double>& degrees);
+// The phase of Gvd at `fHz` on the branch that BodeCurve draws from `fromHz`.
+double GvdCurvePhaseDeg(const AveragedModel& model, double fromHz, double fHz);
+
+// `degrees` moved by whole turns to within half a turn of `reference`: a measured phase put on
+// the branch of the curve it is held against.
+double PhaseNear(double degrees, double reference);

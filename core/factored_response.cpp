@@ -22,6 +22,9 @@ std::complex<double> FactoredResponse::at(double fHz) const {
     for (int k = 0; k < integrators; ++k) {
         value /= s;
     }
+    for (int k = 0; k > integrators; --k) {
+        value *= s;
+    }
     for (const std::complex<double>& zero : zeros) {
         value *= 1.0 - s / zero;
     }

@@ -3,8 +3,8 @@
 #include <complex>
 #include <vector>
 
-// A real rational function of s in factored form: a gain, a number of poles at the origin, and
-// the other roots of its numerator and denominator,
+// A real rational function of s in factored form: a gain, a number of poles at the origin
+// (negative for zeros there), and the other roots of its numerator and denominator,
 //   H(s) = gain / s^integrators * prod(1 - s / zero) / prod(1 - s / pole).
 // Complex roots come in conjugate pairs. Without integrators the gain is H(0).
 struct FactoredResponse {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -90,7 +91,7 @@ double SettlingDone(double change) {
 WholePeriodFrequency NearestWholePeriodFrequency(double fSwitching, double fHz) {
     const double ratio = fHz / fSwitching;
     WholePeriodFrequency best;
-    double bestError = INFINITY;
+    double bestError = std::numeric_limits<double>::infinity();
     for (std::int64_t q = 1; q <= LongestWindow; ++q) {
         const auto p = std::max<std::int64_t>(1, std::llround(ratio * static_cast<double>(q)));
         const double error = std::abs(static_cast<double>(p) / static_cast<double>(q) - ratio);

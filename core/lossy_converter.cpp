@@ -1,8 +1,6 @@
 // The converter with real parts: its exact periodic steady state and its power books.
 #include "core/lossy_converter.h"
 
-#include "core/lossy_intervals.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -229,11 +227,6 @@ LossySteadyState BooksOf(const ConverterCircuit& c, const RealParts& parts, cons
 }
 
 } // namespace
-
-bool RealParts::any() const {
-    return rS != 0 || rL != 0 || rC != 0 || Vf != 0 || rD != 0 || tr != 0 || tf != 0 || Coss != 0 ||
-           Qg != 0 || Vg != 0;
-}
 
 LossySteadyState SolveLossySteadyState(const ConverterCircuit& circuit, const RealParts& parts) {
     const LossyIntervals k(circuit, parts);

@@ -2,6 +2,8 @@
 
 #include "core/converter_circuit.h"
 #include "core/exact_converter.h"
+#include "core/lossy_intervals.h"
+#include "core/real_parts.h"
 
 // The converter with real parts, solved exactly in its periodic steady state, with its power
 // books. State (iL, vC); the output node vo = vC + rC iC; the load draws vo / RL.
@@ -12,29 +14,6 @@
 // Each interval is a linear system with a constant input, solved in closed form; the period
 // means of the powers are integrated over those closed forms by Gauss-Legendre quadrature on
 // pieces short against the interval's time constants and oscillation, to about 1e-15.
-
-// The real parts, SI units; 0 is an ideal part.
-struct RealParts {
-    double rS = 0;   // switch on-resistance, ohm
-    double rL = 0;   // inductor winding resistance, ohm
-    double rC = 0;   // output capacitor's series resistance, ohm
-    double Vf = 0;   // diode forward voltage, V
-    double rD = 0;   // diode dynamic resistance, ohm
-    double tr = 0;   // turn-on overlap of voltage and current, s
-    double tf = 0;   // turn-off overlap, s
-    double Coss = 0; // switch output capacitance, F
-    double Qg = 0;   // gate charge, C
-    double Vg = 0;   // gate drive voltage, V
-
-    // Whether any part is given (not zero).
-    bool any() const;
-};
-
-// The state: the inductor current and the voltage across the capacitor itself.
-struct LossyState {
-    double iL = 0; // A
-    double vC = 0; // V
-};
 
 // Average power lost in each part over a period, W.
 struct PartLosses {

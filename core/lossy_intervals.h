@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/converter_circuit.h"
-#include "core/lossy_converter.h"
+#include "core/real_parts.h"
 
 #include <optional>
 #include <vector>
@@ -10,6 +10,12 @@
 // input solved in closed form: switch on; switch off with the diode conducting; the diode
 // blocking. Their equations are those of core/lossy_converter.h. The off interval's forms are
 // summed as series near critical damping, where they would divide by zero.
+
+// The state: the inductor current and the voltage across the capacitor itself.
+struct LossyState {
+    double iL = 0; // A
+    double vC = 0; // V
+};
 
 // The output node and the capacitor's current of a state, in one interval's topology.
 struct LossyNode {

@@ -124,17 +124,6 @@ void ShowBode(ChartView& view, const BodeCurves& curves, const std::vector<Curve
 
 } // namespace
 
-double PhaseBesideModel(const std::vector<BodePoint>& points, const FraPoint& fra) {
-    if (points.empty()) {
-        return fra.deg;
-    }
-    const auto nearest =
-        std::min_element(points.begin(), points.end(), [&](const BodePoint& a, const BodePoint& b) {
-            return std::abs(std::log(a.fHz / fra.fHz)) < std::abs(std::log(b.fHz / fra.fHz));
-        });
-    return fra.deg + 360 * std::round((nearest->gvdDeg - fra.deg) / 360);
-}
-
 void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves) {
     ShowBode(view, curves, MagnitudeCurves, QStringLiteral("Modulo"), QStringLiteral("Modulo [dB]"),
              "FRA Gvd [dB]", "fra_Gvd_dB", u"dB", [](const FraPoint& point) { return point.dB; });
@@ -144,6 +133,6 @@ void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves) {
 void ShowBodePhase(ChartView& view, const BodeCurves& curves) {
     ShowBode(view, curves, PhaseCurves, QStringLiteral("Fase"), QStringLiteral("Fase [°]"),
              "FRA Gvd [°]", "fra_Gvd_deg", u"°",
-             [&](const FraPoint& point) { return PhaseBesideModel(curves.points, point); });
+             [](const FraPoint& point) { return point.deg; });
     view.setFileStem(QStringLiteral("bode-fase"));
 }

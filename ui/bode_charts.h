@@ -12,12 +12,8 @@
 
 struct BodeCurves {
     std::vector<BodePoint> points;
-    std::vector<FraPoint> fra;
+    std::vector<FraPoint> fra; // phases on the branch of the model's Gvd curve
 };
 
 void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves);
 void ShowBodePhase(ChartView& view, const BodeCurves& curves);
-
-// The FRA's phase, measured in (-180, 180], moved by whole turns to within half a turn of the
-// averaged model's Gvd at the nearest frequency of the curve, so that both read alike.
-double PhaseBesideModel(const std::vector<BodePoint>& points, const FraPoint& fra);

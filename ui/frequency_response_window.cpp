@@ -397,8 +397,11 @@ void FrequencyResponseWindow::startFra() {
     });
 }
 
+// The measured phase is put on the branch of the model's curve, so that both read alike.
 void FrequencyResponseWindow::addFraPoint(const FraPoint& point, int done, int count) {
-    curves_.fra.push_back(point);
+    FraPoint shown = point;
+    shown.deg = PhaseNear(point.deg, GvdCurvePhaseDeg(model_, LowestHz, point.fHz));
+    curves_.fra.push_back(shown);
     progress_->setRange(0, count);
     progress_->setValue(done);
     ShowBodeMagnitude(*magnitude_, curves_);
