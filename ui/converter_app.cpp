@@ -196,10 +196,12 @@ void ConverterApp::openStandardValues() {
     if (!design_) {
         return;
     }
-    StandardValuesDialog dialog(*design_, decimalSeparator_, &form1_);
-    QObject::connect(&dialog, &StandardValuesDialog::useRequested, &form1_,
+    // Modal to the main window, without an event loop of its own.
+    auto* dialog = new StandardValuesDialog(*design_, decimalSeparator_, &form1_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &StandardValuesDialog::useRequested, &form1_,
                      [this](double LMicro, double CMicro) { useStandardValues(LMicro, CMicro); });
-    dialog.exec();
+    dialog->open();
 }
 
 // The snapped values in the verification fields, asked for explicitly: "Calcola" itself writes
