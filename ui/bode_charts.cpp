@@ -132,7 +132,6 @@ void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves) {
 
 void ShowBodePhase(ChartView& view, const BodeCurves& curves) {
     ShowBode(view, curves, PhaseCurves, QStringLiteral("Fase"), QStringLiteral("Fase [°]"),
-             "FRA Gvd [°]", "fra_Gvd_deg", u"°",
-             [](const FraPoint& point) { return point.deg; });
+             "FRA Gvd [°]", "fra_Gvd_deg", u"°", [](const FraPoint& point) { return point.deg; });
     view.setFileStem(QStringLiteral("bode-fase"));
 }

@@ -333,8 +333,16 @@ void ConverterApp::saveReport() {
         TabulateAnalysis(*run, decimalSeparator_),
         {},
         {},
+        {},
+        {},
         {}};
     addRealParts(content, checked.circuit);
+    if (frequencyResponse_) {
+        content.frequencyResponse = frequencyResponse_->report();
+    }
+    if (tolerances_) {
+        content.tolerances = tolerances_->report();
+    }
     bool plotted = false;
     form2_.withPlottedRun([&](Module1& plottedRun, WaveformWindow& window) {
         plotted = true;

@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <QtMath>
 #include <array>
+#include <functional>
 #include <string_view>
 #include <system_error>
 
@@ -26,7 +27,6 @@ const QString ReportTitle =
     QStringLiteral("Rapporto di verifica \u2014 Convertitore tipo inverter");
 // The figure's name inside the PDF's document.
 const QUrl FigureResource(QStringLiteral("figura.png"));
-const QUrl ChartResource(QStringLiteral("rendimento.png"));
 constexpr qreal PageMarginMm = 15;
 // The document's unit, a CSS pixel, in printed points: the style's sizes are in pixels, so
 // that the page prints them at the same size on any screen.
@@ -128,9 +128,37 @@ QString ResultTableHtml(const QStringList& titles, const std::vector<QStringList
     return html + QStringLiteral("</tbody></table>");
 }
 
+// An image as an element of the document, described by `alt`.
+using ImageElement = std::function<QString(const QImage& image, const QString& alt)>;
+
+QString LinesHtml(const QStringList& lines) {
+    QString html;
+    for (const QString& line : lines) {
+        html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+    }
+    return html;
+}
+
+// The model's lines, the compensator's and the two Bode charts.
+QString FrequencyResponseHtml(const ReportContent& content, const ImageElement& image) {
+    if (!content.frequencyResponse) {
+        return {};
+    }
+    const FrequencyResponseReport& response = *content.frequencyResponse;
+    QString html = QStringLiteral("<h2>Risposta in frequenza</h2>") + LinesHtml(response.model);
+    if (!response.compensator.isEmpty()) {
+        html += QStringLiteral("<h3>Compensatore</h3>") + LinesHtml(response.compensator);
+    }
+    return html + image(response.magnitude, QStringLiteral("Diagramma di Bode, modulo")) +
+           image(response.phase, QStringLiteral("Diagramma di Bode, fase"));
+}
+
+// The inputs, the table of the quantities, the yield and a histogram a quantity.
+QString TolerancesHtml(const ReportContent& content, const ImageElement& image);
+
 // The parts as typed, their losses, the power books, the steady state with them and the
-// efficiency chart (`chart`, an image element).
-QString RealPartsHtml(const ReportContent& content, const QString& chart) {
+// efficiency chart.
+QString RealPartsHtml(const ReportContent& content, const ImageElement& image) {
     if (!content.realParts) {
         return {};
     }
@@ -139,7 +167,9 @@ QString RealPartsHtml(const ReportContent& content, const QString& chart) {
            QStringLiteral("<h2>Perdite</h2>") + ResultTableHtml(table.lossTitles, table.lossRows) +
            NameValueTable(table.books) + QStringLiteral("<h2>Regime con i componenti reali</h2>") +
            ResultTableHtml(table.steadyTitles, table.steadyRows) +
-           QStringLiteral("<h2>Rendimento e perdite al variare del carico</h2>") + chart;
+           QStringLiteral("<h2>Rendimento e perdite al variare del carico</h2>") +
+           image(content.efficiencyChart, QStringLiteral("Rendimento e perdite al variare del "
+                                                         "carico"));
 }
 
 // The table's header is its own part, so that a page that breaks the table repeats it.
@@ -202,7 +232,7 @@ QString MeasuredHtml(const QString& measured) {
 // The whole report; `figure` is the figure's element, or the line that says there is none.
 // The legend, last, starts a page of its own when asked.
 QString ReportHtml(const ReportContent& content, const QString& measured, const QString& figure,
-                   const QString& chart, bool legendOnNewPage = false) {
+                   const ImageElement& image, bool legendOnNewPage = false) {
     const QString made = QLocale(QLocale::Italian, QLocale::Italy)
                              .toString(content.made, QStringLiteral("d MMMM yyyy, HH:mm"));
     QString html = QStringLiteral("<!DOCTYPE html><html lang=\"it\"><head><meta charset=\"utf-8\">"
@@ -214,9 +244,25 @@ QString ReportHtml(const ReportContent& content, const QString& measured, const 
         QStringLiteral("<h2>Forme d'onda e valori misurati</h2>") + figure + MeasuredHtml(measured);
     html += QStringLiteral("<h2 class=\"analisi\">Analisi</h2>") + AnalysisHtml(content.analysis);
     html += QStringLiteral("<h2>Avvisi</h2>") + WarningsHtml(content.analysis.warnings);
-    html += RealPartsHtml(content, chart);
+    html += RealPartsHtml(content, image);
+    html += FrequencyResponseHtml(content, image);
+    html += TolerancesHtml(content, image);
     html += LegendHtml(content.analysis.titles, legendOnNewPage);
     return html + QStringLiteral("</body></html>");
+}
+
+QString TolerancesHtml(const ReportContent& content, const ImageElement& image) {
+    if (!content.tolerances || content.tolerances->rows.empty()) {
+        return {};
+    }
+    const ToleranceReport& tolerances = *content.tolerances;
+    QString html = QStringLiteral("<h2>Tolleranze</h2>") + LinesHtml(tolerances.inputs) +
+                   ResultTableHtml(tolerances.titles, tolerances.rows) +
+                   LinesHtml(tolerances.yield);
+    for (const QImage& histogram : tolerances.histograms) {
+        html += image(histogram, QStringLiteral("Istogramma"));
+    }
+    return html;
 }
 
 const QString NoFigure =
@@ -239,13 +285,15 @@ QByteArray HtmlBytes(const ReportContent& content, const QString& measured,
                                  "alt=\"Forme d'onda\"></p>")
                       .arg(QString::fromLatin1(PngBytes(figure(FigureSize::Window)).toBase64()));
     }
-    QString chart;
-    if (!content.efficiencyChart.isNull()) {
-        chart = QStringLiteral("<p><img class=\"figura\" src=\"data:image/png;base64,%1\" "
-                               "alt=\"Rendimento e perdite al variare del carico\"></p>")
-                    .arg(QString::fromLatin1(PngBytes(content.efficiencyChart).toBase64()));
-    }
-    return ReportHtml(content, measured, element, chart).toUtf8();
+    const ImageElement image = [](const QImage& picture, const QString& alt) {
+        if (picture.isNull()) {
+            return QString();
+        }
+        return QStringLiteral("<p><img class=\"figura\" src=\"data:image/png;base64,%1\" "
+                              "alt=\"%2\"></p>")
+            .arg(QString::fromLatin1(PngBytes(picture).toBase64()), alt.toHtmlEscaped());
+    };
+    return ReportHtml(content, measured, element, image).toUtf8();
 }
 
 // Whether the laid-out document ends on a page filled less than a quarter: a few lines that
@@ -282,16 +330,23 @@ QByteArray PdfBytes(const ReportContent& content, const QString& measured,
                       .arg(FigureResource.toString())
                       .arg(qFloor(page.width()));
     }
-    QString chart;
-    if (!content.efficiencyChart.isNull()) {
-        document.addResource(QTextDocument::ImageResource, ChartResource, content.efficiencyChart);
-        chart = QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Rendimento\"></p>")
-                    .arg(ChartResource.toString())
-                    .arg(qFloor(page.width()));
-    }
-    document.setHtml(ReportHtml(content, measured, element, chart));
+    // Each chart a resource of the document, named by its place in it.
+    int images = 0;
+    const ImageElement image = [&](const QImage& picture, const QString& alt) {
+        if (picture.isNull()) {
+            return QString();
+        }
+        const QUrl name(QStringLiteral("grafico-%1.png").arg(++images));
+        document.addResource(QTextDocument::ImageResource, name, picture);
+        return QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"%3\"></p>")
+            .arg(name.toString())
+            .arg(qFloor(page.width()))
+            .arg(alt.toHtmlEscaped());
+    };
+    document.setHtml(ReportHtml(content, measured, element, image));
     if (LastPageNearlyEmpty(document)) {
-        document.setHtml(ReportHtml(content, measured, element, chart, true));
+        images = 0;
+        document.setHtml(ReportHtml(content, measured, element, image, true));
     }
     document.print(&writer);
     return pdf;

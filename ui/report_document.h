@@ -2,7 +2,9 @@
 
 #include "figure/waveform_figure.h"
 #include "ui/analysis_window.h"
+#include "ui/frequency_response_window.h"
 #include "ui/real_parts_table.h"
+#include "ui/tolerance_window.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -16,7 +18,8 @@
 // a name and a text: when it was made; the design fields as typed with the design results as
 // shown; the verification fields as typed for the run; the run's N, NP, NI and time step; and
 // the analysis table; with real parts, the parts, their losses and books, and the chart of the
-// efficiency against the load.
+// efficiency against the load; when their windows are open, the frequency response (the model,
+// the compensator, the Bode charts) and the tolerance analysis (table, yield, histograms).
 struct ReportContent {
     QDateTime made;
     std::vector<std::pair<QString, QString>> design;
@@ -26,6 +29,8 @@ struct ReportContent {
     std::vector<std::pair<QString, QString>> parts; // empty without real parts
     std::optional<RealPartsTable> realParts;
     QImage efficiencyChart;
+    std::optional<FrequencyResponseReport> frequencyResponse;
+    std::optional<ToleranceReport> tolerances;
 };
 
 // The run's figure drawn for the report at the size asked; empty when the run drew no traces.

@@ -42,11 +42,12 @@ StandardValuesDialog::StandardValuesDialog(const CompletedDesign& design, char16
     values_->setAccessibleName(QStringLiteral("Valori normalizzati e ondulazioni"));
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* use = buttons->addButton(QStringLiteral("&Usa nella verifica"),
-                                          QDialogButtonBox::AcceptRole);
+    QPushButton* use =
+        buttons->addButton(QStringLiteral("&Usa nella verifica"), QDialogButtonBox::AcceptRole);
     use->setObjectName(QStringLiteral("UseSnappedButton"));
     use->setAccessibleName(QStringLiteral("Scrive L e C normalizzati nei campi di verifica"));
-    QPushButton* close = buttons->addButton(QStringLiteral("&Chiudi"), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(QStringLiteral("&Chiudi"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("CloseButton"));
     connect(use, &QPushButton::clicked, this,
             [this] { emit useRequested(snapped_.LMicro, snapped_.CMicro); });
@@ -66,15 +67,14 @@ void StandardValuesDialog::showSeries() {
     const ESeries series = AllSeries[static_cast<std::size_t>(series_->currentIndex())];
     snapped_ = SnapDesign(design_.circuit, design_.LMicro, design_.CMicro, series);
     const char16_t s = decimalSeparator_;
-    ShowValue(*values_,
-              QStringLiteral("L: progettata %1, normalizzata %2\n"
-                             "C: progettata %3, normalizzata %4\n"
-                             "Con i valori normalizzati, a regime esatto:\n"
-                             "Delta iL = %5, Delta Vo = %6")
-                  .arg(Engineering(design_.LMicro * 1e-6, u"H", s),
-                       Engineering(snapped_.LMicro * 1e-6, u"H", s),
-                       Engineering(design_.CMicro * 1e-6, u"F", s),
-                       Engineering(snapped_.CMicro * 1e-6, u"F", s),
-                       Engineering(snapped_.steady.DeltaiL, u"A", s),
-                       Engineering(snapped_.steady.DeltaVo, u"V", s)));
+    ShowValue(*values_, QStringLiteral("L: progettata %1, normalizzata %2\n"
+                                       "C: progettata %3, normalizzata %4\n"
+                                       "Con i valori normalizzati, a regime esatto:\n"
+                                       "Delta iL = %5, Delta Vo = %6")
+                            .arg(Engineering(design_.LMicro * 1e-6, u"H", s),
+                                 Engineering(snapped_.LMicro * 1e-6, u"H", s),
+                                 Engineering(design_.CMicro * 1e-6, u"F", s),
+                                 Engineering(snapped_.CMicro * 1e-6, u"F", s),
+                                 Engineering(snapped_.steady.DeltaiL, u"A", s),
+                                 Engineering(snapped_.steady.DeltaVo, u"V", s)));
 }

@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 #include <algorithm>
 
 namespace {
@@ -100,6 +103,41 @@ TEST_F(ReportTest, HtmlHoldsEverySectionAndTheFigureAndPdfIsAWholeDocument) {
 
 // The report is the analysis window's table, its header apart so that each page repeats it,
 // and a legend of every column.
+// With the frequency-response and tolerance windows open, the report carries what they show:
+// the model's lines, the compensator, the Bode charts; the table, the yield, the histograms.
+TEST_F(ReportTest, CarriesTheFrequencyResponseAndTheTolerancesOfTheirWindows) {
+    runExample();
+    saveReportAs(QStringLiteral("senza.html"));
+    EXPECT_FALSE(html(QStringLiteral("senza.html")).contains("Risposta in frequenza"));
+    control<QAction>(form2(), "actionFrequencyResponse").trigger();
+    control<QAction>(form2(), "actionTolerances").trigger();
+    ToleranceWindow* tolerances = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ToleranceWindow*>(top); window && window->isVisible()) {
+            tolerances = window;
+        }
+    }
+    ASSERT_NE(tolerances, nullptr);
+    control<QLineEdit>(*tolerances, "SamplesField").setText(QStringLiteral("200"));
+    QSignalSpy ended(tolerances, &ToleranceWindow::analysisEnded);
+    control<QPushButton>(*tolerances, "RunButton").click();
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 30000);
+
+    saveReportAs(QStringLiteral("con.html"));
+    EXPECT_TRUE(messages.texts.empty());
+    const QString text = html(QStringLiteral("con.html"));
+    for (const char* shown :
+         {"<h2>Risposta in frequenza</h2>", "Modo: CCM", "Poli di Gvd",
+          "alt=\"Diagramma di Bode, modulo\"", "<h2>Tolleranze</h2>",
+          "Resa: 100,00 % dei 200 campioni", "<th>Angolo del minimo</th>", "alt=\"Istogramma\""}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+    }
+    EXPECT_EQ(text.count(QStringLiteral("alt=\"Istogramma\"")), 4);
+    saveReportAs(QStringLiteral("con.pdf"));
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(contents(QStringLiteral("con.pdf")).trimmed().endsWith("%%EOF"));
+}
+
 TEST_F(ReportTest, TheAnalysisIsTheWindowsTableWithALegendOfEveryColumn) {
     runExample();
     AnalysisWindow* window = analysisWindow();

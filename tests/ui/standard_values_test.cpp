@@ -51,8 +51,8 @@ TEST_F(StandardValuesTest, EachSeriesGivesItsOwnValues) {
         double L;
         double C;
     };
-    const Case cases[] = {{0, 10000, 100}, {1, 8200, 100}, {2, 8200, 100}, {3, 8250, 95.3},
-                          {4, 8060, 95.3}};
+    const Case cases[] = {
+        {0, 10000, 100}, {1, 8200, 100}, {2, 8200, 100}, {3, 8250, 95.3}, {4, 8060, 95.3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.series);
         control<QComboBox>(dialog, "SeriesBox").setCurrentIndex(c.series);
