@@ -158,3 +158,14 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     }
     return run;
 }
+
+VerificationRun ReadVerificationHeadless(const FieldTexts& fields) {
+    VerificationRun run;
+    KeptMessages messages;
+    MainWindowInMemory form1(fields, messages);
+    const auto fault =
+        RunGuarded(messages, [&] { run.checked = ReadVerificationFields(run.m, form1); });
+    run.checked = run.checked && !fault;
+    run.status = StatusOf(fault, messages);
+    return run;
+}

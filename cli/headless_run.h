@@ -72,3 +72,7 @@ struct VerificationRun {
 // simulates, checks conduction, measures and draws the traces (on no screen, so that a
 // drawing fault ends the run as it would in the window).
 VerificationRun RunVerificationHeadless(const FieldTexts& fields);
+
+// The verification fields checked and read as the click on "Grafici" reads them, without the
+// simulation: Done with the circuit and the counts in m (checked), or Refused or Faulted.
+VerificationRun ReadVerificationHeadless(const FieldTexts& fields);

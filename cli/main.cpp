@@ -1,4 +1,5 @@
 #include "cli/command_options.h"
+#include "cli/netlist_command.h"
 #include "cli/output_files.h"
 #include "cli/sweep_command.h"
 #include "cli/usage.h"
@@ -272,6 +273,9 @@ int main(int argc, char** argv) {
     AddPartOptions(*sweepCommand, sweepFields.parts);
     AddFormatOption(*sweepCommand, sweepFields.format);
 
+    NetlistOptions netlist;
+    CLI::App* netlistCommand = AddNetlistCommand(app, netlist);
+
     try {
         app.parse(argc, argv);
         if (designCommand->parsed()) {
@@ -285,6 +289,9 @@ int main(int argc, char** argv) {
         }
         if (efficiencyCommand->parsed()) {
             return Efficiency(efficiency, curve, output);
+        }
+        if (netlistCommand->parsed()) {
+            return Netlist(netlist, output);
         }
         return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {
