@@ -101,6 +101,22 @@ RunEnd EndOf(VerificationEnd end) {
 
 } // namespace
 
+const char* FaultName(RuntimeErrorKind kind) {
+    switch (kind) {
+    case RuntimeErrorKind::DivisionByZero:
+        return "DivisionByZero";
+    case RuntimeErrorKind::Overflow:
+        return "Overflow";
+    case RuntimeErrorKind::InvalidOperation:
+        return "InvalidOperation";
+    case RuntimeErrorKind::IndexOutOfRange:
+        return "IndexOutOfRange";
+    case RuntimeErrorKind::OutOfMemory:
+        return "OutOfMemory";
+    }
+    return "RuntimeError";
+}
+
 const std::vector<FieldOption>& DesignOptions() {
     static const std::vector<FieldOption> options{
         {"vi", TextBox::Text1, "tensione di ingresso Vi, V"},

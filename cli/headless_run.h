@@ -45,6 +45,9 @@ struct RunStatus {
     std::optional<RuntimeErrorKind> fault; // Faulted only
 };
 
+// The fault's name for scripts: "Overflow", "DivisionByZero", ...
+const char* FaultName(RuntimeErrorKind kind);
+
 // A text the run wrote into a control of the windows, with the control's name ("Label24").
 using ControlText = std::pair<std::string, Text>;
 

@@ -1,4 +1,5 @@
 #include "cli/command_options.h"
+#include "cli/load_range.h"
 #include "cli/netlist_command.h"
 #include "cli/output_files.h"
 #include "cli/sweep_command.h"
@@ -162,32 +163,6 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
                      run.status.end == RunEnd::Faulted ? ExitFault : ExitDone);
     }
     return FilesThenReport(options, run, report, output);
-}
-
-struct CurveOptions {
-    std::string from = "10";
-    std::string to = "150";
-    std::string points = "50";
-};
-
-// The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
-std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,
-                                        std::int32_t& points) {
-    char* end = nullptr;
-    from = std::strtod(curve.from.c_str(), &end);
-    if (curve.from.empty() || *end != '\0' || !std::isfinite(from) || !(from > 0)) {
-        return "L'opzione --from-pct vuole un numero maggiore di zero: " + curve.from;
-    }
-    to = std::strtod(curve.to.c_str(), &end);
-    if (curve.to.empty() || *end != '\0' || !std::isfinite(to) || !(to > from)) {
-        return "L'opzione --to-pct vuole un numero maggiore di --from-pct: " + curve.to;
-    }
-    const long long count = std::strtoll(curve.points.c_str(), &end, 10);
-    if (curve.points.empty() || *end != '\0' || count < 2 || count > 100000) {
-        return "L'opzione --points vuole un numero intero da 2 a 100000: " + curve.points;
-    }
-    points = static_cast<std::int32_t>(count);
-    return std::nullopt;
 }
 
 // The efficiency against the load of the verified circuit with its parts, as CSV.
