@@ -21,6 +21,9 @@ def _rows_in_blocks(client, function, points, blocks, args, keywords):
         # A few blocks a worker thread, so that a slow block does not hold up the end.
         blocks = 4 * max(1, sum(client.nthreads().values()))
     blocks = max(1, min(int(blocks), points))
+    # A shard past the last point computes nothing: the arguments are checked here, and a
+    # refusal raised before any task is sent.
+    _shard_rows(function, (points, points + 1), args, keywords)
     futures = [
         client.submit(_shard_rows, function, (k, blocks), args, keywords, pure=False)
         for k in range(blocks)
