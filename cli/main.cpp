@@ -12,8 +12,6 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
