@@ -101,6 +101,22 @@ RunEnd EndOf(VerificationEnd end) {
 
 } // namespace
 
+const char* FaultName(RuntimeErrorKind kind) {
+    switch (kind) {
+    case RuntimeErrorKind::DivisionByZero:
+        return "DivisionByZero";
+    case RuntimeErrorKind::Overflow:
+        return "Overflow";
+    case RuntimeErrorKind::InvalidOperation:
+        return "InvalidOperation";
+    case RuntimeErrorKind::IndexOutOfRange:
+        return "IndexOutOfRange";
+    case RuntimeErrorKind::OutOfMemory:
+        return "OutOfMemory";
+    }
+    return "RuntimeError";
+}
+
 const std::vector<FieldOption>& DesignOptions() {
     static const std::vector<FieldOption> options{
         {"vi", TextBox::Text1, "tensione di ingresso Vi, V"},
@@ -156,5 +172,16 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields) {
     for (const auto& [label, caption] : form2.values) {
         run.values.emplace_back(ControlName(label), caption);
     }
+    return run;
+}
+
+VerificationRun ReadVerificationHeadless(const FieldTexts& fields) {
+    VerificationRun run;
+    KeptMessages messages;
+    MainWindowInMemory form1(fields, messages);
+    const auto fault =
+        RunGuarded(messages, [&] { run.checked = ReadVerificationFields(run.m, form1); });
+    run.checked = run.checked && !fault;
+    run.status = StatusOf(fault, messages);
     return run;
 }

@@ -45,6 +45,9 @@ struct RunStatus {
     std::optional<RuntimeErrorKind> fault; // Faulted only
 };
 
+// The fault's name for scripts: "Overflow", "DivisionByZero", ...
+const char* FaultName(RuntimeErrorKind kind);
+
 // A text the run wrote into a control of the windows, with the control's name ("Label24").
 using ControlText = std::pair<std::string, Text>;
 
@@ -72,3 +75,7 @@ struct VerificationRun {
 // simulates, checks conduction, measures and draws the traces (on no screen, so that a
 // drawing fault ends the run as it would in the window).
 VerificationRun RunVerificationHeadless(const FieldTexts& fields);
+
+// The verification fields checked and read as the click on "Grafici" reads them, without the
+// simulation: Done with the circuit and the counts in m (checked), or Refused or Faulted.
+VerificationRun ReadVerificationHeadless(const FieldTexts& fields);

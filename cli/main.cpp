@@ -1,5 +1,7 @@
 #include "cli/bode_command.h"
 #include "cli/command_options.h"
+#include "cli/load_range.h"
+#include "cli/netlist_command.h"
 #include "cli/output_files.h"
 #include "cli/sweep_command.h"
 #include "cli/tolerance_command.h"
@@ -12,8 +14,6 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -168,32 +168,6 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
     return FilesThenReport(options, run, report, output);
 }
 
-struct CurveOptions {
-    std::string from = "10";
-    std::string to = "150";
-    std::string points = "50";
-};
-
-// The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
-std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,
-                                        std::int32_t& points) {
-    char* end = nullptr;
-    from = std::strtod(curve.from.c_str(), &end);
-    if (curve.from.empty() || *end != '\0' || !std::isfinite(from) || !(from > 0)) {
-        return "L'opzione --from-pct vuole un numero maggiore di zero: " + curve.from;
-    }
-    to = std::strtod(curve.to.c_str(), &end);
-    if (curve.to.empty() || *end != '\0' || !std::isfinite(to) || !(to > from)) {
-        return "L'opzione --to-pct vuole un numero maggiore di --from-pct: " + curve.to;
-    }
-    const long long count = std::strtoll(curve.points.c_str(), &end, 10);
-    if (curve.points.empty() || *end != '\0' || count < 2 || count > 100000) {
-        return "L'opzione --points vuole un numero intero da 2 a 100000: " + curve.points;
-    }
-    points = static_cast<std::int32_t>(count);
-    return std::nullopt;
-}
-
 // The efficiency against the load of the verified circuit with its parts, as CSV.
 int Efficiency(const CommandOptions& options, const CurveOptions& curve, StandardOutput& output) {
     const std::optional<RealParts> parts = PartsOf(options);
@@ -295,6 +269,9 @@ int main(int argc, char** argv) {
     BodeOptions bode;
     CLI::App* bodeCommand = AddBodeCommand(app, bode);
 
+    NetlistOptions netlist;
+    CLI::App* netlistCommand = AddNetlistCommand(app, netlist);
+
     try {
         app.parse(argc, argv);
         if (bodeCommand->parsed()) {
@@ -314,6 +291,9 @@ int main(int argc, char** argv) {
         }
         if (toleranceCommand->parsed()) {
             return Tolerance(*toleranceCommand, toleranceFields, tolerance, output);
+        }
+        if (netlistCommand->parsed()) {
+            return Netlist(netlist, output);
         }
         return Sweep(*sweepCommand, sweepFields, sweep, output);
     } catch (const CLI::CallForHelp& help) {

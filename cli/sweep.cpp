@@ -11,22 +11,6 @@
 
 namespace {
 
-const char* FaultName(RuntimeErrorKind kind) {
-    switch (kind) {
-    case RuntimeErrorKind::DivisionByZero:
-        return "DivisionByZero";
-    case RuntimeErrorKind::Overflow:
-        return "Overflow";
-    case RuntimeErrorKind::InvalidOperation:
-        return "InvalidOperation";
-    case RuntimeErrorKind::IndexOutOfRange:
-        return "IndexOutOfRange";
-    case RuntimeErrorKind::OutOfMemory:
-        return "OutOfMemory";
-    }
-    return "RuntimeError";
-}
-
 std::string StatusText(const RunStatus& status) {
     switch (status.end) {
     case RunEnd::Done:

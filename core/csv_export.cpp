@@ -36,13 +36,10 @@ char* AppendNumber(char* out, double value) {
     return std::to_chars(out, out + LongestDouble, value).ptr;
 }
 
-// samplesPerSecond is N f, so that the time of sample k within the period, k dt, comes from
-// one rounded division of k. The simulation's dt = (1 / f) / N is already rounded twice, and
-// k times it would carry that rounding multiplied by k into the last rows.
-char* AppendRow(char* out, const Module1& m, std::int64_t k, double samplesPerSecond) {
+char* AppendRow(char* out, const Module1& m, std::int64_t k) {
     const auto sample = static_cast<std::size_t>(k);
     out = AppendIndex(out, k);
-    out = AppendNumber(out, static_cast<double>(k) / samplesPerSecond);
+    out = AppendNumber(out, SampleTime(m, k));
     out = AppendNumber(out, m.iL_t[sample]);
     out = AppendNumber(out, m.iC_t[sample]);
     out = AppendNumber(out, m.Vo_t[sample]);
@@ -55,13 +52,12 @@ char* AppendRow(char* out, const Module1& m, std::int64_t k, double samplesPerSe
 CsvExportOutcome WriteRows(const Module1& m, WholeFile& file, SimulationObserver* observer,
                            std::error_code& error) {
     const std::int64_t samples = m.N;
-    const double samplesPerSecond = static_cast<double>(m.N) * m.f;
     std::vector<char> slice(static_cast<std::size_t>(RowsPerWrite) * LongestRow);
     for (std::int64_t first = 1; first <= samples; first += RowsPerWrite) {
         const std::int64_t last = std::min(samples, first + RowsPerWrite - 1);
         char* end = slice.data();
         for (std::int64_t k = first; k <= last; ++k) {
-            end = AppendRow(end, m, k, samplesPerSecond);
+            end = AppendRow(end, m, k);
         }
         error = file.write({slice.data(), static_cast<std::size_t>(end - slice.data())});
         if (error) {
@@ -96,6 +92,12 @@ std::string NameNumber(double value) {
 }
 
 } // namespace
+
+// The simulation's dt = (1 / f) / N is already rounded twice, and k times it would carry that
+// rounding multiplied by k into the last rows.
+double SampleTime(const Module1& m, std::int64_t k) {
+    return static_cast<double>(k) / (static_cast<double>(m.N) * m.f);
+}
 
 CsvExportResult WriteLastPeriodCsv(const Module1& m, WholeFile& file,
                                    SimulationObserver* observer) {

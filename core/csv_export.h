@@ -5,6 +5,7 @@
 #include "core/module1.h"
 #include "core/whole_file.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -36,6 +37,10 @@ CsvExportResult ExportLastPeriodCsv(const Module1& m, const std::filesystem::pat
 // The same table in `file`, opened, written and finished but not committed: the caller commits
 // it together with the other files of a run, so that all of them are written or none.
 CsvExportResult WriteLastPeriodCsv(const Module1& m, WholeFile& file, SimulationObserver* observer);
+
+// The time of sample k within the last period, as the table gives it: k / (N f), one rounded
+// division of k, so that the rounding of dt is not carried k times into the last rows.
+double SampleTime(const Module1& m, std::int64_t k);
 
 // A file name without extension that tells the run apart from others, built from Vi, D, f, L,
 // C, RL and N as the verification read them (L in H, C in F): ASCII letters, digits, '.',

@@ -194,12 +194,15 @@ VerificationEnd SimulateCheckedRun(Module1& m, const VerificationContext& contex
 
 } // namespace
 
+bool ReadVerificationFields(Module1& m, Form1Operations& form1) {
+    return CheckFields(m, form1) && ReadSupplyAndSwitching(m, form1) && ReadComponents(m, form1) &&
+           ReadCounts(m, form1);
+}
+
 VerificationOutcome RunVerification(Module1& m, const VerificationContext& context) {
     VerificationOutcome outcome;
     outcome.fault = RunGuarded(context.form1, [&] {
-        Form1Operations& form1 = context.form1;
-        if (!CheckFields(m, form1) || !ReadSupplyAndSwitching(m, form1) ||
-            !ReadComponents(m, form1) || !ReadCounts(m, form1)) {
+        if (!ReadVerificationFields(m, context.form1)) {
             return;
         }
         outcome.circuit = CircuitOf(m);

@@ -35,6 +35,11 @@ struct VerificationOutcome {
     std::optional<RuntimeErrorKind> fault; // Faulted only
 };
 
+// The fields as the "Grafici" click reads them before it simulates: each of the nine checked,
+// then Vi, D, f, L, C, RL, N, NP and NI read into m. False once a refusal has shown its
+// message; a runtime error is thrown.
+bool ReadVerificationFields(Module1& m, Form1Operations& form1);
+
 // The "Grafici" click: checks and reads the nine verification fields, simulates, draws and
 // writes the five measured values into the waveform window. A runtime error ends the run with
 // one message through the main window, as any handler's does; the outcome tells how it ended.

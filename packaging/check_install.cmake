@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and compares the installed files with the package's
 # list: a missing file and a stray one (a test or benchmark program) both fail.
-# Usage: cmake -D BUILD_DIR=... -D PREFIX=... -D APP_ID=... -D PACKAGE_NAME=... -P check_install.cmake
+# Usage: cmake -D BUILD_DIR=... -D PREFIX=... -D APP_ID=... -D PACKAGE_NAME=...
+#        [-D PYTHON_FILES=<the Python package's files, below the prefix>] -P check_install.cmake
 
 file(REMOVE_RECURSE ${PREFIX})
 # DESTDIR would move the whole installation away from the prefix under test.
@@ -22,6 +23,7 @@ set(expected
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
+list(APPEND expected ${PYTHON_FILES})
 list(SORT expected)
 
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
