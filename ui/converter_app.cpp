@@ -3,6 +3,7 @@
 
 #include "core/design_calculation.h"
 #include "core/handler_support.h"
+#include "core/spice_netlist.h"
 #include "core/verification.h"
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
@@ -241,6 +242,7 @@ void ConverterApp::connectWaveformActions(WaveformWindow& window) {
     connect(WaveformAction::CopyImage, &ConverterApp::copyImage);
     connect(WaveformAction::CopyValues, &ConverterApp::copyValues);
     connect(WaveformAction::SaveReport, &ConverterApp::saveReport);
+    connect(WaveformAction::ExportNetlist, &ConverterApp::exportNetlist);
     connect(WaveformAction::Analysis, &ConverterApp::openAnalysis);
     connect(WaveformAction::FrequencyResponse, &ConverterApp::openFrequencyResponse);
     connect(WaveformAction::Tolerances, &ConverterApp::openTolerances);
@@ -352,6 +354,17 @@ void ConverterApp::saveReport() {
     if (!plotted) {
         tools_.saveReport(form2_.window(), m_, nullptr, content);
     }
+}
+
+// The netlist of the last run whose inputs passed the checks, with the parts remembered, for
+// its N and NI.
+void ConverterApp::exportNetlist() {
+    if (!checkedRun_ || !form2_.window()) {
+        return;
+    }
+    const CheckedRun& checked = *checkedRun_;
+    tools_.exportNetlist(form2_.window(), m_,
+                         SpiceNetlist(checked.circuit, RememberedParts(), checked.N, checked.NI));
 }
 
 // The parts the analysis window holds, else those remembered; none given, none reported.

@@ -90,6 +90,7 @@ private:
     void openFrequencyResponse();
     void openTolerances();
     void saveReport();
+    void exportNetlist();
     void addRealParts(ReportContent& content, const ConverterCircuit& circuit);
     void updateAnalysis();
     std::optional<RunAnalysis> analyseCheckedRun();

@@ -2,6 +2,7 @@
 #include "ui/waveform_tools.h"
 
 #include "core/csv_export.h"
+#include "core/whole_file.h"
 #include "figure/qt_text.h"
 #include "ui/progress_observer.h"
 
@@ -20,6 +21,8 @@ const std::vector<FileType> ImageTypes{
     {QStringLiteral("Immagine PNG"), {QStringLiteral("png")}},
     {QStringLiteral("Immagine vettoriale SVG"), {QStringLiteral("svg")}}};
 const std::vector<FileType> TableTypes{{QStringLiteral("Dati CSV"), {QStringLiteral("csv")}}};
+const std::vector<FileType> NetlistTypes{
+    {QStringLiteral("Netlist SPICE"), {QStringLiteral("cir"), QStringLiteral("sp")}}};
 const std::vector<FileType> ReportTypes{
     {QStringLiteral("Documento PDF"), {QStringLiteral("pdf")}},
     {QStringLiteral("Pagina HTML"), {QStringLiteral("html"), QStringLiteral("htm")}}};
@@ -89,6 +92,18 @@ void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* s
     }
     if (const std::optional<QString> failure = SaveReportFile(*path, content, measured, figure)) {
         report(*failure);
+    }
+}
+
+void WaveformTools::exportNetlist(QWidget* parent, const Module1& run, const std::string& netlist) {
+    const std::optional<QString> path =
+        chooseFile(parent, QStringLiteral("Esporta netlist SPICE"), run, NetlistTypes);
+    if (!path) {
+        return;
+    }
+    const std::filesystem::path file = FilePath(*path);
+    if (const std::error_code error = WriteWholeFile(file, netlist)) {
+        report(FromText(FileWriteFailure(file, FileErrorReason(error))));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -31,6 +32,9 @@ public:
     // traces, and the report then has no figure and no measured values.
     void saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,
                     const ReportContent& content);
+
+    // The netlist of the run's circuit, for a circuit simulator.
+    void exportNetlist(QWidget* parent, const Module1& run, const std::string& netlist);
 
 private:
     std::optional<QString> chooseFile(QWidget* parent, const QString& title, const Module1& run,

@@ -107,6 +107,12 @@ const std::array actionLayouts{
                  false},
     ActionLayout{
         WaveformAction::SaveReport, "actionSaveReport", "Salva &rapporto...", {}, false, false},
+    ActionLayout{WaveformAction::ExportNetlist,
+                 "actionExportNetlist",
+                 "Esporta &netlist SPICE...",
+                 {},
+                 false,
+                 false},
     ActionLayout{
         WaveformAction::CopyImage, "actionCopyImage", "&Copia immagine", {"Ctrl+C"}, true, false},
     ActionLayout{WaveformAction::CopyValues,
@@ -146,7 +152,7 @@ const std::array actionLayouts{
 // The commands of each menu, in order; a separator between the groups.
 const std::initializer_list<std::initializer_list<WaveformAction>> fileMenu{
     {WaveformAction::SaveImage, WaveformAction::ExportCsv},
-    {WaveformAction::SaveReport},
+    {WaveformAction::SaveReport, WaveformAction::ExportNetlist},
     {WaveformAction::CopyImage, WaveformAction::CopyValues},
     {WaveformAction::Close}};
 const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{

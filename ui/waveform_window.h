@@ -19,6 +19,7 @@ enum class WaveformAction {
     SaveImage,
     ExportCsv,
     SaveReport,
+    ExportNetlist,
     CopyImage,
     CopyValues,
     Close,
@@ -36,8 +37,8 @@ enum class WaveformAction {
 
 // The commands that need only a run whose inputs passed the checks, not its traces.
 inline constexpr WaveformAction CheckedRunActions[] = {
-    WaveformAction::SaveReport, WaveformAction::Analysis, WaveformAction::Tolerances,
-    WaveformAction::FrequencyResponse};
+    WaveformAction::SaveReport, WaveformAction::ExportNetlist, WaveformAction::Analysis,
+    WaveformAction::Tolerances, WaveformAction::FrequencyResponse};
 
 // Form2, the waveform window: the plot, one option button per trace, the five measured values
 // and the instruction line in its client area, and above it a menu bar (File, Visualizza,
@@ -79,7 +80,7 @@ private:
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
-    std::array<QAction*, 16> actions_{};
+    std::array<QAction*, 17> actions_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

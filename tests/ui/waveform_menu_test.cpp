@@ -153,9 +153,12 @@ struct Writer {
 };
 
 constexpr Writer Writers[] = {
-    {"actionSaveImage", 0, "png", "\x89PNG"},     {"actionSaveImage", 1, "svg", "<?xml"},
-    {"actionExportCsv", 0, "csv", "k,t_s,"},      {"actionSaveReport", 0, "pdf", "%PDF-"},
+    {"actionSaveImage", 0, "png", "\x89PNG"},
+    {"actionSaveImage", 1, "svg", "<?xml"},
+    {"actionExportCsv", 0, "csv", "k,t_s,"},
+    {"actionSaveReport", 0, "pdf", "%PDF-"},
     {"actionSaveReport", 1, "html", "<!DOCTYPE"},
+    {"actionExportNetlist", 0, "cir", "Convertitore buck-boost invertente\n"},
 };
 
 class FileWritingTest : public WaveformMenuTest {
