@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QEventLoop>
 #include <QFile>
@@ -99,6 +100,57 @@ bool ShowRealParts(QWidget& analysis) {
     analysis.resize(analysis.sizeHint().expandedTo(QSize(1100, 620)));
     Pause(500);
     return true;
+}
+
+// The visible top-level window of type Window, if any.
+template <typename Window> Window* OpenWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(window); found && window->isVisible()) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// Turns the event loop until `done` holds, at most `milliseconds`.
+template <typename Done> bool WaitUntil(Done done, int milliseconds) {
+    for (int waited = 0; !done() && waited < milliseconds; waited += 50) {
+        Pause(50);
+    }
+    return done();
+}
+
+// The frequency response of the worked example with the real parts: a Type III compensator
+// for 200 Hz and 50 degrees, and the switching circuit measured at eight frequencies.
+bool ShowFrequencyResponse(WaveformWindow& form2) {
+    form2.action(WaveformAction::FrequencyResponse).trigger();
+    Pause(300);
+    auto* window = OpenWindow<FrequencyResponseWindow>();
+    if (!window) {
+        return false;
+    }
+    window->resize(1280, 860);
+    window->findChild<QComboBox*>(QStringLiteral("CompensatorType"))->setCurrentIndex(2);
+    window->findChild<QLineEdit*>(QStringLiteral("CrossoverField"))->setText(QStringLiteral("200"));
+    window->findChild<QLineEdit*>(QStringLiteral("MarginField"))->setText(QStringLiteral("50"));
+    window->findChild<QPushButton*>(QStringLiteral("CompensateButton"))->click();
+    window->findChild<QPushButton*>(QStringLiteral("FraButton"))->click();
+    return WaitUntil([window] { return !window->fraRunning(); }, 60000);
+}
+
+// The tolerances of the worked example: the corners and 10,000 samples, with a ripple limit.
+bool ShowTolerances(WaveformWindow& form2) {
+    form2.action(WaveformAction::Tolerances).trigger();
+    Pause(300);
+    auto* window = OpenWindow<ToleranceWindow>();
+    if (!window) {
+        return false;
+    }
+    window->resize(1280, 860);
+    window->findChild<QLineEdit*>(QStringLiteral("Limit0"))->setText(QStringLiteral("0.12"));
+    window->findChild<QComboBox*>(QStringLiteral("HistogramQuantity"))->setCurrentIndex(1);
+    window->findChild<QPushButton*>(QStringLiteral("RunButton"))->click();
+    return WaitUntil([window] { return !window->running(); }, 60000);
 }
 
 // A click of the left button at screen coordinates (x, y) of the plot, 0 to 100 across and up.
@@ -203,5 +255,13 @@ int main(int argc, char* argv[]) {
             analysis->grab().save(folder + QStringLiteral("/analysis.png"));
     saved = saved && ShowRealParts(*analysis) &&
             analysis->grab().save(folder + QStringLiteral("/real-parts.png"));
+    saved = saved && ShowFrequencyResponse(form2);
+    Pause(500);
+    saved = saved && OpenWindow<FrequencyResponseWindow>()->grab().save(
+                         folder + QStringLiteral("/frequency-response.png"));
+    saved = saved && ShowTolerances(form2);
+    Pause(500);
+    saved = saved &&
+            OpenWindow<ToleranceWindow>()->grab().save(folder + QStringLiteral("/tolerances.png"));
     return saved ? 0 : 1;
 }
