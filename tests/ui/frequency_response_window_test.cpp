@@ -2,9 +2,11 @@
 #include "ui/chart_view.h"
 #include "ui/frequency_response_window.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -123,6 +125,29 @@ TEST_F(FrequencyResponseWindowTest, FraDrawsItsPointsAndStopsAtAnnulla) {
     QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 30000);
     EXPECT_LT(measuredPoints(*window), 40u);
     EXPECT_TRUE(control<QPushButton>(*window, "FraButton").isEnabled());
+}
+
+// The pointer over a chart reads every curve at its frequency, the loop gain once compensated.
+TEST_F(FrequencyResponseWindowTest, ThePointerReadsTheCurvesAtItsFrequency) {
+    FrequencyResponseWindow* window = openExampleResponse();
+    ASSERT_NE(window, nullptr);
+    window->resize(1200, 800);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    compensate(*window, 2, "200", "45");
+    auto* chart = window->findChild<ChartView*>(QStringLiteral("BodePhaseChart"));
+    ASSERT_NE(chart, nullptr);
+    QWidget* plot = chart->findChild<QWidget*>(QStringLiteral("Chart"));
+    ASSERT_NE(plot, nullptr);
+    QWidget* viewport = static_cast<QAbstractScrollArea*>(plot)->viewport();
+    QMouseEvent move(QEvent::MouseMove, QPointF(viewport->rect().center()),
+                     viewport->mapToGlobal(QPointF(viewport->rect().center())), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    const QString read = window->readout();
+    EXPECT_TRUE(read.startsWith("f = ")) << read.toStdString();
+    for (const char* curve : {" · Gvd ", " · Gvg ", " · Zout ", " · T "}) {
+        EXPECT_TRUE(read.contains(QString::fromUtf8(curve))) << curve;
+    }
 }
 
 // A window closed while its FRA runs waits for the thread and goes without a trace.
