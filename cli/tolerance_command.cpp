@@ -50,9 +50,9 @@ int Rows(const ToleranceAnalysis& analysis, const RowSplit& split, StandardOutpu
 // The problem the options ask for: with neither --worst-case nor --monte-carlo, both.
 ToleranceProblem ProblemOf(const CLI::App& command, const ToleranceOptions& tolerance) {
     ToleranceProblem problem;
-    const bool samples = command.count("--monte-carlo") > 0;
-    problem.worstCase = tolerance.worstCase || !samples;
-    problem.samples = samples || !tolerance.worstCase ? tolerance.samples : 0;
+    SetRowKinds(problem, tolerance.worstCase,
+                command.count("--monte-carlo") > 0 ? std::optional(tolerance.samples)
+                                                   : std::nullopt);
     problem.distribution = tolerance.distribution == "normal" ? SampleDistribution::Normal
                                                               : SampleDistribution::Uniform;
     problem.seed = static_cast<std::uint64_t>(tolerance.seed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command_options.h"
+#include "cli/tolerance_options.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,7 +16,7 @@
 struct ToleranceOptions {
     std::string tolerances; // "vi=5,f=2,l=20,c=20,rl=10"
     bool worstCase = false;
-    std::int64_t samples = 10000;
+    std::int64_t samples = DefaultSampleCount;
     std::int64_t seed = 1;
     std::string distribution = "uniform";
     double rippleIL = 0;

@@ -52,3 +52,8 @@ std::optional<std::string> ReadTolerances(const std::string& text, TolerancePerc
         rest.remove_prefix(comma + 1);
     }
 }
+
+void SetRowKinds(ToleranceProblem& problem, bool worstCase, std::optional<std::int64_t> samples) {
+    problem.worstCase = worstCase || !samples;
+    problem.samples = samples ? *samples : worstCase ? 0 : DefaultSampleCount;
+}

@@ -1,6 +1,8 @@
 #include "python/commands.h"
 
 #include "cli/netlist.h"
+#include "cli/tolerance_options.h"
+#include "cli/tolerance_report.h"
 #include "core/csv_export.h"
 
 #include <sstream>
@@ -82,6 +84,17 @@ Report AnalyzeBody(const FieldTexts& fields, const RealParts& parts) {
     return body;
 }
 
+// The request is read for the circuit of a run that passed its checks, however its simulation
+// ended, as the command line reads it.
+Report BodeBody(const FieldTexts& fields, const RealParts& parts, const BodeTexts& texts) {
+    const ConverterCircuit circuit = CircuitOf(CheckedRun(RunVerificationHeadless(fields)).m);
+    const BodeRequestRead read = ReadBodeRequest(texts, circuit.f);
+    if (read.refusal) {
+        throw Refusal(*read.refusal);
+    }
+    return std::move(BodeReport(circuit, parts, read.request)["bode"]);
+}
+
 std::string EfficiencyCsv(const FieldTexts& fields, const RealParts& parts,
                           const CurveOptions& curve) {
     double from = 0;
@@ -99,6 +112,20 @@ std::string EfficiencyCsv(const FieldTexts& fields, const RealParts& parts,
 std::string SweepCsv(const SweepPlan& plan, const FieldTexts& fields) {
     std::ostringstream out;
     RunSweep(plan, fields, SweepFormat::Csv, out);
+    return out.str();
+}
+
+std::string ToleranceCsv(ToleranceProblem problem, const std::string& tolerances,
+                         const PartTexts& parts, const FieldTexts& fields, RowSplit split) {
+    if (const auto refusal = ReadTolerances(tolerances, problem.tolerancePercent)) {
+        throw Refusal(*refusal);
+    }
+    problem.parts = ReadPartsOrThrow(parts);
+    problem.circuit = CircuitOf(CheckedRun(RunVerificationHeadless(fields)).m);
+    const ToleranceAnalysis analysis(problem);
+    split.rows = analysis.rowCount();
+    std::ostringstream out;
+    WriteToleranceRows(analysis, split, out);
     return out.str();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "cli/bode_report.h"
 #include "cli/headless_run.h"
 #include "cli/load_range.h"
 #include "cli/part_options.h"
 #include "cli/report.h"
 #include "cli/sweep.h"
+#include "core/row_blocks.h"
+#include "core/tolerance_analysis.h"
 
 #include <exception>
 #include <string>
@@ -35,10 +38,20 @@ Report DesignBody(const FieldTexts& fields, const RealParts& parts);
 Report VerifyBody(const FieldTexts& fields);
 Report AnalyzeBody(const FieldTexts& fields, const RealParts& parts);
 
+// The body under "bode": the request of bode's option texts for the verified circuit of
+// `fields` with `parts`.
+Report BodeBody(const FieldTexts& fields, const RealParts& parts, const BodeTexts& texts);
+
 // The CSV texts of efficiency and sweep.
 std::string EfficiencyCsv(const FieldTexts& fields, const RealParts& parts,
                           const CurveOptions& curve);
 std::string SweepCsv(const SweepPlan& plan, const FieldTexts& fields);
+
+// The CSV text of the tolerance analysis that `problem` asks for, around the verified circuit of
+// `fields`: the tolerances read from `tolerances` as --tol gives them, then the parts; the
+// split's shard and threads, over all the analysis's rows.
+std::string ToleranceCsv(ToleranceProblem problem, const std::string& tolerances,
+                         const PartTexts& parts, const FieldTexts& fields, RowSplit split);
 
 // Samples 1 to N of the last simulated period, as the CSV export writes them.
 struct LastPeriodSamples {

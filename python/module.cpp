@@ -3,6 +3,7 @@
 // be given (every number in the shortest text that reads back to it), runs the command without
 // the interpreter's lock, so that threads compute in parallel, and returns the command line's
 // JSON object as dicts, or its CSV as a list of dicts.
+#include "cli/tolerance_options.h"
 #include "python/commands.h"
 #include "python/python_values.h"
 
@@ -10,10 +11,13 @@
 #include <pybind11/pybind11.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -188,6 +192,29 @@ py::object Analyze(const py::args& args, const py::kwargs& kwargs) {
     return PythonValue(Unlocked([&] { return AnalyzeBody(fields, ReadPartsOrThrow(parts)); }));
 }
 
+// bode's own options, by Python name: from_hz is --from-hz.
+const char* const BodeParameters[] = {"from_hz", "to_hz",  "points",  "vm", "compensate",
+                                      "fc_hz",   "pm_deg", "r1_kohm", "fra"};
+
+py::object Bode(const py::args& args, const py::kwargs& kwargs) {
+    std::vector<Parameter> parameters = FieldParameters(VerificationOptions());
+    for (const char* name : BodeParameters) {
+        parameters.push_back({name, {}});
+    }
+    const Call call("bode", parameters, args, kwargs);
+    const FieldTexts fields = call.fields(VerificationOptions());
+    const PartTexts parts = call.partTexts();
+    BodeTexts texts;
+    for (std::string name : BodeParameters) {
+        if (call.value(name)) {
+            const std::string text = call.text(name);
+            std::replace(name.begin(), name.end(), '_', '-');
+            texts[name] = text;
+        }
+    }
+    return PythonValue(Unlocked([&] { return BodeBody(fields, ReadPartsOrThrow(parts), texts); }));
+}
+
 py::array_t<double> Array(const std::vector<double>& samples) {
     return py::array_t<double>(static_cast<py::ssize_t>(samples.size()), samples.data());
 }
@@ -246,15 +273,34 @@ void SetSwept(SweepPlan& plan, const std::string& name) {
                           name);
 }
 
-constexpr std::int64_t MostSteps = std::int64_t{1} << 40;
+// The most points of a sweep, and samples of a Monte Carlo analysis.
+constexpr std::int64_t MostRows = std::int64_t{1} << 40;
 
-void SetShard(SweepPlan& plan, const py::object& shard) {
-    const auto [k, m] = shard.cast<std::pair<std::int64_t, std::int64_t>>();
-    if (!(k >= 0 && k < m)) {
-        throw py::value_error("shard vuole (K, M) con 0 <= K < M");
+// A whole number of `call` from `least` to `most`.
+std::int64_t WholeArgument(const Call& call, const std::string& name, std::int64_t least,
+                           std::int64_t most) {
+    const auto number = call.required(name).cast<std::int64_t>();
+    if (number < least || number > most) {
+        throw py::value_error(name + " vuole un numero intero da " + std::to_string(least) + " a " +
+                              std::to_string(most));
     }
-    plan.shard = k;
-    plan.shards = m;
+    return number;
+}
+
+// The threads of `call`, all the cores unless given, and its shard (K, M), the whole when not
+// given: as -j and --shard K/M.
+RowSplit SplitOf(const Call& call) {
+    RowSplit split;
+    split.jobs = call.value("jobs")
+                     ? static_cast<int>(WholeArgument(call, "jobs", 1, 1024))
+                     : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (const auto shard = call.value("shard")) {
+        std::tie(split.shard, split.shards) = shard->cast<std::pair<std::int64_t, std::int64_t>>();
+        if (!(split.shard >= 0 && split.shard < split.shards)) {
+            throw py::value_error("shard vuole (K, M) con 0 <= K < M");
+        }
+    }
+    return split;
 }
 
 py::list Sweep(const py::args& args, const py::kwargs& kwargs) {
@@ -268,23 +314,15 @@ py::list Sweep(const py::args& args, const py::kwargs& kwargs) {
     SetSwept(plan, call.required("param").cast<std::string>());
     plan.from = call.number("start");
     plan.to = call.number("stop");
-    plan.steps = call.required("steps").cast<std::int64_t>();
-    if (plan.steps < 1 || plan.steps > MostSteps) {
-        throw py::value_error("steps vuole un numero intero da 1 a 1099511627776");
-    }
+    plan.steps = WholeArgument(call, "steps", 1, MostRows);
     plan.logarithmic = call.value("log").value_or(py::bool_(false)).cast<bool>();
     if (plan.logarithmic && !(plan.from > 0 && plan.to > 0)) {
         throw py::value_error("con log=True start e stop devono essere maggiori di zero");
     }
-    plan.jobs = call.value("jobs")
-                    .value_or(py::int_(std::max(1u, std::thread::hardware_concurrency())))
-                    .cast<int>();
-    if (plan.jobs < 1 || plan.jobs > 1024) {
-        throw py::value_error("jobs vuole un numero intero da 1 a 1024");
-    }
-    if (const auto shard = call.value("shard")) {
-        SetShard(plan, *shard);
-    }
+    const RowSplit split = SplitOf(call);
+    plan.jobs = split.jobs;
+    plan.shard = split.shard;
+    plan.shards = split.shards;
     // Every field but the swept one is given, as in verify; the swept one's text is each
     // point's value.
     FieldTexts fields;
@@ -298,6 +336,91 @@ py::list Sweep(const py::args& args, const py::kwargs& kwargs) {
         plan.parts = ReadPartsOrThrow(parts);
         return SweepCsv(plan, fields);
     }));
+}
+
+// The tolerances as --tol gives them: the text itself, or a dict of per cents by name.
+std::string ToleranceText(const Call& call) {
+    const py::object tol = call.required("tol");
+    if (py::isinstance<py::str>(tol)) {
+        return tol.cast<std::string>();
+    }
+    if (!py::isinstance<py::dict>(tol)) {
+        throw py::type_error("tolerance(): tol vuole un dict o un testo come \"vi=5,l=20\"");
+    }
+    std::string text;
+    for (const auto& [name, percent] : tol.cast<py::dict>()) {
+        if (!py::isinstance<py::str>(name)) {
+            throw py::type_error("tolerance(): i nomi di tol sono testi");
+        }
+        text += (text.empty() ? "" : ",") + name.cast<std::string>() + "=" +
+                NumberText(call.function(), "tol", percent);
+    }
+    return text;
+}
+
+// The limits, by Python name as the command line's --limit- options.
+struct LimitParameter {
+    const char* name;
+    std::optional<double> ToleranceLimits::*limit;
+};
+
+const LimitParameter LimitParameters[] = {
+    {"limit_ripple_il_a", &ToleranceLimits::rippleIL},
+    {"limit_ripple_vo_mv", &ToleranceLimits::rippleVoMilli},
+    {"limit_vo_band_pct", &ToleranceLimits::voBandPercent},
+    {"limit_ipk_a", &ToleranceLimits::peakCurrent},
+    {"limit_eff_pct", &ToleranceLimits::efficiencyPercent},
+};
+
+// The problem's rows, distribution, seed and limits, as the command line's options set them.
+ToleranceProblem ToleranceRequest(const Call& call) {
+    ToleranceProblem problem;
+    const std::optional<std::int64_t> samples =
+        call.value("monte_carlo") ? std::optional(WholeArgument(call, "monte_carlo", 1, MostRows))
+                                  : std::nullopt;
+    SetRowKinds(problem, call.value("worst_case").value_or(py::bool_(false)).cast<bool>(), samples);
+    if (call.value("seed")) {
+        problem.seed = static_cast<std::uint64_t>(
+            WholeArgument(call, "seed", 0, std::numeric_limits<std::int64_t>::max()));
+    }
+    const std::string distribution =
+        call.value("dist").value_or(py::str("uniform")).cast<std::string>();
+    if (distribution != "uniform" && distribution != "normal") {
+        throw py::value_error("dist vuole \"uniform\" o \"normal\": " + distribution);
+    }
+    problem.distribution =
+        distribution == "normal" ? SampleDistribution::Normal : SampleDistribution::Uniform;
+    for (const LimitParameter& parameter : LimitParameters) {
+        if (call.value(parameter.name)) {
+            const double limit = call.number(parameter.name);
+            if (!std::isfinite(limit)) {
+                throw py::value_error(std::string(parameter.name) + " vuole un numero finito");
+            }
+            problem.limits.*parameter.limit = limit;
+        }
+    }
+    return problem;
+}
+
+py::list Tolerance(const py::args& args, const py::kwargs& kwargs) {
+    std::vector<Parameter> parameters{
+        {"tol", {}}, {"worst_case", {}}, {"monte_carlo", {}}, {"seed", {}}, {"dist", {}}};
+    for (const LimitParameter& limit : LimitParameters) {
+        parameters.push_back({limit.name, {}});
+    }
+    parameters.push_back({"jobs", {}});
+    parameters.push_back({"shard", {}});
+    for (const Parameter& field : FieldParameters(VerificationOptions())) {
+        parameters.push_back(field);
+    }
+    const Call call("tolerance", parameters, args, kwargs);
+    const ToleranceProblem problem = ToleranceRequest(call);
+    const std::string tolerances = ToleranceText(call);
+    const RowSplit split = SplitOf(call);
+    const FieldTexts fields = call.fields(VerificationOptions());
+    const PartTexts parts = call.partTexts();
+    return PythonRows(
+        Unlocked([&] { return ToleranceCsv(problem, tolerances, parts, fields, split); }));
 }
 
 void RaiseAsPython(std::exception_ptr thrown) {
@@ -344,4 +467,13 @@ PYBIND11_MODULE(_inverter, module) {
     module.def("sweep", &Sweep,
                "sweep(param, start, stop, steps, log=False, jobs=None, shard=None, **fixed) -> "
                "list of dicts");
+    module.def("bode", &Bode,
+               "bode(vi, d_pct, f_khz, l_uh, c_uf, rl, n=1000, np=10, ni=5000, from_hz=10, "
+               "to_hz=None, points=200, vm=1, compensate=None, fc_hz=None, pm_deg=None, "
+               "r1_kohm=10, fra=0, **parts) -> dict");
+    module.def("tolerance", &Tolerance,
+               "tolerance(tol, worst_case=False, monte_carlo=None, seed=1, dist='uniform', "
+               "limit_ripple_il_a=None, limit_ripple_vo_mv=None, limit_vo_band_pct=None, "
+               "limit_ipk_a=None, limit_eff_pct=None, jobs=None, shard=None, **fixed) -> list of "
+               "dicts");
 }

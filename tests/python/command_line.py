@@ -52,9 +52,23 @@ def exact(value):
     return value
 
 
+def _option_text(value):
+    if isinstance(value, dict):
+        return ",".join("%s=%r" % item for item in value.items())
+    if isinstance(value, tuple):
+        return "/".join(map(str, value))
+    return value if isinstance(value, str) else repr(value)
+
+
 def options(**arguments):
-    """Keyword arguments as the command line's options: f_khz=11 is --f-khz 11."""
+    """Keyword arguments as the command line's options: f_khz=11 is --f-khz 11, tol={"vi": 5}
+    is --tol vi=5, shard=(1, 2) is --shard 1/2, worst_case=True is --worst-case; None and False
+    give no option."""
     words = []
     for name, value in arguments.items():
-        words += ["--" + name.replace("_", "-"), repr(value)]
+        option = "--" + name.replace("_", "-")
+        if value is True:
+            words.append(option)
+        elif value is not None and value is not False:
+            words += [option, _option_text(value)]
     return words

@@ -75,6 +75,39 @@ class NumbersOfTheCommandLine(unittest.TestCase):
                 rows = inverter.sweep(param, start, stop, steps, **how, **fixed_options)
                 self.assertExactlyEqual(rows, csv_rows(out))
 
+    def test_bode(self):
+        cases = [
+            dict(REFERENCE, points=5),
+            dict(REFERENCE, points=5, compensate=3, fc_hz=700, pm_deg=50, fra=2, esr_mohm=30),
+            dict(REFERENCE, **SCHOTTKY, from_hz=20, to_hz=3000, points=7, vm=2, compensate=2,
+                 fc_hz=400, pm_deg=30, r1_kohm=4.7),
+            dict(CIRCUITS[3], points=4, compensate=3, fc_hz=10000, pm_deg=60),
+            # More phase boost than a type II network gives: the report says why.
+            dict(REFERENCE, **SCHOTTKY, points=3, compensate=2, fc_hz=500, pm_deg=70),
+        ]
+        for arguments in cases:
+            with self.subTest(arguments=arguments):
+                self.assertExactlyEqual(inverter.bode(**arguments),
+                                        json_body("bode", *options(**arguments)))
+
+    def test_tolerance(self):
+        cases = [
+            dict(tol={"vi": 5, "l": 20}, worst_case=True, monte_carlo=6, limit_ripple_il_a=2.6,
+                 limit_vo_band_pct=2, vf=0.45, limit_eff_pct=98),
+            dict(tol="c=10,rl=5,esr=50", monte_carlo=7, seed=3, dist="normal",
+                 limit_ripple_vo_mv=940, limit_ipk_a=3.7, **SCHOTTKY),
+            dict(tol={"f": 2.5}),  # neither kind asked for: the corners and 10000 samples
+            dict(tol={"vi": 5, "l": 20, "c": 20}, worst_case=True, shard=(1, 3)),
+        ]
+        for arguments in cases:
+            for jobs in (1, 2):
+                with self.subTest(arguments=arguments, jobs=jobs):
+                    out, err, status = run("tolerance", *options(**REFERENCE, **arguments),
+                                           "--jobs", jobs)
+                    self.assertEqual(status, 0, err)
+                    rows = inverter.tolerance(**REFERENCE, **arguments, jobs=jobs)
+                    self.assertExactlyEqual(rows, csv_rows(out))
+
     def test_efficiency(self):
         curve = dict(from_pct=20, to_pct=120, points=4)
         out, err, status = run("efficiency", *options(**REFERENCE, **SCHOTTKY, **curve))
@@ -121,6 +154,14 @@ class Refusals(unittest.TestCase):
             ("design", dict(DESIGNS[0], io=0)),
             ("netlist", dict(REFERENCE, rl=0)),
             ("efficiency", dict(REFERENCE, points=1)),
+            ("bode", dict(REFERENCE, compensate=2, fc_hz=5500, pm_deg=45)),
+            ("bode", dict(REFERENCE, compensate=2)),
+            ("bode", dict(REFERENCE, fra=-1)),
+            ("bode", dict(REFERENCE, vf=-0.1, points=1)),  # the parts before bode's own
+            ("tolerance", dict(REFERENCE, tol={"l": -20})),
+            ("tolerance", dict(REFERENCE, tol="vi=5,vi=5")),
+            ("tolerance", dict(REFERENCE, tol="c=100", rl=0)),  # --tol before the fields
+            ("tolerance", dict(REFERENCE, tol={"vi": 5}, rl=0)),
         ]
         for command, arguments in cases:
             with self.subTest(command=command, arguments=arguments):
@@ -147,6 +188,12 @@ class Refusals(unittest.TestCase):
             inverter.verify(vi=15)
         with self.assertRaises(ValueError):
             inverter.sweep("volts", 1, 2, 3, **REFERENCE)
+        with self.assertRaises(TypeError):
+            inverter.tolerance(["vi=5"], **REFERENCE)
+        with self.assertRaises(ValueError):
+            inverter.tolerance("vi=5", dist="lognormal", **REFERENCE)
+        with self.assertRaises(ValueError):
+            inverter.tolerance("vi=5", monte_carlo=0, **REFERENCE)
 
 
 class Threads(unittest.TestCase):
