@@ -2,6 +2,7 @@
 #include "cli/command_options.h"
 
 #include "cli/usage.h"
+#include "figure/language.h"
 
 #include <iostream>
 
@@ -54,7 +55,7 @@ int Print(StandardOutput& output, const Report& report, const std::string& forma
 }
 
 int ExitOf(const RunStatus& status) {
-    std::cerr << Utf8(status.message) << '\n';
+    std::cerr << TranslatedText(status.message).toStdString() << '\n';
     return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
 }
 

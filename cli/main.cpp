@@ -6,6 +6,7 @@
 #include "cli/sweep_command.h"
 #include "cli/tolerance_command.h"
 #include "cli/usage.h"
+#include "figure/language.h"
 #include "figure/waveform_figure.h"
 #include "figure/window_look.h"
 
@@ -134,7 +135,9 @@ int Verify(const CommandOptions& options, StandardOutput& output) {
 // Messages of the analysis itself, on the standard error.
 class StandardErrorMessages : public MessageBox {
 public:
-    void MsgBox(const Text& text) override { std::cerr << Utf8(text) << '\n'; }
+    void MsgBox(const Text& text) override {
+        std::cerr << TranslatedText(text).toStdString() << '\n';
+    }
 };
 
 // A design the conduction check refuses, or whose simulation a runtime error ended, is still
@@ -150,7 +153,7 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
         return ExitOf(run.status);
     }
     if (run.status.end == RunEnd::Faulted) {
-        std::cerr << Utf8(run.status.message) << '\n';
+        std::cerr << TranslatedText(run.status.message).toStdString() << '\n';
     }
     StandardErrorMessages errors;
     ConverterAnalysis analysis;
@@ -204,6 +207,13 @@ int main(int argc, char** argv) {
                  "inverter-cli");
     app.set_version_flag("--version", "Inverter " CONVERTER_VERSION);
     app.require_subcommand(1);
+    // The language of the messages on the standard error, given before the command; the reports'
+    // keys, headers and tokens stay as they are. Without it, INVERTER_LANG, the windows' remembered
+    // choice or Italian.
+    std::string language;
+    app.add_option("--lang", language, "lingua dei messaggi")
+        ->check(OneOf({"it", "en"}))
+        ->type_name("it|en");
 
     CommandOptions design;
     CLI::App* designCommand =
@@ -274,6 +284,7 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
+        UseLanguage(ChosenLanguage(LanguageNamed(language)));
         if (bodeCommand->parsed()) {
             return Bode(*bodeCommand, bode, output);
         }

@@ -1,6 +1,8 @@
 // The controls of both windows: twips to pixels, and each kind of control from its layout line.
 #include "ui/controls.h"
 
+#include "figure/language.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +49,14 @@ void SetTextColor(QWidget& control, QPalette::ColorRole role, QRgb color) {
     control.setPalette(palette);
 }
 
+// A text of the layout in the language in use, translated in the context named after the
+// control's window.
+QString LayoutText(const QWidget& control, const char* text) {
+    return Translated(control.window()->objectName().toUtf8().constData(), text);
+}
+
 QLabel* NewLabel(QWidget& parent, const ControlLayout& layout) {
-    auto* label = new QLabel(QString::fromUtf8(layout.text), &parent);
+    auto* label = new QLabel(LayoutText(parent, layout.text), &parent);
     label->setTextFormat(Qt::PlainText);
     PlaceControl(*label, layout);
     SetBackground(*label, QPalette::Window, layout.background);
@@ -98,12 +106,31 @@ QSize TwipsSize(int width, int height, const QPaintDevice& device) {
 
 void PlaceControl(QWidget& control, const ControlLayout& layout) {
     control.setObjectName(QString::fromUtf8(layout.name));
-    if (layout.accessibleName != nullptr) {
-        control.setAccessibleName(QString::fromUtf8(layout.accessibleName));
-    }
+    TranslateAccessibleName(control, layout);
     control.setFont(WindowFont(layout.points, layout.bold));
     control.setGeometry(
         TwipsRect(layout.left, layout.top, layout.width, layout.height, *control.window()));
+}
+
+void TranslateAccessibleName(QWidget& control, const ControlLayout& layout) {
+    if (layout.accessibleName != nullptr) {
+        control.setAccessibleName(LayoutText(control, layout.accessibleName));
+    }
+}
+
+void TranslateLabel(QLabel& label, const ControlLayout& layout) {
+    TranslateAccessibleName(label, layout);
+    label.setText(LayoutText(label, layout.text));
+    label.setGeometry(
+        TwipsRect(layout.left, layout.top, layout.width, layout.height, *label.window()));
+    if (!layout.background) {
+        GrowToText(label);
+    }
+}
+
+void TranslateButton(QAbstractButton& button, const ControlLayout& layout) {
+    TranslateAccessibleName(button, layout);
+    button.setText(LayoutText(button, layout.text));
 }
 
 QLabel* AddLabel(QWidget& parent, const ControlLayout& layout) {
@@ -142,7 +169,7 @@ QLineEdit* AddTextBox(QWidget& parent, const ControlLayout& layout) {
 }
 
 QPushButton* AddButton(QWidget& parent, const ControlLayout& layout) {
-    auto* button = new PushButton(QString::fromUtf8(layout.text), &parent);
+    auto* button = new PushButton(LayoutText(parent, layout.text), &parent);
     PlaceControl(*button, layout);
     SetBackground(*button, QPalette::Button, layout.background);
     return button;

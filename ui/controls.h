@@ -5,6 +5,7 @@
 #include <QRect>
 #include <optional>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QPaintDevice;
@@ -25,8 +26,10 @@ qreal DpiScale(const QPaintDevice& device);
 QSize TwipsSize(int width, int height, const QPaintDevice& device);
 
 // One control of a window as the layout describes it: its name (the Qt objectName), its text
-// (UTF-8), its place and size in twips from the top-left corner of the client area, its font
-// size in points and its background. Labels, text boxes and buttons share the description.
+// (UTF-8, Italian; shown in the language in use, translated in the context named after the
+// control's window, e.g. "Form1"), its place and size in twips from the top-left corner of the
+// client area, its font size in points and its background. Labels, text boxes and buttons share the
+// description.
 struct ControlLayout {
     const char* name;
     const char* text;
@@ -42,6 +45,14 @@ struct ControlLayout {
 
 // Sets name, accessible name, font and place (twips at the parent's logical dpi).
 void PlaceControl(QWidget& control, const ControlLayout& layout);
+
+// Shows the layout's accessible name of `control` in the language in use.
+void TranslateAccessibleName(QWidget& control, const ControlLayout& layout);
+// Shows a label's text and accessible name in the language in use; the label takes its box
+// again and grows from it to the new text as AddLabel's does.
+void TranslateLabel(QLabel& label, const ControlLayout& layout);
+// Shows a button's text and accessible name in the language in use.
+void TranslateButton(QAbstractButton& button, const ControlLayout& layout);
 
 // Static text, wrapped at word boundaries inside its box.
 QLabel* AddLabel(QWidget& parent, const ControlLayout& layout);

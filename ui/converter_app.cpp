@@ -8,6 +8,7 @@
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
 #include "display/part_table.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "ui/application_title.h"
 #include "ui/chart_view.h"
@@ -101,7 +102,7 @@ std::vector<std::pair<QString, QString>> SimulationValues(double f, std::int32_t
 } // namespace
 
 void DialogMessageBox::MsgBox(const Text& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle), FromText(text),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle), TranslatedText(text),
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

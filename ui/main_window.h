@@ -9,13 +9,14 @@ class PictureBox;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
 // Form1, the main window: the schematic, the design and verification fields, the design
 // results and the three buttons in its client area, every control at a fixed place, and above
-// it a menu bar for the tools beside the design. The handlers reach the window only through
-// Form1Operations.
+// it a menu bar for the tools beside the design and the language. The handlers reach the window
+// only through Form1Operations.
 class MainWindow : public QWidget, public Form1Operations {
     Q_OBJECT
 
@@ -41,14 +42,19 @@ public:
     void setCaption(ResultLabel label, const Text& caption) override;
     void MsgBox(const Text& text) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
     void createMenus();
     void setFocusOrder();
+    void translateTexts();
 
     MessageBox& messages_;
     QWidget* clientArea_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QMenu* designMenu_ = nullptr;
     QAction* standardValues_ = nullptr;
     PictureBox* schematic_ = nullptr;
     // In the order of TextBox and ResultLabel.

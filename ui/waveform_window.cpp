@@ -2,13 +2,17 @@
 #include "ui/waveform_window.h"
 
 #include "display/trace_table.h"
+#include "figure/language.h"
 #include "figure/plot_mapping.h"
+#include "figure/qt_text.h"
 #include "ui/controls.h"
+#include "ui/language_menu.h"
 #include "ui/pictures.h"
 #include "ui/plot_box.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,35 +41,50 @@ struct OptionLayout {
 
 // Captions and units of the measured values, and the instruction under the plot.
 const std::array labels{
-    ControlLayout{"Label3", "Delta iL", 15240, 1320, 735, 255, 8.25},
-    ControlLayout{"Label4", "[A]", 17760, 1320, 255, 255, 8.25, {}, "ampere"},
-    ControlLayout{"Label6", "Delta Vo", 15240, 5880, 855, 255, 8.25},
-    ControlLayout{"Label7", "[mV]", 17880, 5760, 495, 255, 8.25, {}, "millivolt"},
-    ControlLayout{"Label10", "Id picco", 15240, 8040, 735, 255, 8.25},
-    ControlLayout{"Label11", "[A]", 18000, 8040, 255, 255, 8.25, {}, "ampere"},
-    ControlLayout{"Label12", "Id media", 15240, 8640, 735, 255, 8.25},
-    ControlLayout{"Label13", "[A]", 18000, 8520, 255, 255, 8.25, {}, "ampere"},
-    ControlLayout{"Label14", "Ii media o continua in ingresso", 13560, 9480, 2655, 255, 8.25},
-    ControlLayout{"Label15", "[A]", 18000, 9480, 255, 255, 8.25, {}, "ampere"},
+    ControlLayout{"Label3", QT_TRANSLATE_NOOP("Form2", "Delta iL"), 15240, 1320, 735, 255, 8.25},
+    ControlLayout{"Label4", QT_TRANSLATE_NOOP("Form2", "[A]"), 17760, 1320, 255, 255, 8.25,
+                  std::nullopt, QT_TRANSLATE_NOOP("Form2", "ampere")},
+    ControlLayout{"Label6", QT_TRANSLATE_NOOP("Form2", "Delta Vo"), 15240, 5880, 855, 255, 8.25},
+    ControlLayout{"Label7", QT_TRANSLATE_NOOP("Form2", "[mV]"), 17880, 5760, 495, 255, 8.25,
+                  std::nullopt, QT_TRANSLATE_NOOP("Form2", "millivolt")},
+    ControlLayout{"Label10", QT_TRANSLATE_NOOP("Form2", "Id picco"), 15240, 8040, 735, 255, 8.25},
+    ControlLayout{"Label11", QT_TRANSLATE_NOOP("Form2", "[A]"), 18000, 8040, 255, 255, 8.25,
+                  std::nullopt, QT_TRANSLATE_NOOP("Form2", "ampere")},
+    ControlLayout{"Label12", QT_TRANSLATE_NOOP("Form2", "Id media"), 15240, 8640, 735, 255, 8.25},
+    ControlLayout{"Label13", QT_TRANSLATE_NOOP("Form2", "[A]"), 18000, 8520, 255, 255, 8.25,
+                  std::nullopt, QT_TRANSLATE_NOOP("Form2", "ampere")},
+    ControlLayout{"Label14", QT_TRANSLATE_NOOP("Form2", "Ii media o continua in ingresso"), 13560,
+                  9480, 2655, 255, 8.25},
+    ControlLayout{"Label15", QT_TRANSLATE_NOOP("Form2", "[A]"), 18000, 9480, 255, 255, 8.25,
+                  std::nullopt, QT_TRANSLATE_NOOP("Form2", "ampere")},
     ControlLayout{
         "Label1",
-        "Sposta il cursore del mouse sulla forma d'onda , comparirà il valore in quel punto", 120,
-        9480, 8655, 375, 9.75},
+        QT_TRANSLATE_NOOP(
+            "Form2",
+            "Sposta il cursore del mouse sulla forma d'onda , comparirà il valore in quel punto"),
+        120, 9480, 8655, 375, 9.75},
 };
 
 // The values measured on the simulated period; each box shows its own name until the first
 // verification writes it.
 const std::array valueBoxes{
-    ControlLayout{"Label2", "Label2", 16080, 1200, 1575, 375, 8.25, White,
-                  "Delta iL, ondulazione simulata della corrente nell'induttore, ampere"},
-    ControlLayout{"Label5", "Label5", 16200, 5760, 1575, 375, 8.25, White,
-                  "Delta Vo, ondulazione simulata della tensione di uscita, millivolt"},
-    ControlLayout{"Label8", "Label8", 16200, 8040, 1575, 375, 8.25, White,
-                  "Id picco, corrente di picco simulata nel diodo, ampere"},
-    ControlLayout{"Label9", "Label9", 16200, 8520, 1575, 375, 8.25, White,
-                  "Id media, corrente media simulata nel diodo, ampere"},
-    ControlLayout{"Label16", "Label16", 16320, 9360, 1575, 375, 8.25, White,
-                  "Ii media, corrente media simulata in ingresso, ampere"},
+    ControlLayout{
+        "Label2", "Label2", 16080, 1200, 1575, 375, 8.25, White,
+        QT_TRANSLATE_NOOP("Form2",
+                          "Delta iL, ondulazione simulata della corrente nell'induttore, ampere")},
+    ControlLayout{
+        "Label5", "Label5", 16200, 5760, 1575, 375, 8.25, White,
+        QT_TRANSLATE_NOOP("Form2",
+                          "Delta Vo, ondulazione simulata della tensione di uscita, millivolt")},
+    ControlLayout{
+        "Label8", "Label8", 16200, 8040, 1575, 375, 8.25, White,
+        QT_TRANSLATE_NOOP("Form2", "Id picco, corrente di picco simulata nel diodo, ampere")},
+    ControlLayout{
+        "Label9", "Label9", 16200, 8520, 1575, 375, 8.25, White,
+        QT_TRANSLATE_NOOP("Form2", "Id media, corrente media simulata nel diodo, ampere")},
+    ControlLayout{
+        "Label16", "Label16", 16320, 9360, 1575, 375, 8.25, White,
+        QT_TRANSLATE_NOOP("Form2", "Ii media, corrente media simulata in ingresso, ampere")},
 };
 
 // One button per trace, in band order, beside the trace's zero line.
@@ -77,9 +96,20 @@ const std::array options{
 };
 
 const ControlLayout plotPicture{
-    "Picture1", "", 120, 120, 15015, 9135, 8.25, {}, "Grafico delle forme d'onda iL, iC, Vo e id"};
+    "Picture1",
+    "",
+    120,
+    120,
+    15015,
+    9135,
+    8.25,
+    std::nullopt,
+    QT_TRANSLATE_NOOP("Form2", "Grafico delle forme d'onda iL, iC, Vo e id")};
 
-const ControlLayout emptyPicture{"Picture2", "", 16800, 6480, 495, 375, 8.25, {}, "Immagine vuota"};
+const ControlLayout emptyPicture{
+    "Picture2", "",           16800,
+    6480,       495,          375,
+    8.25,       std::nullopt, QT_TRANSLATE_NOOP("Form2", "Immagine vuota")};
 
 // A command of the menus: its object name, its text with the accelerator, its shortcuts,
 // whether it needs a plotted run and whether it is switched on and off.
@@ -95,55 +125,103 @@ struct ActionLayout {
 const std::array actionLayouts{
     ActionLayout{WaveformAction::SaveImage,
                  "actionSaveImage",
-                 "&Salva immagine...",
+                 QT_TRANSLATE_NOOP("Form2", "&Salva immagine..."),
                  {"Ctrl+S"},
                  true,
                  false},
     ActionLayout{WaveformAction::ExportCsv,
                  "actionExportCsv",
-                 "&Esporta dati CSV...",
+                 QT_TRANSLATE_NOOP("Form2", "&Esporta dati CSV..."),
                  {"Ctrl+E"},
                  true,
                  false},
-    ActionLayout{
-        WaveformAction::SaveReport, "actionSaveReport", "Salva &rapporto...", {}, false, false},
-    ActionLayout{WaveformAction::ExportNetlist,
-                 "actionExportNetlist",
-                 "Esporta &netlist SPICE...",
+    ActionLayout{WaveformAction::SaveReport,
+                 "actionSaveReport",
+                 QT_TRANSLATE_NOOP("Form2", "Salva &rapporto..."),
                  {},
                  false,
                  false},
-    ActionLayout{
-        WaveformAction::CopyImage, "actionCopyImage", "&Copia immagine", {"Ctrl+C"}, true, false},
+    ActionLayout{WaveformAction::ExportNetlist,
+                 "actionExportNetlist",
+                 QT_TRANSLATE_NOOP("Form2", "Esporta &netlist SPICE..."),
+                 {},
+                 false,
+                 false},
+    ActionLayout{WaveformAction::CopyImage,
+                 "actionCopyImage",
+                 QT_TRANSLATE_NOOP("Form2", "&Copia immagine"),
+                 {"Ctrl+C"},
+                 true,
+                 false},
     ActionLayout{WaveformAction::CopyValues,
                  "actionCopyValues",
-                 "Copia &valori",
+                 QT_TRANSLATE_NOOP("Form2", "Copia &valori"),
                  {"Ctrl+Shift+C"},
                  true,
                  false},
-    ActionLayout{WaveformAction::Close, "actionClose", "C&hiudi", {"Ctrl+W"}, false, false},
-    ActionLayout{
-        WaveformAction::ZoomIn, "actionZoomIn", "Zoom &avanti", {"Ctrl++", "Ctrl+="}, true, false},
-    ActionLayout{
-        WaveformAction::ZoomOut, "actionZoomOut", "Zoom &indietro", {"Ctrl+-"}, true, false},
-    ActionLayout{
-        WaveformAction::ZoomReset, "actionZoomReset", "&Vista intera", {"Ctrl+0"}, true, false},
-    ActionLayout{
-        WaveformAction::PanLeft, "actionPanLeft", "Scorri a &sinistra", {"Ctrl+Left"}, true, false},
+    ActionLayout{WaveformAction::Close,
+                 "actionClose",
+                 QT_TRANSLATE_NOOP("Form2", "C&hiudi"),
+                 {"Ctrl+W"},
+                 false,
+                 false},
+    ActionLayout{WaveformAction::ZoomIn,
+                 "actionZoomIn",
+                 QT_TRANSLATE_NOOP("Form2", "Zoom &avanti"),
+                 {"Ctrl++", "Ctrl+="},
+                 true,
+                 false},
+    ActionLayout{WaveformAction::ZoomOut,
+                 "actionZoomOut",
+                 QT_TRANSLATE_NOOP("Form2", "Zoom &indietro"),
+                 {"Ctrl+-"},
+                 true,
+                 false},
+    ActionLayout{WaveformAction::ZoomReset,
+                 "actionZoomReset",
+                 QT_TRANSLATE_NOOP("Form2", "&Vista intera"),
+                 {"Ctrl+0"},
+                 true,
+                 false},
+    ActionLayout{WaveformAction::PanLeft,
+                 "actionPanLeft",
+                 QT_TRANSLATE_NOOP("Form2", "Scorri a &sinistra"),
+                 {"Ctrl+Left"},
+                 true,
+                 false},
     ActionLayout{WaveformAction::PanRight,
                  "actionPanRight",
-                 "Scorri a &destra",
+                 QT_TRANSLATE_NOOP("Form2", "Scorri a &destra"),
                  {"Ctrl+Right"},
                  true,
                  false},
-    ActionLayout{WaveformAction::FitBands, "actionFitBands", "Adatta le &bande", {"B"}, true, true},
-    ActionLayout{WaveformAction::Measure, "actionMeasure", "&Cursori di misura", {"M"}, true, true},
-    ActionLayout{WaveformAction::Analysis, "actionAnalysis", "&Analisi...", {}, false, false},
-    ActionLayout{
-        WaveformAction::Tolerances, "actionTolerances", "&Tolleranze...", {}, false, false},
+    ActionLayout{WaveformAction::FitBands,
+                 "actionFitBands",
+                 QT_TRANSLATE_NOOP("Form2", "Adatta le &bande"),
+                 {"B"},
+                 true,
+                 true},
+    ActionLayout{WaveformAction::Measure,
+                 "actionMeasure",
+                 QT_TRANSLATE_NOOP("Form2", "&Cursori di misura"),
+                 {"M"},
+                 true,
+                 true},
+    ActionLayout{WaveformAction::Analysis,
+                 "actionAnalysis",
+                 QT_TRANSLATE_NOOP("Form2", "&Analisi..."),
+                 {},
+                 false,
+                 false},
+    ActionLayout{WaveformAction::Tolerances,
+                 "actionTolerances",
+                 QT_TRANSLATE_NOOP("Form2", "&Tolleranze..."),
+                 {},
+                 false,
+                 false},
     ActionLayout{WaveformAction::FrequencyResponse,
                  "actionFrequencyResponse",
-                 "Risposta in &frequenza...",
+                 QT_TRANSLATE_NOOP("Form2", "Risposta in &frequenza..."),
                  {},
                  false,
                  false},
@@ -162,23 +240,34 @@ const std::initializer_list<std::initializer_list<WaveformAction>> viewMenu{
 const std::initializer_list<std::initializer_list<WaveformAction>> toolsMenu{
     {WaveformAction::Analysis, WaveformAction::Tolerances, WaveformAction::FrequencyResponse}};
 
-// The button of a trace: its caption "iL(t)" in the trace's colour, and for assistive
-// technologies the caption with what the trace is.
+// For assistive technologies, a trace's button tells its caption and what the trace is, in the
+// language in use.
+QString TraceOptionName(Trace trace) {
+    return FromText(CaptionOf(trace)) + QStringLiteral(", ") +
+           TranslatedText(Text(RowOf(trace).description));
+}
+
+// The button of a trace: its caption "iL(t)" in the trace's colour.
 QRadioButton* AddTraceOption(QWidget& parent, const OptionLayout& layout) {
-    const TraceRow& row = RowOf(layout.trace);
     const std::string caption = Utf8(CaptionOf(layout.trace));
-    const std::string description = caption + ", " + Utf8(Text(row.description));
     ControlLayout control = layout.control;
     control.text = caption.c_str();
-    control.accessibleName = description.c_str();
-    return AddOptionButton(parent, control, QtColor(row.band.colour).rgb());
+    QRadioButton* option =
+        AddOptionButton(parent, control, QtColor(RowOf(layout.trace).band.colour).rgb());
+    option->setAccessibleName(TraceOptionName(layout.trace));
+    return option;
 }
+
+constexpr auto titleText = QT_TRANSLATE_NOOP("Form2", "Forme d'onda reali");
+// The menus' titles, in the order of the menu bar.
+constexpr std::array menuTitles{QT_TRANSLATE_NOOP("Form2", "&File"),
+                                QT_TRANSLATE_NOOP("Form2", "&Visualizza"),
+                                QT_TRANSLATE_NOOP("Form2", "&Strumenti")};
 
 } // namespace
 
 WaveformWindow::WaveformWindow() {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Forme d'onda reali"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
@@ -196,6 +285,7 @@ WaveformWindow::WaveformWindow() {
     const QSize client = TwipsSize(WaveformWindowWidth, WaveformWindowHeight, *this);
     resize(client.width(), client.height() + menuBar->sizeHint().height());
     setFocusOrder();
+    translateTexts();
 }
 
 QAction& WaveformWindow::action(WaveformAction which) const {
@@ -215,7 +305,7 @@ void WaveformWindow::setRunActionsEnabled(bool enabled) {
 // never closes the window.
 void WaveformWindow::createActions() {
     for (const ActionLayout& layout : actionLayouts) {
-        auto* action = new QAction(QString::fromUtf8(layout.text), this);
+        auto* action = new QAction(this);
         action->setObjectName(QString::fromUtf8(layout.name));
         QList<QKeySequence> shortcuts;
         for (const char* shortcut : layout.shortcuts) {
@@ -250,8 +340,10 @@ void WaveformWindow::createActions() {
 
 QMenuBar* WaveformWindow::createMenuBar() {
     auto* menuBar = new QMenuBar(this);
-    const auto addMenu = [&](const QString& title, const auto& groups) {
-        QMenu* menu = menuBar->addMenu(title);
+    std::size_t k = 0;
+    const auto addMenu = [&](const auto& groups) {
+        QMenu* menu = menuBar->addMenu(QString());
+        menus_[k++] = menu;
         for (const auto& group : groups) {
             if (!menu->isEmpty()) {
                 menu->addSeparator();
@@ -261,10 +353,42 @@ QMenuBar* WaveformWindow::createMenuBar() {
             }
         }
     };
-    addMenu(QStringLiteral("&File"), fileMenu);
-    addMenu(QStringLiteral("&Visualizza"), viewMenu);
-    addMenu(QStringLiteral("&Strumenti"), toolsMenu);
+    addMenu(fileMenu);
+    addMenu(viewMenu);
+    addMenu(toolsMenu);
+    AddLanguageMenu(*menuBar);
     return menuBar;
+}
+
+// The title, the menus and every text of the layout in the language in use; the value boxes
+// keep what they hold.
+void WaveformWindow::translateTexts() {
+    setWindowTitle(Translated("Form2", titleText));
+    for (std::size_t k = 0; k < menus_.size(); ++k) {
+        menus_[k]->setTitle(Translated("Form2", menuTitles[k]));
+    }
+    for (const ActionLayout& layout : actionLayouts) {
+        action(layout.which).setText(Translated("Form2", layout.text));
+    }
+    TranslateAccessibleName(*plot_, plotPicture);
+    TranslateAccessibleName(*clientArea_->findChild<QWidget*>(QStringLiteral("Picture2")),
+                            emptyPicture);
+    for (const ControlLayout& layout : labels) {
+        TranslateLabel(*clientArea_->findChild<QLabel*>(QString::fromUtf8(layout.name)), layout);
+    }
+    for (std::size_t k = 0; k < valueBoxes.size(); ++k) {
+        TranslateAccessibleName(*values_[k], valueBoxes[k]);
+    }
+    for (const OptionLayout& layout : options) {
+        options_[BandIndex(layout.trace)]->setAccessibleName(TraceOptionName(layout.trace));
+    }
+}
+
+void WaveformWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 void WaveformWindow::createControls() {

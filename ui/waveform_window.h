@@ -10,6 +10,7 @@
 class PlotBox;
 class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QRadioButton;
 
@@ -71,16 +72,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void createActions();
     QMenuBar* createMenuBar();
     void setFocusOrder();
+    void translateTexts();
 
     QWidget* clientArea_ = nullptr;
     PlotBox* plot_ = nullptr;
     std::array<QAction*, 17> actions_{};
+    // File, Visualizza, Strumenti.
+    std::array<QMenu*, 3> menus_{};
     std::array<QLabel*, 5> values_{};
     std::array<QRadioButton*, 4> options_{};
 };

@@ -1,6 +1,7 @@
 #include "core/exact_converter.h"
 #include "display/number_text.h"
 #include "figure/qt_text.h"
+#include "settings_folder.h"
 #include "test_support/example_converter.h"
 #include "ui/real_parts_panel.h"
 
@@ -43,17 +44,10 @@ QString Watts(double value) {
     return FromText(EngineeringText(value, u"W", u','));
 }
 
-// Every case runs in a settings folder of its own (XDG_CONFIG_HOME, set by the test command
-// after the case's name), emptied first, so that no case sees another's parts or the user's.
 class RealPartsPanelTest : public testing::Test {
 protected:
     void SetUp() override {
-        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
-        const char* name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        ASSERT_FALSE(folder.isEmpty());
-        ASSERT_EQ(QDir(folder).dirName(), QString::fromUtf8(name))
-            << "each case needs a settings folder named after it";
-        QDir(folder).removeRecursively();
+        EmptyOwnSettingsFolder();
         panel = std::make_unique<RealPartsPanel>(u',');
     }
 

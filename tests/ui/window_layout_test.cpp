@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "figure/language.h"
 
 #include <QAbstractButton>
 #include <QRadioButton>
@@ -161,6 +162,43 @@ TEST_F(WindowLayoutTest, EveryControlStandsAtItsPlaceAndShowsItsWholeText) {
     ExpectPlaces(form2().clientArea(), form2Places);
     ExpectTextsFit(form2());
     EXPECT_EQ(form2().clientArea().size(), QSize(18555 / 15, 10005 / 15));
+}
+
+// The windows in English, chosen after they opened in Italian; back in Italian at the end.
+class EnglishWindowLayoutTest : public AppTest {
+protected:
+    void SetUp() override { show(Language::English); }
+    void TearDown() override { show(Language::Italian); }
+    static void show(Language language) {
+        UseLanguage(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+};
+
+// In English every control keeps its place and size, and every English text fits its box.
+TEST_F(EnglishWindowLayoutTest, EveryControlKeepsItsPlaceAndShowsItsWholeEnglishText) {
+    ExpectPlaces(app.form1().clientArea(), form1Places);
+    ExpectTextsFit(app.form1());
+    EXPECT_EQ(form1Text("Command3"), "Sample Data");
+    runExample();
+    ExpectPlaces(app.form1().clientArea(), form1Places);
+    ExpectTextsFit(app.form1());
+    ExpectPlaces(form2().clientArea(), form2Places);
+    ExpectTextsFit(form2());
+    EXPECT_EQ(form2().windowTitle(), "Real waveforms");
+}
+
+// Back in Italian, every text is the layout's again and every control stands at its place.
+TEST_F(EnglishWindowLayoutTest, ItalianAgainRestoresEveryText) {
+    runExample();
+    show(Language::Italian);
+    ExpectPlaces(app.form1().clientArea(), form1Places);
+    ExpectPlaces(form2().clientArea(), form2Places);
+    EXPECT_EQ(form1Text("Command3"), "Dati Esempio");
+    EXPECT_EQ(form1Text("Label66"), "Attendere!");
+    EXPECT_EQ(app.form1().windowTitle(), "Convertitore step down");
+    EXPECT_EQ(form2().windowTitle(), "Forme d'onda reali");
+    EXPECT_EQ(control(form2(), "Option1").accessibleName(), "iL(t), corrente nell'induttore");
 }
 
 TEST_F(WindowLayoutTest, TheLongLegendLineWrapsOntoTwoLines) {

@@ -1,0 +1,685 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Convertitore tipo inverter</source>
+        <translation>Inverting converter</translation>
+    </message>
+    <message>
+        <source>La tensione in ingresso non può essere zero o negativa!</source>
+        <translation>The input voltage cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per la tensione di ingresso Vi. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for the input voltage Vi. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>La tensione in uscita è negativa ma il suo valore assoluto non può essere zero o negativo!</source>
+        <translation>The output voltage is negative but its absolute value cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore assoluto della tensione in uscita. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for the absolute value of the output voltage. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>La frequenza non può essere zero o negativa!</source>
+        <translation>The frequency cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per la frequenza di commutazione f in kHz. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for the switching frequency f in kHz. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>DeltaVo non può essere zero o negativo!</source>
+        <translation>DeltaVo cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per DeltaVo in mV. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for DeltaVo in mV. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>Io è negativo ma il suo valore assoluto non può essere zero o negativo!</source>
+        <translation>Io is negative but its absolute value cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore assoluto di Io. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for the absolute value of Io. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>DeltaiL non può essere zero o negativo!</source>
+        <translation>DeltaiL cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per la variazione della corrente nell&apos;induttore in %. Usa il punto come separatore decimale, ad es: 1.5</source>
+        <translation>Data entry error for the inductor current variation in %. Use the point as decimal separator, e.g.: 1.5</translation>
+    </message>
+    <message>
+        <source>Il Duty Cycle non può essere zero o negativo o maggiore o uguale al 100%!</source>
+        <translation>The Duty Cycle cannot be zero or negative or greater than or equal to 100%!</translation>
+    </message>
+    <message>
+        <source>L&apos;induttanza non può essere zero o negativa!</source>
+        <translation>The inductance cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>La capacità non può essere zero o negativa!</source>
+        <translation>The capacitance cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>La resistenza di carico RL non può essere zero o negativa!</source>
+        <translation>The load resistance RL cannot be zero or negative!</translation>
+    </message>
+    <message>
+        <source>Il numero dei campioni N deve essere compreso tra 1 e 10000000!</source>
+        <translation>The number of samples N must be between 1 and 10000000!</translation>
+    </message>
+    <message>
+        <source>Il Duty Cycle non può essere così basso, la corrente nell&apos;induttore non può annullarsi, prova ad aumentare L ( anche di molto )!</source>
+        <translation>The Duty Cycle cannot be this low, the inductor current cannot fall to zero, try increasing L ( even by a lot )!</translation>
+    </message>
+    <message>
+        <source>Errore di calcolo: divisione per zero.</source>
+        <translation>Calculation error: division by zero.</translation>
+    </message>
+    <message>
+        <source>Errore di calcolo: un valore supera l&apos;intervallo dei numeri rappresentabili (overflow).</source>
+        <translation>Calculation error: a value exceeds the range of representable numbers (overflow).</translation>
+    </message>
+    <message>
+        <source>Errore di calcolo: operazione non valida (risultato indeterminato).</source>
+        <translation>Calculation error: invalid operation (undefined result).</translation>
+    </message>
+    <message>
+        <source>Errore interno: indice fuori dai limiti dell&apos;array.</source>
+        <translation>Internal error: index outside the bounds of the array.</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente: riduci il numero dei campioni N.</source>
+        <translation>Not enough memory: reduce the number of samples N.</translation>
+    </message>
+    <message>
+        <source>Errore di calcolo.</source>
+        <translation>Calculation error.</translation>
+    </message>
+    <message>
+        <source>corrente nell&apos;induttore</source>
+        <translation>inductor current</translation>
+    </message>
+    <message>
+        <source>corrente nel condensatore</source>
+        <translation>capacitor current</translation>
+    </message>
+    <message>
+        <source>tensione di uscita</source>
+        <translation>output voltage</translation>
+    </message>
+    <message>
+        <source>corrente nel diodo</source>
+        <translation>diode current</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere la tensione di ingresso Vi</source>
+        <translation>You forgot to write the input voltage Vi</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per la tensione di ingresso Vi. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the input voltage Vi. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il valore del Duty Cycle in %</source>
+        <translation>You forgot to write the Duty Cycle in %</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore del Duty Cycle in %. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the Duty Cycle in %. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il valore della frequenza di commutazione f in kHz</source>
+        <translation>You forgot to write the switching frequency f in kHz</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore della frequenza di commutazione f in kHz. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the switching frequency f in kHz. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il valore dell&apos;induttanza in uH</source>
+        <translation>You forgot to write the inductance in uH</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore dell&apos;induttanza in uH. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the inductance in uH. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il valore della capacità in uF</source>
+        <translation>You forgot to write the capacitance in uF</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore della capacità in uF. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the capacitance in uF. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il valore della resistenza di carico RL in ohm</source>
+        <translation>You forgot to write the load resistance RL in ohm</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il valore della resistenza di carico RL in ohm. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the load resistance RL in ohm. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il numero dei campioni N</source>
+        <translation>You forgot to write the number of samples N</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il numero dei campioni N. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the number of samples N. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il numero dei periodi visualizzati NP</source>
+        <translation>You forgot to write the number of periods shown NP</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il numero dei periodi visualizzati NP. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the number of periods shown NP. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+    <message>
+        <source>Hai dimenticato di scrivere il numero delle iterazioni NI</source>
+        <translation>You forgot to write the number of iterations NI</translation>
+    </message>
+    <message>
+        <source>Errore di inserimento dati per il numero delle iterazioni NI. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
+        <translation>Data entry error for the number of iterations NI. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Convertitore tipo inverter</source>
+        <translation>Inverting converter</translation>
+    </message>
+    <message>
+        <source>Progetto &gt; dati:</source>
+        <translation>Design &gt; data:</translation>
+    </message>
+    <message>
+        <source>Vi</source>
+        <translation>Vi</translation>
+    </message>
+    <message>
+        <source>[V]</source>
+        <translation>[V]</translation>
+    </message>
+    <message>
+        <source>volt</source>
+        <translation>volt</translation>
+    </message>
+    <message>
+        <source>|Vo|</source>
+        <translation>|Vo|</translation>
+    </message>
+    <message>
+        <source>f</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>[kHz]</source>
+        <translation>[kHz]</translation>
+    </message>
+    <message>
+        <source>kilohertz</source>
+        <translation>kilohertz</translation>
+    </message>
+    <message>
+        <source>Δ</source>
+        <translation>Δ</translation>
+    </message>
+    <message>
+        <source>Delta</source>
+        <translation>Delta</translation>
+    </message>
+    <message>
+        <source>iL/ILm</source>
+        <translation>iL/ILm</translation>
+    </message>
+    <message>
+        <source>[%]</source>
+        <translation>[%]</translation>
+    </message>
+    <message>
+        <source>percento</source>
+        <translation>percent</translation>
+    </message>
+    <message>
+        <source>Vo</source>
+        <translation>Vo</translation>
+    </message>
+    <message>
+        <source>[mV]</source>
+        <translation>[mV]</translation>
+    </message>
+    <message>
+        <source>millivolt</source>
+        <translation>millivolt</translation>
+    </message>
+    <message>
+        <source>|Io|</source>
+        <translation>|Io|</translation>
+    </message>
+    <message>
+        <source>[A]</source>
+        <translation>[A]</translation>
+    </message>
+    <message>
+        <source>ampere</source>
+        <translation>ampere</translation>
+    </message>
+    <message>
+        <source>iL= (0.3 ; 0.5 )*Io</source>
+        <translation>iL= (0.3 ; 0.5 )*Io</translation>
+    </message>
+    <message>
+        <source>Progetto &gt; Risultati:</source>
+        <translation>Design &gt; Results:</translation>
+    </message>
+    <message>
+        <source>L</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>[uH]</source>
+        <translation>[uH]</translation>
+    </message>
+    <message>
+        <source>microhenry</source>
+        <translation>microhenry</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>[uF]</source>
+        <translation>[uF]</translation>
+    </message>
+    <message>
+        <source>microfarad</source>
+        <translation>microfarad</translation>
+    </message>
+    <message>
+        <source>IDP</source>
+        <translation>IDP</translation>
+    </message>
+    <message>
+        <source>IDm</source>
+        <translation>IDm</translation>
+    </message>
+    <message>
+        <source>Iim</source>
+        <translation>Iim</translation>
+    </message>
+    <message>
+        <source>Verifica &gt; dati:</source>
+        <translation>Check &gt; data:</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>RL</source>
+        <translation>RL</translation>
+    </message>
+    <message>
+        <source>[Ω]</source>
+        <translation>[Ω]</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Numero campioni</source>
+        <translation>Number of samples</translation>
+    </message>
+    <message>
+        <source>NP</source>
+        <translation>NP</translation>
+    </message>
+    <message>
+        <source>Numero periodi visualizzati</source>
+        <translation>Number of periods shown</translation>
+    </message>
+    <message>
+        <source>NI</source>
+        <translation>NI</translation>
+    </message>
+    <message>
+        <source>Numero iterazioni</source>
+        <translation>Iterations</translation>
+    </message>
+    <message>
+        <source>Attendere!</source>
+        <translation>Please wait!</translation>
+    </message>
+    <message>
+        <source>Vi = tensione continua in ingresso</source>
+        <translation>Vi = DC input voltage</translation>
+    </message>
+    <message>
+        <source>|Vo| = valore asoluto della tensione continua desiderata in uscita</source>
+        <translation>|Vo| = absolute value of the desired DC output voltage</translation>
+    </message>
+    <message>
+        <source>f = frequenza di commutazione</source>
+        <translation>f = switching frequency</translation>
+    </message>
+    <message>
+        <source>DeltaiL = variazione di picco della corrente nell&apos;induttore</source>
+        <translation>DeltaiL = peak variation of the inductor current</translation>
+    </message>
+    <message>
+        <source>DeltaVo = variazione di picco della tensione in uscita</source>
+        <translation>DeltaVo = peak variation of the output voltage</translation>
+    </message>
+    <message>
+        <source>Io = corrente continua in uscita</source>
+        <translation>Io = DC output current</translation>
+    </message>
+    <message>
+        <source>D = duty cycle = ton/(ton+toff) =| Vo|/(Vi + |Vo|)</source>
+        <translation>D = duty cycle = ton/(ton+toff) =| Vo|/(Vi + |Vo|)</translation>
+    </message>
+    <message>
+        <source>ton =  intervallo di tempo in cui l&apos;interruttore è chiuso</source>
+        <translation>ton = time interval in which the switch is closed</translation>
+    </message>
+    <message>
+        <source>toff = intervallo di tempo in cui l&apos;iterruttore è aperto</source>
+        <translation>toff = time interval in which the switch is open</translation>
+    </message>
+    <message>
+        <source>IDP = corrente di picco nel diodo</source>
+        <translation>IDP = peak diode current</translation>
+    </message>
+    <message>
+        <source>IDm = corrente media nel diodo</source>
+        <translation>IDm = average diode current</translation>
+    </message>
+    <message>
+        <source>Iim = corrente media, o continua,  in ingresso </source>
+        <translation>Iim = average, or DC, input current</translation>
+    </message>
+    <message>
+        <source>L, induttanza calcolata, microhenry</source>
+        <translation>L, calculated inductance, microhenry</translation>
+    </message>
+    <message>
+        <source>C, capacità calcolata, microfarad</source>
+        <translation>C, calculated capacitance, microfarad</translation>
+    </message>
+    <message>
+        <source>IDP, corrente di picco calcolata nel diodo, ampere</source>
+        <translation>IDP, calculated peak diode current, ampere</translation>
+    </message>
+    <message>
+        <source>IDm, corrente media calcolata nel diodo, ampere</source>
+        <translation>IDm, calculated average diode current, ampere</translation>
+    </message>
+    <message>
+        <source>Iim, corrente media calcolata in ingresso, ampere</source>
+        <translation>Iim, calculated average input current, ampere</translation>
+    </message>
+    <message>
+        <source>Vi, tensione di ingresso, volt</source>
+        <translation>Vi, input voltage, volt</translation>
+    </message>
+    <message>
+        <source>Vo, valore assoluto della tensione di uscita, volt</source>
+        <translation>Vo, absolute value of the output voltage, volt</translation>
+    </message>
+    <message>
+        <source>f, frequenza di commutazione, kilohertz</source>
+        <translation>f, switching frequency, kilohertz</translation>
+    </message>
+    <message>
+        <source>Delta iL su ILm, ondulazione della corrente nell&apos;induttore, percento</source>
+        <translation>Delta iL over ILm, inductor current ripple, percent</translation>
+    </message>
+    <message>
+        <source>Delta Vo, ondulazione della tensione di uscita, millivolt</source>
+        <translation>Delta Vo, output voltage ripple, millivolt</translation>
+    </message>
+    <message>
+        <source>Io, valore assoluto della corrente di uscita, ampere</source>
+        <translation>Io, absolute value of the output current, ampere</translation>
+    </message>
+    <message>
+        <source>Vi, tensione di ingresso da verificare, volt</source>
+        <translation>Vi, input voltage to check, volt</translation>
+    </message>
+    <message>
+        <source>D, duty cycle, percento</source>
+        <translation>D, duty cycle, percent</translation>
+    </message>
+    <message>
+        <source>L, induttanza, microhenry</source>
+        <translation>L, inductance, microhenry</translation>
+    </message>
+    <message>
+        <source>C, capacità, microfarad</source>
+        <translation>C, capacitance, microfarad</translation>
+    </message>
+    <message>
+        <source>RL, resistenza di carico, ohm</source>
+        <translation>RL, load resistance, ohm</translation>
+    </message>
+    <message>
+        <source>f, frequenza di commutazione da verificare, kilohertz</source>
+        <translation>f, switching frequency to check, kilohertz</translation>
+    </message>
+    <message>
+        <source>N, numero campioni per periodo</source>
+        <translation>N, number of samples per period</translation>
+    </message>
+    <message>
+        <source>NP, numero periodi visualizzati</source>
+        <translation>NP, number of periods shown</translation>
+    </message>
+    <message>
+        <source>NI, numero periodi simulati</source>
+        <translation>NI, number of periods simulated</translation>
+    </message>
+    <message>
+        <source>Calcola L , C , IDP, IDm , Iim</source>
+        <translation>Calculate L , C , IDP, IDm , Iim</translation>
+    </message>
+    <message>
+        <source>Calcola L, C, IDP, IDm, Iim</source>
+        <translation>Calculate L, C, IDP, IDm, Iim</translation>
+    </message>
+    <message>
+        <source>Grafici</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Dati Esempio</source>
+        <translation>Sample Data</translation>
+    </message>
+    <message>
+        <source>Schema del convertitore tipo inverter</source>
+        <translation>Schematic of the inverting converter</translation>
+    </message>
+    <message>
+        <source>Inverter, versione %1</source>
+        <translation>Inverter, version %1</translation>
+    </message>
+    <message>
+        <source>Convertitore step down</source>
+        <translation>Step down converter</translation>
+    </message>
+    <message>
+        <source>&amp;Progetto</source>
+        <translation>&amp;Design</translation>
+    </message>
+    <message>
+        <source>&amp;Valori normalizzati...</source>
+        <translation>&amp;Standard values...</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Delta iL</source>
+        <translation>Delta iL</translation>
+    </message>
+    <message>
+        <source>[A]</source>
+        <translation>[A]</translation>
+    </message>
+    <message>
+        <source>ampere</source>
+        <translation>ampere</translation>
+    </message>
+    <message>
+        <source>Delta Vo</source>
+        <translation>Delta Vo</translation>
+    </message>
+    <message>
+        <source>[mV]</source>
+        <translation>[mV]</translation>
+    </message>
+    <message>
+        <source>millivolt</source>
+        <translation>millivolt</translation>
+    </message>
+    <message>
+        <source>Id picco</source>
+        <translation>Id peak</translation>
+    </message>
+    <message>
+        <source>Id media</source>
+        <translation>Id mean</translation>
+    </message>
+    <message>
+        <source>Ii media o continua in ingresso</source>
+        <translation>Ii mean or DC input</translation>
+    </message>
+    <message>
+        <source>Sposta il cursore del mouse sulla forma d&apos;onda , comparirà il valore in quel punto</source>
+        <translation>Move the mouse pointer over the waveform , its value at that point will appear</translation>
+    </message>
+    <message>
+        <source>Delta iL, ondulazione simulata della corrente nell&apos;induttore, ampere</source>
+        <translation>Delta iL, simulated inductor current ripple, ampere</translation>
+    </message>
+    <message>
+        <source>Delta Vo, ondulazione simulata della tensione di uscita, millivolt</source>
+        <translation>Delta Vo, simulated output voltage ripple, millivolt</translation>
+    </message>
+    <message>
+        <source>Id picco, corrente di picco simulata nel diodo, ampere</source>
+        <translation>Id peak, simulated peak diode current, ampere</translation>
+    </message>
+    <message>
+        <source>Id media, corrente media simulata nel diodo, ampere</source>
+        <translation>Id mean, simulated average diode current, ampere</translation>
+    </message>
+    <message>
+        <source>Ii media, corrente media simulata in ingresso, ampere</source>
+        <translation>Ii mean, simulated average input current, ampere</translation>
+    </message>
+    <message>
+        <source>Grafico delle forme d&apos;onda iL, iC, Vo e id</source>
+        <translation>Plot of the waveforms iL, iC, Vo and id</translation>
+    </message>
+    <message>
+        <source>Immagine vuota</source>
+        <translation>Empty picture</translation>
+    </message>
+    <message>
+        <source>&amp;Salva immagine...</source>
+        <translation>&amp;Save image...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta dati CSV...</source>
+        <translation>&amp;Export CSV data...</translation>
+    </message>
+    <message>
+        <source>Salva &amp;rapporto...</source>
+        <translation>Save &amp;report...</translation>
+    </message>
+    <message>
+        <source>&amp;Copia immagine</source>
+        <translation>&amp;Copy image</translation>
+    </message>
+    <message>
+        <source>Copia &amp;valori</source>
+        <translation>Copy &amp;values</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;avanti</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;indietro</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>&amp;Vista intera</source>
+        <translation>&amp;Whole view</translation>
+    </message>
+    <message>
+        <source>Scorri a &amp;sinistra</source>
+        <translation>Pan &amp;left</translation>
+    </message>
+    <message>
+        <source>Scorri a &amp;destra</source>
+        <translation>Pan &amp;right</translation>
+    </message>
+    <message>
+        <source>Adatta le &amp;bande</source>
+        <translation>Fit the &amp;bands</translation>
+    </message>
+    <message>
+        <source>&amp;Cursori di misura</source>
+        <translation>&amp;Measuring cursors</translation>
+    </message>
+    <message>
+        <source>&amp;Analisi...</source>
+        <translation>&amp;Analysis...</translation>
+    </message>
+    <message>
+        <source>&amp;Tolleranze...</source>
+        <translation>&amp;Tolerances...</translation>
+    </message>
+    <message>
+        <source>Risposta in &amp;frequenza...</source>
+        <translation>&amp;Frequency response...</translation>
+    </message>
+    <message>
+        <source>Forme d&apos;onda reali</source>
+        <translation>Real waveforms</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Strumenti</source>
+        <translation>&amp;Tools</translation>
+    </message>
+</context>
+</TS>
