@@ -681,5 +681,9 @@
         <source>&amp;Strumenti</source>
         <translation>&amp;Tools</translation>
     </message>
+    <message>
+        <source>Esporta &amp;netlist SPICE...</source>
+        <translation>Export SPICE &amp;netlist...</translation>
+    </message>
 </context>
 </TS>
