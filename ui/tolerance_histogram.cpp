@@ -94,7 +94,9 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     }
     QValueAxis* x = view.addAxis(title, Qt::AlignBottom);
     QValueAxis* y = view.addAxis(QStringLiteral("Campioni"), Qt::AlignLeft);
-    auto* outline = new QLineSeries;
+    // The area owns the outline of its bars.
+    auto* bars = new QAreaSeries;
+    auto* outline = new QLineSeries(bars);
     ChartColumn centres{QStringLiteral("Centro classe [%1]").arg(QString::fromUtf16(look.unit)),
                         QStringLiteral("class_centre"),
                         look.unit,
@@ -105,7 +107,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
         outline->append(from + width, counts[static_cast<std::size_t>(k)]);
         centres.values.push_back(from + width / 2);
     }
-    auto* bars = new QAreaSeries(outline);
+    bars->setUpperSeries(outline);
     bars->setName(QStringLiteral("Campioni"));
     bars->setColor(QColor(86, 180, 233));
     bars->setBorderColor(QColor(0, 114, 178));
