@@ -1,6 +1,7 @@
 #include "cli/headless_run.h"
 
 #include "core/design_calculation.h"
+#include "core/spice_netlist.h"
 #include "core/verification.h"
 #include "display/plot_geometry.h"
 #include "display/screen_waveform_drawing.h"
@@ -184,4 +185,16 @@ VerificationRun ReadVerificationHeadless(const FieldTexts& fields) {
     run.checked = run.checked && !fault;
     run.status = StatusOf(fault, messages);
     return run;
+}
+
+NetlistRun RunNetlist(const FieldTexts& fields, const RealParts& parts) {
+    const VerificationRun run = ReadVerificationHeadless(fields);
+    if (run.status.end != RunEnd::Done) {
+        return {run.status, {}};
+    }
+    // A transient of no period has no last period to measure.
+    if (run.m.NI < 1) {
+        return {{RunEnd::Refused, u"Il numero delle iterazioni NI deve essere almeno 1!", {}}, {}};
+    }
+    return {{}, SpiceNetlist(CircuitOf(run.m), parts, run.m.N, run.m.NI)};
 }

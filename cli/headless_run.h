@@ -2,6 +2,7 @@
 
 #include "core/conversions.h"
 #include "core/handler_support.h"
+#include "core/lossy_converter.h"
 #include "core/module1.h"
 
 #include <map>
@@ -79,3 +80,13 @@ VerificationRun RunVerificationHeadless(const FieldTexts& fields);
 // The verification fields checked and read as the click on "Grafici" reads them, without the
 // simulation: Done with the circuit and the counts in m (checked), or Refused or Faulted.
 VerificationRun ReadVerificationHeadless(const FieldTexts& fields);
+
+// The SPICE netlist of the circuit that the verification fields hold, with real parts: the
+// fields are checked and read as a verification reads them, and the netlist's transient runs
+// the verification's NI periods with a step of at most 1 / (N f).
+struct NetlistRun {
+    RunStatus status; // Refused or Faulted with the message, when the fields were not read
+    std::string text; // the netlist, when Done
+};
+
+NetlistRun RunNetlist(const FieldTexts& fields, const RealParts& parts);

@@ -1,7 +1,7 @@
 // The netlist command of inverter-cli: the circuit of verify as a SPICE netlist for ngspice.
 #include "cli/netlist_command.h"
 
-#include "cli/netlist.h"
+#include "cli/headless_run.h"
 #include "cli/usage.h"
 #include "core/whole_file.h"
 

@@ -5,12 +5,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 
-// The real parts as the command line takes them: one option a part of PartTable, named by the
-// entry and helped by its label, read as a strict decimal number.
+// The real parts, and the loads of the efficiency curve, as the command line takes them: one option
+// a part of PartTable, named by the entry and helped by its label, read as a strict decimal number.
 
 // The texts given, by option name; a part not given is absent.
 using PartTexts = std::map<std::string, std::string>;
@@ -24,3 +25,15 @@ struct PartsRead {
     std::optional<std::string> refusal;
 };
 PartsRead ReadParts(const PartTexts& texts);
+
+// The loads of the efficiency curve as the user gives them: the first and the last load in per
+// cent of RL's, and the number of points, as texts.
+struct CurveOptions {
+    std::string from = "10";
+    std::string to = "150";
+    std::string points = "50";
+};
+
+// The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
+std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,
+                                        std::int32_t& points);

@@ -3,9 +3,6 @@
 
 #include <string>
 
-namespace {
-
-// The template with %1, %2, ... replaced by the arguments in order.
 Text Filled(Text sentence, const std::vector<Text>& arguments) {
     for (std::size_t k = arguments.size(); k >= 1; --k) {
         const Text place = u"%" + TextFromUtf8(std::to_string(k));
@@ -16,6 +13,8 @@ Text Filled(Text sentence, const std::vector<Text>& arguments) {
     }
     return sentence;
 }
+
+namespace {
 
 Text QuantityName(PeriodQuantity quantity) {
     switch (quantity) {

@@ -2,6 +2,8 @@
 // compensator's refusals, in Italian.
 #include "display/frequency_response_wording.h"
 
+#include "display/analysis_wording.h"
+
 Text ModelWarningText(ModelWarning warning) {
     switch (warning) {
     case ModelWarning::GainNotNegative:
@@ -42,12 +44,14 @@ Text CompensatorRefusalText(CompensatorRefusal refusal, double boostDeg,
     case CompensatorRefusal::RampNotPositive:
         return u"L'ampiezza della rampa Vm deve essere maggiore di zero.";
     case CompensatorRefusal::BoostNotPositive:
-        return u"Il margine richiesto non chiede anticipo di fase (" + boost +
-               u"\u00b0): basta un integratore, non una rete di tipo II o III.";
+        return Filled(u"Il margine richiesto non chiede anticipo di fase (%1\u00b0): basta un "
+                      u"integratore, non una rete di tipo II o III.",
+                      {boost});
     case CompensatorRefusal::BoostTooLarge:
-        return u"L'anticipo di fase richiesto (" + boost +
-               u"\u00b0) supera quello della rete (90\u00b0 per il tipo II, 180\u00b0 per il "
-               u"tipo III): abbassare fc o il margine di fase.";
+        return Filled(u"L'anticipo di fase richiesto (%1\u00b0) supera quello della rete "
+                      u"(90\u00b0 per il tipo II, 180\u00b0 per il tipo III): abbassare fc o il "
+                      u"margine di fase.",
+                      {boost});
     }
     return {};
 }

@@ -1,6 +1,6 @@
 #include "python/commands.h"
 
-#include "cli/netlist.h"
+#include "cli/headless_run.h"
 #include "cli/tolerance_options.h"
 #include "cli/tolerance_report.h"
 #include "core/csv_export.h"

@@ -2,7 +2,6 @@
 
 #include "cli/bode_report.h"
 #include "cli/headless_run.h"
-#include "cli/load_range.h"
 #include "cli/part_options.h"
 #include "cli/report.h"
 #include "cli/sweep.h"

@@ -1,6 +1,6 @@
 // The netlist in ngspice against the tool's exact steady state: the same circuit, simulated by
 // another program, must settle to the same output, ripple and efficiency.
-#include "cli/netlist.h"
+#include "cli/headless_run.h"
 #include "core/exact_converter.h"
 #include "core/lossy_converter.h"
 #include "test_support/example_converter.h"
