@@ -1,6 +1,8 @@
 // A file written whole or not at all, beside its target, and why a file could not be written.
 #include "core/whole_file.h"
 
+#include "core/phrasebook.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -161,46 +163,47 @@ Text FileErrorReason(const std::error_code& error) {
     switch (error.default_error_condition().value()) {
     case EACCES:
     case EPERM:
-        return u"permesso negato";
+        return Phrase("WholeFile", "permesso negato");
     case ENOENT:
     case ENOTDIR:
-        return u"la cartella non esiste";
+        return Phrase("WholeFile", "la cartella non esiste");
     case ENOSPC:
     case EDQUOT:
-        return u"spazio su disco esaurito";
+        return Phrase("WholeFile", "spazio su disco esaurito");
     case EROFS:
-        return u"il disco è di sola lettura";
+        return Phrase("WholeFile", "il disco è di sola lettura");
     case EISDIR:
-        return u"è una cartella";
+        return Phrase("WholeFile", "è una cartella");
     case EINVAL:
-        return u"il nome non è valido";
+        return Phrase("WholeFile", "il nome non è valido");
     case ENAMETOOLONG:
-        return u"il nome è troppo lungo";
+        return Phrase("WholeFile", "il nome è troppo lungo");
     case ELOOP:
-        return u"troppi collegamenti simbolici";
+        return Phrase("WholeFile", "troppi collegamenti simbolici");
     case EEXIST:
-        return u"troppi file temporanei accanto al file";
+        return Phrase("WholeFile", "troppi file temporanei accanto al file");
     case ENXIO:
-        return u"non si può scrivere in questo tipo di file";
+        return Phrase("WholeFile", "non si può scrivere in questo tipo di file");
     case EFBIG:
-        return u"il file è troppo grande";
+        return Phrase("WholeFile", "il file è troppo grande");
     case EIO:
-        return u"errore di lettura o scrittura del disco";
+        return Phrase("WholeFile", "errore di lettura o scrittura del disco");
     case EBADF:
-        return u"descrittore chiuso";
+        return Phrase("WholeFile", "descrittore chiuso");
     case EPIPE:
-        return u"chi leggeva ha chiuso il collegamento";
+        return Phrase("WholeFile", "chi leggeva ha chiuso il collegamento");
     case EMFILE:
     case ENFILE:
-        return u"troppi file aperti";
+        return Phrase("WholeFile", "troppi file aperti");
     case EBUSY:
     case ETXTBSY:
-        return u"il file è in uso";
+        return Phrase("WholeFile", "il file è in uso");
     }
-    return u"errore del sistema n. " + TextFromUtf8(std::to_string(error.value()));
+    return Filled(Phrase("WholeFile", "errore del sistema n. %1"),
+                  {TextFromUtf8(std::to_string(error.value()))});
 }
 
 Text FileWriteFailure(const fs::path& target, const Text& reason) {
-    return u"Impossibile scrivere il file \"" + TextFromUtf8(target.native()) + u"\": " + reason +
-           u".";
+    return Filled(Phrase("WholeFile", "Impossibile scrivere il file \"%1\": %2."),
+                  {TextFromUtf8(target.native()), reason});
 }

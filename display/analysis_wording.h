@@ -10,10 +10,6 @@
 // and the command line show under the table. Each sentence is one whole template with numbered
 // places (%1, %2, ...), so that it can be translated as a whole.
 
-// The template with %1, %2, ... replaced by the arguments in order: the sentences stay whole
-// templates, as a translation takes them.
-Text Filled(Text sentence, const std::vector<Text>& arguments);
-
 // Why a run's simulated column is empty, for a run that read its circuit and ended otherwise
 // than drawn.
 Text MissingSimulationText(VerificationEnd end);

@@ -2,6 +2,7 @@
 #include "display/measuring_cursors.h"
 
 #include "core/conversions.h"
+#include "core/phrasebook.h"
 #include "display/number_text.h"
 #include "display/plot_readout.h"
 #include "display/trace_geometry.h"
@@ -82,12 +83,13 @@ void AddTraceLines(std::vector<Text>& lines, const MeasuringCursors& cursors, co
     lines.push_back(Reading(Text(u"Δ").append(trace.name), deltaV, trace.unit, separator));
     const std::optional<CursorSums::Moments> moments = MomentsBetween(cursors, run);
     if (!moments) {
-        lines.emplace_back(u"media e RMS: A e B sullo stesso campione");
+        lines.push_back(Phrase("MeasuringCursors", "media e RMS: A e B sullo stesso campione"));
         return;
     }
     const std::u16string_view range =
         SampleNumber(a, run) < SampleNumber(b, run) ? u"[A, B)" : u"[B, A)";
-    lines.push_back(Reading(Text(u"media ").append(range), moments->mean, trace.unit, separator));
+    lines.push_back(Reading(Filled(Phrase("MeasuringCursors", "media %1"), {Text(range)}),
+                            moments->mean, trace.unit, separator));
     lines.push_back(Reading(Text(u"RMS ").append(range), moments->rms, trace.unit, separator));
 }
 
@@ -178,7 +180,8 @@ std::vector<Text> CursorOverlayLines(const MeasuringCursors& cursors, const Curs
     if (a.trace == b.trace) {
         AddTraceLines(lines, cursors, run, decimalSeparator);
     } else {
-        lines.emplace_back(u"media e RMS: solo con A e B sulla stessa traccia");
+        lines.push_back(
+            Phrase("MeasuringCursors", "media e RMS: solo con A e B sulla stessa traccia"));
     }
     return lines;
 }

@@ -1,6 +1,7 @@
 // The language of the tool's texts: the choice, and the English catalogue that translates them.
 #include "figure/language.h"
 
+#include "core/phrasebook.h"
 #include "figure/qt_text.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,11 @@ QTranslator& EnglishCatalogue() {
 }
 
 Language inUse = Language::Italian;
+
+// The sentences that core/ and display/ fill with figures, looked up whole in the catalogue.
+Text EnglishPhrase(const char* context, const char* italian) {
+    return ToText(Translated(context, italian));
+}
 
 } // namespace
 
@@ -65,6 +71,7 @@ void UseLanguage(Language language) {
         return;
     }
     inUse = language;
+    UsePhrasebook(language == Language::English ? &EnglishPhrase : nullptr);
     if (QCoreApplication::instance() == nullptr) {
         return;
     }

@@ -118,3 +118,18 @@ const char* const coreTexts[] = {
         "soltanto numeri razionali con il punto come separatore decimale, anche in forma "
         "esponenziale. Ad es: 1.23 , 1E-5 , 5E3"),
 };
+
+// The real parts' labels, each with its unit, as the windows and the command line show them
+// (Translated("PartTable", entry.label)).
+const char* const partLabels[] = {
+    QT_TRANSLATE_NOOP("PartTable", "resistenza in conduzione dell'interruttore, mΩ"),
+    QT_TRANSLATE_NOOP("PartTable", "resistenza dell'avvolgimento dell'induttore, mΩ"),
+    QT_TRANSLATE_NOOP("PartTable", "resistenza serie del condensatore di uscita, mΩ"),
+    QT_TRANSLATE_NOOP("PartTable", "tensione di soglia del diodo, V"),
+    QT_TRANSLATE_NOOP("PartTable", "resistenza dinamica del diodo, mΩ"),
+    QT_TRANSLATE_NOOP("PartTable", "tempo di sovrapposizione all'accensione, ns"),
+    QT_TRANSLATE_NOOP("PartTable", "tempo di sovrapposizione allo spegnimento, ns"),
+    QT_TRANSLATE_NOOP("PartTable", "capacità di uscita dell'interruttore, pF"),
+    QT_TRANSLATE_NOOP("PartTable", "carica di gate, nC"),
+    QT_TRANSLATE_NOOP("PartTable", "tensione di pilotaggio del gate, V"),
+};

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>AnalysisWording</name>
+    <message>
+        <source>iL minima</source>
+        <translation>minimum iL</translation>
+    </message>
+    <message>
+        <source>iL massima</source>
+        <translation>maximum iL</translation>
+    </message>
+    <message>
+        <source>|Vo| minima</source>
+        <translation>minimum |Vo|</translation>
+    </message>
+    <message>
+        <source>|Vo| massima</source>
+        <translation>maximum |Vo|</translation>
+    </message>
+    <message>
+        <source>Vo media</source>
+        <translation>mean Vo</translation>
+    </message>
+    <message>
+        <source>Non ancora a regime: nessun periodo simulato; lo scarto di %1 dal valore di regime è %2 %; aumentare NI</source>
+        <translation>Not yet in steady state: no period simulated; %1 is %2 % from its steady-state value; increase NI</translation>
+    </message>
+    <message>
+        <source>Non ancora a regime: dopo 1 periodo lo scarto di %1 dal valore di regime è %2 %; aumentare NI</source>
+        <translation>Not yet in steady state: after 1 period %1 is %2 % from its steady-state value; increase NI</translation>
+    </message>
+    <message>
+        <source>Non ancora a regime: dopo %3 periodi lo scarto di %1 dal valore di regime è %2 %; aumentare NI</source>
+        <translation>Not yet in steady state: after %3 periods %1 is %2 % from its steady-state value; increase NI</translation>
+    </message>
+    <message>
+        <source>Vicino al confine: la formula dell&apos;induttanza critica indica conduzione continua, la soluzione esatta discontinua.</source>
+        <translation>Near the boundary: the critical-inductance formula gives continuous conduction, the exact solution discontinuous.</translation>
+    </message>
+    <message>
+        <source>Vicino al confine: la formula dell&apos;induttanza critica indica conduzione discontinua, la soluzione esatta continua.</source>
+        <translation>Near the boundary: the critical-inductance formula gives discontinuous conduction, the exact solution continuous.</translation>
+    </message>
+    <message>
+        <source>Differenza di modello: la simulazione non interdice il diodo quando iL si annulla (all&apos;avvio o a regime); la soluzione esatta senza blocco differisce da quella con il diodo del %2 % in %1.</source>
+        <translation>Model difference: the simulation does not block the diode when iL falls to zero (at start-up or in steady state); the exact solution without blocking differs from the one with the diode by %2 % in %1.</translation>
+    </message>
+    <message>
+        <source>Colonna simulata vuota: la simulazione è stata rifiutata dal controllo di conduzione.</source>
+        <translation>Simulated column empty: the conduction check refused the simulation.</translation>
+    </message>
+    <message>
+        <source>Colonna simulata vuota: la simulazione è stata annullata.</source>
+        <translation>Simulated column empty: the simulation was cancelled.</translation>
+    </message>
+    <message>
+        <source>Colonna simulata vuota: la simulazione si è interrotta per un errore.</source>
+        <translation>Simulated column empty: the simulation stopped on an error.</translation>
+    </message>
+    <message>
+        <source>Regime periodico non raggiunto: la colonna a regime è l&apos;ultimo periodo calcolato.</source>
+        <translation>Periodic steady state not reached: the steady-state column is the last period computed.</translation>
+    </message>
+    <message>
+        <source>Conduzione discontinua: le formule di progetto valgono solo in conduzione continua.</source>
+        <translation>Discontinuous conduction: the design formulas hold in continuous conduction only.</translation>
+    </message>
+    <message>
+        <source>Passo di simulazione grossolano: uno scarto supera l&apos;1 %; aumentare N.</source>
+        <translation>Coarse simulation step: a deviation exceeds 1 %; increase N.</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Convertitore tipo inverter</source>
@@ -684,6 +755,186 @@
     <message>
         <source>Esporta &amp;netlist SPICE...</source>
         <translation>Export SPICE &amp;netlist...</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyResponseWording</name>
+    <message>
+        <source>Gvd(0) non è negativa: con queste perdite il duty cycle supera quello della |Vo| massima, dove un aumento di D riduce |Vo|.</source>
+        <translation>Gvd(0) is not negative: with these losses the duty cycle is beyond that of the maximum |Vo|, where a larger D lowers |Vo|.</translation>
+    </message>
+    <message>
+        <source>Conduzione discontinua: il modello di ordine ridotto non tiene conto di rS, rL, Vf e rD (solo della ESR).</source>
+        <translation>Discontinuous conduction: the reduced-order model ignores rS, rL, Vf and rD (it keeps the ESR only).</translation>
+    </message>
+    <message>
+        <source>Conduzione discontinua: il modello di ordine ridotto vale solo a bassa frequenza, ben sotto f.</source>
+        <translation>Discontinuous conduction: the reduced-order model holds at low frequency only, well below f.</translation>
+    </message>
+    <message>
+        <source>La frequenza di attraversamento supera un terzo di quella dello zero nel semipiano destro: l&apos;anello sarà poco robusto.</source>
+        <translation>The crossover frequency exceeds a third of the right-half-plane zero: the loop will not be robust.</translation>
+    </message>
+    <message>
+        <source>La frequenza di attraversamento supera un decimo della frequenza di commutazione: il modello mediato non vale più lì.</source>
+        <translation>The crossover frequency exceeds a tenth of the switching frequency: the averaged model no longer holds there.</translation>
+    </message>
+    <message>
+        <source>La frequenza di attraversamento deve essere maggiore di zero e minore di f/2.</source>
+        <translation>The crossover frequency must be greater than zero and less than f/2.</translation>
+    </message>
+    <message>
+        <source>Il margine di fase deve essere compreso tra 0 e 180 gradi, estremi esclusi.</source>
+        <translation>The phase margin must lie between 0 and 180 degrees, both excluded.</translation>
+    </message>
+    <message>
+        <source>R1 deve essere maggiore di zero.</source>
+        <translation>R1 must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>L&apos;ampiezza della rampa Vm deve essere maggiore di zero.</source>
+        <translation>The ramp amplitude Vm must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Il margine richiesto non chiede anticipo di fase (%1°): basta un integratore, non una rete di tipo II o III.</source>
+        <translation>The requested margin needs no phase boost (%1°): an integrator is enough, not a type II or III network.</translation>
+    </message>
+    <message>
+        <source>L&apos;anticipo di fase richiesto (%1°) supera quello della rete (90° per il tipo II, 180° per il tipo III): abbassare fc o il margine di fase.</source>
+        <translation>The phase boost required (%1°) exceeds what the network gives (90° for type II, 180° for type III): lower fc or the phase margin.</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuringCursors</name>
+    <message>
+        <source>media e RMS: A e B sullo stesso campione</source>
+        <translation>mean and RMS: A and B on the same sample</translation>
+    </message>
+    <message>
+        <source>media %1</source>
+        <translation>mean %1</translation>
+    </message>
+    <message>
+        <source>media e RMS: solo con A e B sulla stessa traccia</source>
+        <translation>mean and RMS: only with A and B on the same trace</translation>
+    </message>
+</context>
+<context>
+    <name>PartTable</name>
+    <message>
+        <source>resistenza in conduzione dell&apos;interruttore, mΩ</source>
+        <translation>switch on-resistance, mΩ</translation>
+    </message>
+    <message>
+        <source>resistenza dell&apos;avvolgimento dell&apos;induttore, mΩ</source>
+        <translation>inductor winding resistance, mΩ</translation>
+    </message>
+    <message>
+        <source>resistenza serie del condensatore di uscita, mΩ</source>
+        <translation>output capacitor series resistance, mΩ</translation>
+    </message>
+    <message>
+        <source>tensione di soglia del diodo, V</source>
+        <translation>diode threshold voltage, V</translation>
+    </message>
+    <message>
+        <source>resistenza dinamica del diodo, mΩ</source>
+        <translation>diode dynamic resistance, mΩ</translation>
+    </message>
+    <message>
+        <source>tempo di sovrapposizione all&apos;accensione, ns</source>
+        <translation>turn-on overlap time, ns</translation>
+    </message>
+    <message>
+        <source>tempo di sovrapposizione allo spegnimento, ns</source>
+        <translation>turn-off overlap time, ns</translation>
+    </message>
+    <message>
+        <source>capacità di uscita dell&apos;interruttore, pF</source>
+        <translation>switch output capacitance, pF</translation>
+    </message>
+    <message>
+        <source>carica di gate, nC</source>
+        <translation>gate charge, nC</translation>
+    </message>
+    <message>
+        <source>tensione di pilotaggio del gate, V</source>
+        <translation>gate drive voltage, V</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>spazio su disco esaurito</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>il nome non è valido</source>
+        <translation>the name is not valid</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>troppi file temporanei accanto al file</source>
+        <translation>too many temporary files beside the file</translation>
+    </message>
+    <message>
+        <source>non si può scrivere in questo tipo di file</source>
+        <translation>this kind of file cannot be written</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del disco</source>
+        <translation>disk read or write error</translation>
+    </message>
+    <message>
+        <source>descrittore chiuso</source>
+        <translation>closed descriptor</translation>
+    </message>
+    <message>
+        <source>chi leggeva ha chiuso il collegamento</source>
+        <translation>the reader closed the connection</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>il file è in uso</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>errore del sistema n. %1</source>
+        <translation>system error no. %1</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file &quot;%1&quot;: %2.</source>
+        <translation>Cannot write the file &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 </TS>

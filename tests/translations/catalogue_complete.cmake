@@ -1,12 +1,13 @@
 # Fails when a text marked for translation has no English in the catalogue: lupdate gathers the
 # sources' texts into a copy of translations/inverter_en.ts, where a text the catalogue lacks
 # comes out unfinished.
-# -DLUPDATE=lupdate -DCATALOGUE=inverter_en.ts -DSOURCES=file;file;... -DWORK=folder
+# -DLUPDATE=lupdate -DCATALOGUE=inverter_en.ts -DSOURCES=file;file;... -DOPTIONS=lupdate options
+# -DWORK=folder
 file(MAKE_DIRECTORY ${WORK})
 configure_file(${CATALOGUE} ${WORK}/inverter_en.ts COPYONLY)
 string(REPLACE ";" "\n" listed "${SOURCES}")
 file(WRITE ${WORK}/sources.lst "${listed}\n")
-execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete @${WORK}/sources.lst
+execute_process(COMMAND ${LUPDATE} -silent ${OPTIONS} @${WORK}/sources.lst
                         -ts ${WORK}/inverter_en.ts
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
