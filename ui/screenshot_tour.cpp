@@ -1,4 +1,5 @@
 // The documentation screenshots: the tool driven like a user, its windows saved as pictures.
+#include "figure/language.h"
 #include "figure/plot_mapping.h"
 #include "figure/window_look.h"
 #include "ui/analysis_window.h"
@@ -32,7 +33,7 @@
 // turns the measuring cursors on over the inductor current and saves form2-cursors.png. Then
 // fits the bands, zooms in twice, puts the cursors on the output voltage a period apart and
 // saves the figure with "Salva immagine..." as figure-zoomed.png, and the analysis window as
-// analysis.png.
+// analysis.png. The windows speak the language INVERTER_LANG names, Italian without it.
 
 namespace {
 
@@ -203,6 +204,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    UseLanguage(ChosenLanguage(std::nullopt));
     DialogMessageBox messages;
     Module1 variables;
     TourFileChooser files;
