@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
