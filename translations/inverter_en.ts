@@ -73,6 +73,37 @@
     </message>
 </context>
 <context>
+    <name>BodeCharts</name>
+    <message>
+        <source>Frequenza [Hz]</source>
+        <translation>Frequency [Hz]</translation>
+    </message>
+    <message>
+        <source>Modulo</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Modulo [dB]</source>
+        <translation>Magnitude [dB]</translation>
+    </message>
+    <message>
+        <source>bode-modulo</source>
+        <translation>bode-magnitude</translation>
+    </message>
+    <message>
+        <source>Fase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Fase [°]</source>
+        <translation>Phase [°]</translation>
+    </message>
+    <message>
+        <source>bode-fase</source>
+        <translation>bode-phase</translation>
+    </message>
+</context>
+<context>
     <name>CoreText</name>
     <message>
         <source>Convertitore tipo inverter</source>
@@ -758,6 +789,161 @@
     </message>
 </context>
 <context>
+    <name>FrequencyResponseWindow</name>
+    <message>
+        <source>Risposta in frequenza</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>Lettura del puntatore</source>
+        <translation>Pointer readout</translation>
+    </message>
+    <message>
+        <source>Modello mediato</source>
+        <translation>Averaged model</translation>
+    </message>
+    <message>
+        <source>Avvisi</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>Compensazione (modo tensione)</source>
+        <translation>Compensation (voltage mode)</translation>
+    </message>
+    <message>
+        <source>Tipo di compensatore</source>
+        <translation>Compensator type</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>fc, frequenza di attraversamento, hertz</source>
+        <translation>fc, crossover frequency, hertz</translation>
+    </message>
+    <message>
+        <source>&amp;fc [Hz]</source>
+        <translation>&amp;fc [Hz]</translation>
+    </message>
+    <message>
+        <source>margine di fase, gradi</source>
+        <translation>phase margin, degrees</translation>
+    </message>
+    <message>
+        <source>&amp;PM [°]</source>
+        <translation>&amp;PM [°]</translation>
+    </message>
+    <message>
+        <source>Vm, ampiezza della rampa PWM, volt</source>
+        <translation>Vm, PWM ramp amplitude, volts</translation>
+    </message>
+    <message>
+        <source>&amp;Vm [V]</source>
+        <translation>&amp;Vm [V]</translation>
+    </message>
+    <message>
+        <source>R1, kiloohm</source>
+        <translation>R1, kilohms</translation>
+    </message>
+    <message>
+        <source>R&amp;1 [kΩ]</source>
+        <translation>R&amp;1 [kΩ]</translation>
+    </message>
+    <message>
+        <source>&amp;Compensa</source>
+        <translation>&amp;Compensate</translation>
+    </message>
+    <message>
+        <source>Calcola il compensatore</source>
+        <translation>Design the compensator</translation>
+    </message>
+    <message>
+        <source>Compensatore</source>
+        <translation>Compensator</translation>
+    </message>
+    <message>
+        <source>Circuito a commutazione (FRA)</source>
+        <translation>Switching circuit (FRA)</translation>
+    </message>
+    <message>
+        <source>Numero di frequenze della FRA</source>
+        <translation>Number of FRA frequencies</translation>
+    </message>
+    <message>
+        <source>F&amp;requenze</source>
+        <translation>F&amp;requencies</translation>
+    </message>
+    <message>
+        <source>FR&amp;A</source>
+        <translation>FR&amp;A</translation>
+    </message>
+    <message>
+        <source>Misura la risposta del circuito a commutazione fino a f/10</source>
+        <translation>Measures the switching circuit&apos;s response up to f/10</translation>
+    </message>
+    <message>
+        <source>A&amp;nnulla</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>Avanzamento della FRA</source>
+        <translation>FRA progress</translation>
+    </message>
+    <message>
+        <source>Nessuna</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Tipo II</source>
+        <translation>Type II</translation>
+    </message>
+    <message>
+        <source>Tipo III</source>
+        <translation>Type III</translation>
+    </message>
+    <message>
+        <source>%1, semipiano destro</source>
+        <translation>%1, right half-plane</translation>
+    </message>
+    <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Modo: %1 (modello a ordine ridotto)</source>
+        <translation>Mode: %1 (reduced-order model)</translation>
+    </message>
+    <message>
+        <source>Modo: %1 (modello mediato nello spazio degli stati)</source>
+        <translation>Mode: %1 (state-space averaged model)</translation>
+    </message>
+    <message>
+        <source>Punto di lavoro del modello: Vo = %1, IL = %2</source>
+        <translation>Model operating point: Vo = %1, IL = %2</translation>
+    </message>
+    <message>
+        <source>Poli di Gvd: %1</source>
+        <translation>Poles of Gvd: %1</translation>
+    </message>
+    <message>
+        <source>Zeri di Gvd: %1</source>
+        <translation>Zeros of Gvd: %1</translation>
+    </message>
+    <message>
+        <source>k = %1, margine di fase %2, margine di guadagno %3</source>
+        <translation>k = %1, phase margin %2, gain margin %3</translation>
+    </message>
+    <message>
+        <source>nessuno (la fase di T non raggiunge -180 °)</source>
+        <translation>none (the phase of T does not reach -180 °)</translation>
+    </message>
+    <message>
+        <source>fc, PM, Vm e R1 vogliono un numero, con il punto decimale.</source>
+        <translation>fc, PM, Vm and R1 need a number, with a decimal point.</translation>
+    </message>
+</context>
+<context>
     <name>FrequencyResponseWording</name>
     <message>
         <source>Gvd(0) non è negativa: con queste perdite il duty cycle supera quello della |Vo| massima, dove un aumento di D riduce |Vo|.</source>
@@ -860,6 +1046,341 @@
     <message>
         <source>tensione di pilotaggio del gate, V</source>
         <translation>gate drive voltage, V</translation>
+    </message>
+</context>
+<context>
+    <name>StandardValuesDialog</name>
+    <message>
+        <source>Valori normalizzati</source>
+        <translation>Standard values</translation>
+    </message>
+    <message>
+        <source>Serie di valori normalizzati IEC 60063</source>
+        <translation>IEC 60063 series of standard values</translation>
+    </message>
+    <message>
+        <source>&amp;Serie</source>
+        <translation>&amp;Series</translation>
+    </message>
+    <message>
+        <source>Valori normalizzati e ondulazioni</source>
+        <translation>Standard values and ripples</translation>
+    </message>
+    <message>
+        <source>&amp;Usa nella verifica</source>
+        <translation>&amp;Use in verification</translation>
+    </message>
+    <message>
+        <source>Scrive L e C normalizzati nei campi di verifica</source>
+        <translation>Writes the standard L and C into the verification fields</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>L: progettata %1, normalizzata %2
+C: progettata %3, normalizzata %4
+Con i valori normalizzati, a regime esatto:
+Delta iL = %5, Delta Vo = %6</source>
+        <translation>L: designed %1, standard %2
+C: designed %3, standard %4
+With the standard values, in exact steady state:
+Delta iL = %5, Delta Vo = %6</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceHistogram</name>
+    <message>
+        <source>Vo medio</source>
+        <translation>Mean Vo</translation>
+    </message>
+    <message>
+        <source>ΔiL</source>
+        <translation>ΔiL</translation>
+    </message>
+    <message>
+        <source>ΔVo</source>
+        <translation>ΔVo</translation>
+    </message>
+    <message>
+        <source>IDP</source>
+        <translation>IDP</translation>
+    </message>
+    <message>
+        <source>Rendimento</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Distribuzione di %1</source>
+        <translation>Distribution of %1</translation>
+    </message>
+    <message>
+        <source>Campioni</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>Centro classe [%1]</source>
+        <translation>Bin centre [%1]</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>tolleranze</source>
+        <translation>tolerances</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceWindow</name>
+    <message>
+        <source>tolleranza della tensione di ingresso, percento</source>
+        <translation>input voltage tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della frequenza di commutazione, percento</source>
+        <translation>switching frequency tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza dell&apos;induttanza, percento</source>
+        <translation>inductance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della capacità, percento</source>
+        <translation>capacitance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della resistenza di carico, percento</source>
+        <translation>load resistance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della resistenza dell&apos;interruttore, percento</source>
+        <translation>switch resistance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della resistenza dell&apos;induttore, percento</source>
+        <translation>inductor resistance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della resistenza serie del condensatore, percento</source>
+        <translation>capacitor series resistance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della tensione di soglia del diodo, percento</source>
+        <translation>diode forward voltage tolerance, percent</translation>
+    </message>
+    <message>
+        <source>tolleranza della resistenza del diodo, percento</source>
+        <translation>diode resistance tolerance, percent</translation>
+    </message>
+    <message>
+        <source>ΔiL max [A]</source>
+        <translation>ΔiL max [A]</translation>
+    </message>
+    <message>
+        <source>limite dell&apos;ondulazione della corrente nell&apos;induttore, ampere</source>
+        <translation>inductor current ripple limit, amperes</translation>
+    </message>
+    <message>
+        <source>ΔVo max [mV]</source>
+        <translation>ΔVo max [mV]</translation>
+    </message>
+    <message>
+        <source>limite dell&apos;ondulazione della tensione di uscita, millivolt</source>
+        <translation>output voltage ripple limit, millivolts</translation>
+    </message>
+    <message>
+        <source>Banda |Vo| [%]</source>
+        <translation>|Vo| band [%]</translation>
+    </message>
+    <message>
+        <source>banda ammessa attorno a Vo, percento</source>
+        <translation>band allowed around Vo, percent</translation>
+    </message>
+    <message>
+        <source>IDP max [A]</source>
+        <translation>IDP max [A]</translation>
+    </message>
+    <message>
+        <source>limite della corrente di picco, ampere</source>
+        <translation>peak current limit, amperes</translation>
+    </message>
+    <message>
+        <source>Rendimento min [%]</source>
+        <translation>Efficiency min [%]</translation>
+    </message>
+    <message>
+        <source>rendimento minimo, percento</source>
+        <translation>minimum efficiency, percent</translation>
+    </message>
+    <message>
+        <source>Grandezza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Minimo</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Angolo del minimo</source>
+        <translation>Corner of minimum</translation>
+    </message>
+    <message>
+        <source>Massimo</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Angolo del massimo</source>
+        <translation>Corner of maximum</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Deviazione standard</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>Quantile 0,1 %</source>
+        <translation>Quantile 0.1 %</translation>
+    </message>
+    <message>
+        <source>Quantile 99,9 %</source>
+        <translation>Quantile 99.9 %</translation>
+    </message>
+    <message>
+        <source>Uniforme</source>
+        <translation>Uniform</translation>
+    </message>
+    <message>
+        <source>Normale (3σ = tolleranza)</source>
+        <translation>Normal (3σ = tolerance)</translation>
+    </message>
+    <message>
+        <source>Tolleranze</source>
+        <translation>Tolerances</translation>
+    </message>
+    <message>
+        <source>Tolleranze [%]</source>
+        <translation>Tolerances [%]</translation>
+    </message>
+    <message>
+        <source>Limiti (vuoto: non controllato)</source>
+        <translation>Limits (empty: not checked)</translation>
+    </message>
+    <message>
+        <source>Analisi</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Caso peggiore (tutti gli angoli)</source>
+        <translation>&amp;Worst case (all corners)</translation>
+    </message>
+    <message>
+        <source>numero di campioni Monte Carlo</source>
+        <translation>number of Monte Carlo samples</translation>
+    </message>
+    <message>
+        <source>Campioni &amp;Monte Carlo</source>
+        <translation>&amp;Monte Carlo samples</translation>
+    </message>
+    <message>
+        <source>Distribuzione dei campioni</source>
+        <translation>Sample distribution</translation>
+    </message>
+    <message>
+        <source>&amp;Distribuzione</source>
+        <translation>&amp;Distribution</translation>
+    </message>
+    <message>
+        <source>seme del generatore</source>
+        <translation>generator seed</translation>
+    </message>
+    <message>
+        <source>S&amp;eme</source>
+        <translation>S&amp;eed</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lcola</source>
+        <translation>&amp;Run</translation>
+    </message>
+    <message>
+        <source>Calcola caso peggiore e Monte Carlo</source>
+        <translation>Run worst case and Monte Carlo</translation>
+    </message>
+    <message>
+        <source>A&amp;nnulla</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>Avanzamento dell&apos;analisi</source>
+        <translation>Analysis progress</translation>
+    </message>
+    <message>
+        <source>Stato dell&apos;analisi</source>
+        <translation>Analysis status</translation>
+    </message>
+    <message>
+        <source>Caso peggiore e statistiche</source>
+        <translation>Worst case and statistics</translation>
+    </message>
+    <message>
+        <source>Resa</source>
+        <translation>Yield</translation>
+    </message>
+    <message>
+        <source>Grandezza dell&apos;istogramma</source>
+        <translation>Histogram quantity</translation>
+    </message>
+    <message>
+        <source>&amp;Istogramma di</source>
+        <translation>&amp;Histogram of</translation>
+    </message>
+    <message>
+        <source>Caso peggiore: %1 angoli su %2 fuori da qualche limite</source>
+        <translation>Worst case: %1 of %2 corners outside some limit</translation>
+    </message>
+    <message>
+        <source>Resa: %1 dei %2 campioni entro ogni limite</source>
+        <translation>Yield: %1 of the %2 samples within every limit</translation>
+    </message>
+    <message>
+        <source>Fuori dal limite %1: %2</source>
+        <translation>Outside limit %1: %2</translation>
+    </message>
+    <message>
+        <source>La tolleranza di %1 vuole un numero da 0 a meno di 100.</source>
+        <translation>The tolerance of %1 needs a number from 0 to less than 100.</translation>
+    </message>
+    <message>
+        <source>Il limite %1 vuole un numero non negativo, o nulla.</source>
+        <translation>The limit %1 needs a non-negative number, or nothing.</translation>
+    </message>
+    <message>
+        <source>I campioni Monte Carlo vogliono un numero intero da 0 a 10000000.</source>
+        <translation>The Monte Carlo samples need a whole number from 0 to 10000000.</translation>
+    </message>
+    <message>
+        <source>Il seme vuole un numero intero non negativo.</source>
+        <translation>The seed needs a non-negative whole number.</translation>
+    </message>
+    <message>
+        <source>Scegliere il caso peggiore o almeno un campione Monte Carlo.</source>
+        <translation>Choose the worst case or at least one Monte Carlo sample.</translation>
+    </message>
+    <message>
+        <source>Analisi annullata.</source>
+        <translation>Analysis cancelled.</translation>
+    </message>
+    <message>
+        <source>Tolleranze: %1</source>
+        <translation>Tolerances: %1</translation>
+    </message>
+    <message>
+        <source>Campioni Monte Carlo: %1, seme %2</source>
+        <translation>Monte Carlo samples: %1, seed %2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // The Bode charts: magnitude and phase against a logarithmic frequency.
 #include "ui/bode_charts.h"
 
+#include "figure/language.h"
+
 #include <QChart>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -13,6 +15,11 @@
 #include <optional>
 
 namespace {
+
+// A word of the charts, `italian` in the language in use.
+QString Tr(const char* italian) {
+    return Translated("BodeCharts", italian);
+}
 
 // One curve of a chart: its name in the legend and the table, the CSV column, its colour
 // (Okabe and Ito's set, distinct for readers with any kind of colour vision) and its value at
@@ -59,7 +66,8 @@ void ShowBode(ChartView& view, const BodeCurves& curves, const std::vector<Curve
     view.clear();
     QChart& chart = view.chart();
     chart.setTitle(title);
-    QLogValueAxis* frequency = view.addLogAxis(QStringLiteral("Frequenza [Hz]"), Qt::AlignBottom);
+    QLogValueAxis* frequency =
+        view.addLogAxis(Tr(QT_TRANSLATE_NOOP("BodeCharts", "Frequenza [Hz]")), Qt::AlignBottom);
     QValueAxis* value = view.addAxis(valueTitle, Qt::AlignLeft);
     std::vector<ChartColumn> columns{
         {QStringLiteral("f [Hz]"), QStringLiteral("f_Hz"), u"Hz", FrequenciesOf(curves.points)}};
@@ -125,13 +133,15 @@ void ShowBode(ChartView& view, const BodeCurves& curves, const std::vector<Curve
 } // namespace
 
 void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves) {
-    ShowBode(view, curves, MagnitudeCurves, QStringLiteral("Modulo"), QStringLiteral("Modulo [dB]"),
-             "FRA Gvd [dB]", "fra_Gvd_dB", u"dB", [](const FraPoint& point) { return point.dB; });
-    view.setFileStem(QStringLiteral("bode-modulo"));
+    ShowBode(view, curves, MagnitudeCurves, Tr(QT_TRANSLATE_NOOP("BodeCharts", "Modulo")),
+             Tr(QT_TRANSLATE_NOOP("BodeCharts", "Modulo [dB]")), "FRA Gvd [dB]", "fra_Gvd_dB",
+             u"dB", [](const FraPoint& point) { return point.dB; });
+    view.setFileStem(Tr(QT_TRANSLATE_NOOP("BodeCharts", "bode-modulo")));
 }
 
 void ShowBodePhase(ChartView& view, const BodeCurves& curves) {
-    ShowBode(view, curves, PhaseCurves, QStringLiteral("Fase"), QStringLiteral("Fase [°]"),
-             "FRA Gvd [°]", "fra_Gvd_deg", u"°", [](const FraPoint& point) { return point.deg; });
-    view.setFileStem(QStringLiteral("bode-fase"));
+    ShowBode(view, curves, PhaseCurves, Tr(QT_TRANSLATE_NOOP("BodeCharts", "Fase")),
+             Tr(QT_TRANSLATE_NOOP("BodeCharts", "Fase [°]")), "FRA Gvd [°]", "fra_Gvd_deg", u"°",
+             [](const FraPoint& point) { return point.deg; });
+    view.setFileStem(Tr(QT_TRANSLATE_NOOP("BodeCharts", "bode-fase")));
 }

@@ -3,14 +3,17 @@
 
 #include "display/frequency_response_wording.h"
 #include "display/number_text.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "ui/window_texts.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +32,66 @@ constexpr double LowestHz = 10;
 constexpr std::int32_t CurvePoints = 200;
 constexpr int DefaultFraPoints = 8;
 
+// A sentence of the window, `italian` in the language in use.
+QString Tr(const char* italian) {
+    return Translated("FrequencyResponseWindow", italian);
+}
+
+// The words of the window's controls; the numbers and the model's lines are shown apart.
+constexpr WindowText Texts[]{
+    {"", TextPlace::WindowTitle,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Risposta in frequenza")},
+    {"ReadoutLabel", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Lettura del puntatore")},
+    {"ModelLabel", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Modello mediato")},
+    {"WarningsLabel", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Avvisi")},
+    {"CompensationGroup", TextPlace::Text,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Compensazione (modo tensione)")},
+    {"CompensatorType", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Tipo di compensatore")},
+    {"CompensatorType", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "&Tipo")},
+    {"CrossoverField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "fc, frequenza di attraversamento, hertz")},
+    {"CrossoverField", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "&fc [Hz]")},
+    {"MarginField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "margine di fase, gradi")},
+    {"MarginField", TextPlace::BuddyLabel, QT_TRANSLATE_NOOP("FrequencyResponseWindow", "&PM [°]")},
+    {"RampField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Vm, ampiezza della rampa PWM, volt")},
+    {"RampField", TextPlace::BuddyLabel, QT_TRANSLATE_NOOP("FrequencyResponseWindow", "&Vm [V]")},
+    {"R1Field", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "R1, kiloohm")},
+    {"R1Field", TextPlace::BuddyLabel, QT_TRANSLATE_NOOP("FrequencyResponseWindow", "R&1 [kΩ]")},
+    {"CompensateButton", TextPlace::Text,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "&Compensa")},
+    {"CompensateButton", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Calcola il compensatore")},
+    {"CompensatorLabel", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Compensatore")},
+    {"FraGroup", TextPlace::Text,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Circuito a commutazione (FRA)")},
+    {"FraPointsField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Numero di frequenze della FRA")},
+    {"FraPointsField", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "F&requenze")},
+    {"FraButton", TextPlace::Text, QT_TRANSLATE_NOOP("FrequencyResponseWindow", "FR&A")},
+    {"FraButton", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                       "Misura la risposta del circuito a commutazione fino a f/10")},
+    {"CancelFraButton", TextPlace::Text, QT_TRANSLATE_NOOP("FrequencyResponseWindow", "A&nnulla")},
+    {"FraProgress", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Avanzamento della FRA")},
+};
+
+// The compensator types of the choice, in the order of its items.
+constexpr const char* TypeItems[]{QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Nessuna"),
+                                  QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Tipo II"),
+                                  QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Tipo III")};
+
 QString Engineering(double value, std::u16string_view unit, char16_t separator) {
     return FromText(EngineeringText(value, unit, separator));
 }
@@ -44,14 +107,14 @@ QString RootText(const Root& root, char16_t separator) {
         text += QStringLiteral(" (Q %1)").arg(Engineering(*root.q, u"", separator).trimmed());
     }
     if (root.rightHalfPlane) {
-        text += QStringLiteral(", semipiano destro");
+        text = Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "%1, semipiano destro")).arg(text);
     }
     return text;
 }
 
 QString RootsText(const std::vector<Root>& roots, char16_t separator) {
     if (roots.empty()) {
-        return QStringLiteral("nessuno");
+        return Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "nessuno"));
     }
     QStringList texts;
     for (const Root& root : roots) {
@@ -61,35 +124,44 @@ QString RootsText(const std::vector<Root>& roots, char16_t separator) {
 }
 
 QStringList ModelLines(const AveragedModel& model, char16_t separator) {
-    return {QStringLiteral("Modo: %1%2")
-                .arg(model.discontinuous ? QStringLiteral("DCM") : QStringLiteral("CCM"),
-                     model.discontinuous ? QStringLiteral(" (modello a ordine ridotto)")
-                                         : QStringLiteral(" (modello mediato nello spazio "
-                                                          "degli stati)")),
-            QStringLiteral("Punto di lavoro del modello: Vo = %1, IL = %2")
+    const QString mode =
+        model.discontinuous
+            ? Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                   "Modo: %1 (modello a ordine ridotto)"))
+                  .arg(QStringLiteral("DCM"))
+            : Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                   "Modo: %1 (modello mediato nello spazio degli stati)"))
+                  .arg(QStringLiteral("CCM"));
+    return {mode,
+            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                 "Punto di lavoro del modello: Vo = %1, IL = %2"))
                 .arg(Engineering(model.VoMean, u"V", separator),
                      Engineering(model.IL, u"A", separator)),
-            QStringLiteral("Poli di Gvd: %1").arg(RootsText(model.poles, separator)),
-            QStringLiteral("Zeri di Gvd: %1").arg(RootsText(model.zeros, separator))};
+            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Poli di Gvd: %1"))
+                .arg(RootsText(model.poles, separator)),
+            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Zeri di Gvd: %1"))
+                .arg(RootsText(model.zeros, separator))};
 }
 
 QStringList CompensatorLines(const LoopDesign& loop, char16_t separator) {
     const CompensatorNetwork& n = loop.network;
     QStringList lines{
         QStringLiteral("%1: R1 = %2, R2 = %3, C1 = %4, C2 = %5")
-            .arg(n.type == CompensatorType::TypeII ? QStringLiteral("Tipo II")
-                                                   : QStringLiteral("Tipo III"),
+            .arg(Tr(TypeItems[n.type == CompensatorType::TypeII ? 1 : 2]),
                  Engineering(n.R1, u"Ω", separator), Engineering(n.R2, u"Ω", separator),
                  Engineering(n.C1, u"F", separator), Engineering(n.C2, u"F", separator))};
     if (n.type == CompensatorType::TypeIII) {
         lines << QStringLiteral("R3 = %1, C3 = %2")
                      .arg(Engineering(n.R3, u"Ω", separator), Engineering(n.C3, u"F", separator));
     }
-    lines << QStringLiteral("k = %1, margine di fase %2, margine di guadagno %3")
+    lines << Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                  "k = %1, margine di fase %2, margine di guadagno %3"))
                  .arg(Engineering(loop.k, u"", separator).trimmed(),
                       Scale(loop.pmDeg, u"°", separator),
-                      loop.gmDb ? Scale(*loop.gmDb, u"dB", separator)
-                                : QStringLiteral("nessuno (la fase di T non raggiunge -180 °)"));
+                      loop.gmDb
+                          ? Scale(*loop.gmDb, u"dB", separator)
+                          : Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                                 "nessuno (la fase di T non raggiunge -180 °)")));
     for (LoopWarning warning : loop.warnings) {
         lines << FromText(LoopWarningText(warning));
     }
@@ -106,11 +178,9 @@ std::optional<double> TypedNumber(const QLineEdit& field) {
     return value;
 }
 
-QLineEdit* NumberField(const QString& name, const QString& accessibleName, const QString& text,
-                       QWidget* parent) {
+QLineEdit* NumberField(const QString& name, const QString& text, QWidget* parent) {
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(name);
-    field->setAccessibleName(accessibleName);
     return field;
 }
 
@@ -137,7 +207,6 @@ FrequencyResponseWindow::FrequencyResponseWindow(SaveFileChooser& files, Message
                                                  char16_t decimalSeparator)
     : decimalSeparator_(decimalSeparator) {
     setObjectName(QStringLiteral("FrequencyResponseWindow"));
-    setWindowTitle(QStringLiteral("Risposta in frequenza"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
@@ -151,7 +220,6 @@ FrequencyResponseWindow::FrequencyResponseWindow(SaveFileChooser& files, Message
     }
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("ReadoutLabel"));
-    readout_->setAccessibleName(QStringLiteral("Lettura del puntatore"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* charts = new QVBoxLayout;
     charts->addWidget(magnitude_, 1);
@@ -165,10 +233,33 @@ FrequencyResponseWindow::FrequencyResponseWindow(SaveFileChooser& files, Message
     escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QAction::triggered, this, &QWidget::close);
     addAction(escape);
+    translateTexts();
 }
 
 FrequencyResponseWindow::~FrequencyResponseWindow() {
     stopFra();
+}
+
+// The words of the controls in the language in use; the values typed and shown stay.
+void FrequencyResponseWindow::translateTexts() {
+    TranslateWindowTexts(*this, "FrequencyResponseWindow", Texts);
+    for (std::size_t k = 0; k < std::size(TypeItems); ++k) {
+        type_->setItemText(static_cast<int>(k), Tr(TypeItems[k]));
+    }
+}
+
+// The words change at once; the model, the compensator and the curves shown are worded anew.
+void FrequencyResponseWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+        if (circuit_) {
+            showModel();
+            showCompensator();
+            ShowBodeMagnitude(*magnitude_, curves_);
+            ShowBodePhase(*phase_, curves_);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 // The model's lines above the compensation's inputs and results, then the FRA's command.
@@ -177,67 +268,55 @@ QWidget* FrequencyResponseWindow::createInputs() {
     panel->setMaximumWidth(330);
     modelLabel_ = new QLabel(panel);
     modelLabel_->setObjectName(QStringLiteral("ModelLabel"));
-    modelLabel_->setAccessibleName(QStringLiteral("Modello mediato"));
     modelLabel_->setWordWrap(true);
     modelLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     warningsLabel_ = new QLabel(panel);
     warningsLabel_->setObjectName(QStringLiteral("WarningsLabel"));
-    warningsLabel_->setAccessibleName(QStringLiteral("Avvisi"));
     warningsLabel_->setWordWrap(true);
 
-    auto* loop = new QGroupBox(QStringLiteral("Compensazione (modo tensione)"), panel);
+    auto* loop = new QGroupBox(panel);
+    loop->setObjectName(QStringLiteral("CompensationGroup"));
     type_ = new QComboBox(loop);
     type_->setObjectName(QStringLiteral("CompensatorType"));
-    type_->setAccessibleName(QStringLiteral("Tipo di compensatore"));
-    type_->addItems(
-        {QStringLiteral("Nessuna"), QStringLiteral("Tipo II"), QStringLiteral("Tipo III")});
-    crossover_ = NumberField(QStringLiteral("CrossoverField"),
-                             QStringLiteral("fc, frequenza di attraversamento, hertz"), {}, loop);
-    margin_ = NumberField(QStringLiteral("MarginField"), QStringLiteral("margine di fase, gradi"),
-                          QStringLiteral("60"), loop);
-    ramp_ = NumberField(QStringLiteral("RampField"),
-                        QStringLiteral("Vm, ampiezza della rampa PWM, volt"), QStringLiteral("1"),
-                        loop);
-    resistor_ = NumberField(QStringLiteral("R1Field"), QStringLiteral("R1, kiloohm"),
-                            QStringLiteral("10"), loop);
-    auto* apply = new QPushButton(QStringLiteral("&Compensa"), loop);
+    for (std::size_t k = 0; k < std::size(TypeItems); ++k) {
+        type_->addItem(QString());
+    }
+    crossover_ = NumberField(QStringLiteral("CrossoverField"), {}, loop);
+    margin_ = NumberField(QStringLiteral("MarginField"), QStringLiteral("60"), loop);
+    ramp_ = NumberField(QStringLiteral("RampField"), QStringLiteral("1"), loop);
+    resistor_ = NumberField(QStringLiteral("R1Field"), QStringLiteral("10"), loop);
+    auto* apply = new QPushButton(loop);
     apply->setObjectName(QStringLiteral("CompensateButton"));
-    apply->setAccessibleName(QStringLiteral("Calcola il compensatore"));
     compensator_ = new QLabel(loop);
     compensator_->setObjectName(QStringLiteral("CompensatorLabel"));
-    compensator_->setAccessibleName(QStringLiteral("Compensatore"));
     compensator_->setWordWrap(true);
     compensator_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* form = new QFormLayout(loop);
-    form->addRow(QStringLiteral("&Tipo"), type_);
-    form->addRow(QStringLiteral("&fc [Hz]"), crossover_);
-    form->addRow(QStringLiteral("&PM [°]"), margin_);
-    form->addRow(QStringLiteral("&Vm [V]"), ramp_);
-    form->addRow(QStringLiteral("R&1 [kΩ]"), resistor_);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{type_, crossover_, margin_, ramp_, resistor_}) {
+        AddLabelledRow(*form, *field);
+    }
     form->addRow(apply);
     form->addRow(compensator_);
     connect(apply, &QPushButton::clicked, this, &FrequencyResponseWindow::compensate);
 
-    auto* measure = new QGroupBox(QStringLiteral("Circuito a commutazione (FRA)"), panel);
+    auto* measure = new QGroupBox(panel);
+    measure->setObjectName(QStringLiteral("FraGroup"));
     fraCount_ = new QSpinBox(measure);
     fraCount_->setObjectName(QStringLiteral("FraPointsField"));
-    fraCount_->setAccessibleName(QStringLiteral("Numero di frequenze della FRA"));
     fraCount_->setRange(2, 40);
     fraCount_->setValue(DefaultFraPoints);
-    fra_ = new QPushButton(QStringLiteral("FR&A"), measure);
+    fra_ = new QPushButton(measure);
     fra_->setObjectName(QStringLiteral("FraButton"));
-    fra_->setAccessibleName(
-        QStringLiteral("Misura la risposta del circuito a commutazione fino a f/10"));
-    cancelFra_ = new QPushButton(QStringLiteral("A&nnulla"), measure);
+    cancelFra_ = new QPushButton(measure);
     cancelFra_->setObjectName(QStringLiteral("CancelFraButton"));
     cancelFra_->setEnabled(false);
     progress_ = new QProgressBar(measure);
     progress_->setObjectName(QStringLiteral("FraProgress"));
-    progress_->setAccessibleName(QStringLiteral("Avanzamento della FRA"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
     auto* fraForm = new QFormLayout(measure);
-    fraForm->addRow(QStringLiteral("F&requenze"), fraCount_);
+    AddLabelledRow(*fraForm, *fraCount_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(fra_);
     buttons->addWidget(cancelFra_);
@@ -281,8 +360,9 @@ void FrequencyResponseWindow::showModel() {
 // The compensator of the type chosen, or the reason it cannot be made; the curves follow.
 void FrequencyResponseWindow::compensate() {
     loop_.reset();
-    compensator_->clear();
+    compensatorWording_ = nullptr;
     if (!circuit_ || type_->currentIndex() == 0) {
+        showCompensator();
         redraw();
         return;
     }
@@ -291,8 +371,12 @@ void FrequencyResponseWindow::compensate() {
     const std::optional<double> vm = TypedNumber(*ramp_);
     const std::optional<double> r1 = TypedNumber(*resistor_);
     if (!fc || !pm || !vm || !r1) {
-        ShowValue(*compensator_, QStringLiteral("fc, PM, Vm e R1 vogliono un numero, con il "
-                                                "punto decimale."));
+        compensatorWording_ = [] {
+            return Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                        "fc, PM, Vm e R1 vogliono un numero, con il punto "
+                                        "decimale."));
+        };
+        showCompensator();
         redraw();
         return;
     }
@@ -301,13 +385,25 @@ void FrequencyResponseWindow::compensate() {
                                      *fc, *pm, *r1 * 1e3, *vm};
     LoopDesign loop = SynthesiseCompensator(model_, *circuit_, request);
     if (loop.refusal) {
-        ShowValue(*compensator_, FromText(CompensatorRefusalText(*loop.refusal, loop.boostDeg,
-                                                                 decimalSeparator_)));
+        compensatorWording_ = [this, refusal = *loop.refusal, boostDeg = loop.boostDeg] {
+            return FromText(CompensatorRefusalText(refusal, boostDeg, decimalSeparator_));
+        };
     } else {
-        ShowValue(*compensator_, CompensatorLines(loop, decimalSeparator_).join(u'\n'));
         loop_ = std::move(loop);
+        compensatorWording_ = [this] {
+            return CompensatorLines(*loop_, decimalSeparator_).join(u'\n');
+        };
     }
+    showCompensator();
     redraw();
+}
+
+void FrequencyResponseWindow::showCompensator() {
+    if (compensatorWording_) {
+        ShowValue(*compensator_, compensatorWording_());
+    } else {
+        compensator_->clear();
+    }
 }
 
 void FrequencyResponseWindow::redraw() {

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 
@@ -59,9 +60,14 @@ signals:
     // The FRA ended, measured every frequency or stopped by "Annulla".
     void fraEnded();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* createInputs();
+    void translateTexts();
     void compensate();
+    void showCompensator();
     void redraw();
     void showModel();
     void startFra();
@@ -75,6 +81,9 @@ private:
     RealParts parts_;
     AveragedModel model_;
     std::optional<LoopDesign> loop_;
+    // The compensator's lines or the reason it was not made, in the language in use; none
+    // without a compensator.
+    std::function<QString()> compensatorWording_;
     BodeCurves curves_;
 
     QLabel* modelLabel_ = nullptr;

@@ -30,8 +30,13 @@ public:
 signals:
     void useRequested(double LMicro, double CMicro);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void translateTexts();
     void showSeries();
+    void showValues();
 
     CompletedDesign design_;
     char16_t decimalSeparator_;

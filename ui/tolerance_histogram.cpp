@@ -1,6 +1,8 @@
 // The histogram of a quantity over the tolerance analysis's samples, with its limits.
 #include "ui/tolerance_histogram.h"
 
+#include "figure/language.h"
+
 #include <QAreaSeries>
 #include <QChart>
 #include <QLineSeries>
@@ -14,11 +16,16 @@ namespace {
 
 constexpr int Classes = 30;
 
-const QuantityLook Looks[] = {{"Vo medio", u"V", 1},
-                              {"ΔiL", u"A", 1},
-                              {"ΔVo", u"mV", 1000},
-                              {"IDP", u"A", 1},
-                              {"Rendimento", u"%", 100}};
+const QuantityLook Looks[] = {{QT_TRANSLATE_NOOP("ToleranceHistogram", "Vo medio"), u"V", 1},
+                              {QT_TRANSLATE_NOOP("ToleranceHistogram", "ΔiL"), u"A", 1},
+                              {QT_TRANSLATE_NOOP("ToleranceHistogram", "ΔVo"), u"mV", 1000},
+                              {QT_TRANSLATE_NOOP("ToleranceHistogram", "IDP"), u"A", 1},
+                              {QT_TRANSLATE_NOOP("ToleranceHistogram", "Rendimento"), u"%", 100}};
+
+// A word of the histogram, `italian` in the language in use.
+QString Tr(const char* italian) {
+    return Translated("ToleranceHistogram", italian);
+}
 
 // The values of the quantity, in the unit shown: the samples, or the corners without samples.
 std::vector<double> ShownValues(std::span<const ToleranceRow> rows, ToleranceQuantity quantity) {
@@ -70,14 +77,18 @@ const QuantityLook& LookOf(ToleranceQuantity quantity) {
     return Looks[static_cast<std::size_t>(quantity)];
 }
 
+QString ShownQuantityName(ToleranceQuantity quantity) {
+    return Tr(LookOf(quantity).name);
+}
+
 void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
                             std::span<const ToleranceRow> rows, ToleranceQuantity quantity) {
     view.clear();
     const QuantityLook& look = LookOf(quantity);
-    const QString title =
-        QStringLiteral("%1 [%2]").arg(QString::fromUtf8(look.name), QString::fromUtf16(look.unit));
+    const QString name = ShownQuantityName(quantity);
+    const QString title = QStringLiteral("%1 [%2]").arg(name, QString::fromUtf16(look.unit));
     QChart& chart = view.chart();
-    chart.setTitle(QStringLiteral("Distribuzione di %1").arg(QString::fromUtf8(look.name)));
+    chart.setTitle(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Distribuzione di %1")).arg(name));
     const std::vector<double> values = ShownValues(rows, quantity);
     if (values.empty()) {
         view.setNumbers({});
@@ -93,11 +104,13 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
         ++counts[k];
     }
     QValueAxis* x = view.addAxis(title, Qt::AlignBottom);
-    QValueAxis* y = view.addAxis(QStringLiteral("Campioni"), Qt::AlignLeft);
+    const QString samples = Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Campioni"));
+    QValueAxis* y = view.addAxis(samples, Qt::AlignLeft);
     // The area owns the outline of its bars.
     auto* bars = new QAreaSeries;
     auto* outline = new QLineSeries(bars);
-    ChartColumn centres{QStringLiteral("Centro classe [%1]").arg(QString::fromUtf16(look.unit)),
+    ChartColumn centres{Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Centro classe [%1]"))
+                            .arg(QString::fromUtf16(look.unit)),
                         QStringLiteral("class_centre"),
                         look.unit,
                         {}};
@@ -108,7 +121,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
         centres.values.push_back(from + width / 2);
     }
     bars->setUpperSeries(outline);
-    bars->setName(QStringLiteral("Campioni"));
+    bars->setName(samples);
     bars->setColor(QColor(86, 180, 233));
     bars->setBorderColor(QColor(0, 114, 178));
     chart.addSeries(bars);
@@ -119,7 +132,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     double right = *low + Classes * width;
     for (double limit : LimitLines(analysis, quantity)) {
         auto* line = new QLineSeries;
-        line->setName(QStringLiteral("Limite"));
+        line->setName(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Limite")));
         line->setPen(QPen(QColor(213, 94, 0), 2, Qt::DashLine));
         line->append(limit, 0);
         line->append(limit, most);
@@ -133,8 +146,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     x->applyNiceNumbers();
     y->setRange(0, most);
     y->applyNiceNumbers();
-    view.setFileStem(QStringLiteral("tolleranze"));
+    view.setFileStem(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "tolleranze")));
     view.setNumbers(
-        {std::move(centres),
-         {QStringLiteral("Campioni"), QStringLiteral("count"), u"", std::move(counts)}});
+        {std::move(centres), {samples, QStringLiteral("count"), u"", std::move(counts)}});
 }

@@ -11,11 +11,12 @@
 
 // How the windows show a quantity: its name, its unit and the factor from the SI value.
 struct QuantityLook {
-    const char* name;     // "ΔVo"
+    const char* name;     // "ΔVo", in Italian: QuantityName shows it in the language in use
     const char16_t* unit; // u"mV"
     double scale;         // 1000 from V to mV
 };
 const QuantityLook& LookOf(ToleranceQuantity quantity);
+QString ShownQuantityName(ToleranceQuantity quantity);
 
 void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
                             std::span<const ToleranceRow> rows, ToleranceQuantity quantity);

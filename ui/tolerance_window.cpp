@@ -2,16 +2,19 @@
 #include "ui/tolerance_window.h"
 
 #include "display/number_text.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/tolerance_histogram.h"
+#include "ui/window_texts.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +30,11 @@
 
 namespace {
 
+// A sentence of the window, `italian` in the language in use.
+QString Tr(const char* italian) {
+    return Translated("ToleranceWindow", italian);
+}
+
 // The toleranced values as the window names them, in the order of TolerancedValue, with the
 // default tolerance in per cent (none for the real parts, which vary only when asked).
 struct ValueLook {
@@ -35,16 +43,32 @@ struct ValueLook {
     const char* defaultPercent;
 };
 const std::array<ValueLook, TolerancedValueCount> ValueLooks{{
-    {"Vi", "tolleranza della tensione di ingresso, percento", "5"},
-    {"f", "tolleranza della frequenza di commutazione, percento", "2"},
-    {"L", "tolleranza dell'induttanza, percento", "20"},
-    {"C", "tolleranza della capacità, percento", "20"},
-    {"RL", "tolleranza della resistenza di carico, percento", "10"},
-    {"rDS", "tolleranza della resistenza dell'interruttore, percento", ""},
-    {"DCR", "tolleranza della resistenza dell'induttore, percento", ""},
-    {"ESR", "tolleranza della resistenza serie del condensatore, percento", ""},
-    {"Vf", "tolleranza della tensione di soglia del diodo, percento", ""},
-    {"rD", "tolleranza della resistenza del diodo, percento", ""},
+    {"Vi", QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della tensione di ingresso, percento"),
+     "5"},
+    {"f",
+     QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della frequenza di commutazione, percento"),
+     "2"},
+    {"L", QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza dell'induttanza, percento"), "20"},
+    {"C", QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della capacità, percento"), "20"},
+    {"RL", QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della resistenza di carico, percento"),
+     "10"},
+    {"rDS",
+     QT_TRANSLATE_NOOP("ToleranceWindow",
+                       "tolleranza della resistenza dell'interruttore, percento"),
+     ""},
+    {"DCR",
+     QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della resistenza dell'induttore, percento"),
+     ""},
+    {"ESR",
+     QT_TRANSLATE_NOOP("ToleranceWindow",
+                       "tolleranza della resistenza serie del condensatore, percento"),
+     ""},
+    {"Vf",
+     QT_TRANSLATE_NOOP("ToleranceWindow",
+                       "tolleranza della tensione di soglia del diodo, percento"),
+     ""},
+    {"rD", QT_TRANSLATE_NOOP("ToleranceWindow", "tolleranza della resistenza del diodo, percento"),
+     ""},
 }};
 
 // The limits, in the order of ToleranceLimit.
@@ -53,23 +77,84 @@ struct LimitLook {
     const char* accessibleName;
 };
 const std::array<LimitLook, ToleranceLimitCount> LimitLooks{{
-    {"ΔiL max [A]", "limite dell'ondulazione della corrente nell'induttore, ampere"},
-    {"ΔVo max [mV]", "limite dell'ondulazione della tensione di uscita, millivolt"},
-    {"Banda |Vo| [%]", "banda ammessa attorno a Vo, percento"},
-    {"IDP max [A]", "limite della corrente di picco, ampere"},
-    {"Rendimento min [%]", "rendimento minimo, percento"},
+    {QT_TRANSLATE_NOOP("ToleranceWindow", "ΔiL max [A]"),
+     QT_TRANSLATE_NOOP("ToleranceWindow",
+                       "limite dell'ondulazione della corrente nell'induttore, ampere")},
+    {QT_TRANSLATE_NOOP("ToleranceWindow", "ΔVo max [mV]"),
+     QT_TRANSLATE_NOOP("ToleranceWindow",
+                       "limite dell'ondulazione della tensione di uscita, millivolt")},
+    {QT_TRANSLATE_NOOP("ToleranceWindow", "Banda |Vo| [%]"),
+     QT_TRANSLATE_NOOP("ToleranceWindow", "banda ammessa attorno a Vo, percento")},
+    {QT_TRANSLATE_NOOP("ToleranceWindow", "IDP max [A]"),
+     QT_TRANSLATE_NOOP("ToleranceWindow", "limite della corrente di picco, ampere")},
+    {QT_TRANSLATE_NOOP("ToleranceWindow", "Rendimento min [%]"),
+     QT_TRANSLATE_NOOP("ToleranceWindow", "rendimento minimo, percento")},
 }};
 
 constexpr std::array Quantities{ToleranceQuantity::VoMean, ToleranceQuantity::DeltaiL,
                                 ToleranceQuantity::DeltaVo, ToleranceQuantity::PeakCurrent,
                                 ToleranceQuantity::Efficiency};
 
-const QStringList TableTitles{
-    QStringLiteral("Grandezza"),           QStringLiteral("Minimo"),
-    QStringLiteral("Angolo del minimo"),   QStringLiteral("Massimo"),
-    QStringLiteral("Angolo del massimo"),  QStringLiteral("Media"),
-    QStringLiteral("Deviazione standard"), QStringLiteral("Quantile 0,1 %"),
-    QStringLiteral("Quantile 99,9 %")};
+constexpr const char* TableTitleTexts[]{QT_TRANSLATE_NOOP("ToleranceWindow", "Grandezza"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Minimo"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Angolo del minimo"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Massimo"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Angolo del massimo"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Media"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Deviazione standard"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Quantile 0,1 %"),
+                                        QT_TRANSLATE_NOOP("ToleranceWindow", "Quantile 99,9 %")};
+
+QStringList TableTitles() {
+    QStringList titles;
+    for (const char* title : TableTitleTexts) {
+        titles << Tr(title);
+    }
+    return titles;
+}
+
+// The sample distributions of the choice, in the order of its items.
+constexpr const char* DistributionItems[]{
+    QT_TRANSLATE_NOOP("ToleranceWindow", "Uniforme"),
+    QT_TRANSLATE_NOOP("ToleranceWindow", "Normale (3σ = tolleranza)")};
+
+// The words of the window's controls; the values, the limits' labels and the results are shown
+// apart.
+constexpr WindowText Texts[]{
+    {"", TextPlace::WindowTitle, QT_TRANSLATE_NOOP("ToleranceWindow", "Tolleranze")},
+    {"TolerancesGroup", TextPlace::Text, QT_TRANSLATE_NOOP("ToleranceWindow", "Tolleranze [%]")},
+    {"LimitsGroup", TextPlace::Text,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Limiti (vuoto: non controllato)")},
+    {"AnalysisGroup", TextPlace::Text, QT_TRANSLATE_NOOP("ToleranceWindow", "Analisi")},
+    {"WorstCaseCheck", TextPlace::Text,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "&Caso peggiore (tutti gli angoli)")},
+    {"SamplesField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "numero di campioni Monte Carlo")},
+    {"SamplesField", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Campioni &Monte Carlo")},
+    {"DistributionBox", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Distribuzione dei campioni")},
+    {"DistributionBox", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "&Distribuzione")},
+    {"SeedField", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "seme del generatore")},
+    {"SeedField", TextPlace::BuddyLabel, QT_TRANSLATE_NOOP("ToleranceWindow", "S&eme")},
+    {"RunButton", TextPlace::Text, QT_TRANSLATE_NOOP("ToleranceWindow", "Ca&lcola")},
+    {"RunButton", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Calcola caso peggiore e Monte Carlo")},
+    {"CancelButton", TextPlace::Text, QT_TRANSLATE_NOOP("ToleranceWindow", "A&nnulla")},
+    {"ToleranceProgress", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Avanzamento dell'analisi")},
+    {"StatusLabel", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Stato dell'analisi")},
+    {"ToleranceTable", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Caso peggiore e statistiche")},
+    {"YieldLabel", TextPlace::AccessibleName, QT_TRANSLATE_NOOP("ToleranceWindow", "Resa")},
+    {"HistogramQuantity", TextPlace::AccessibleName,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "Grandezza dell'istogramma")},
+    {"HistogramQuantity", TextPlace::BuddyLabel,
+     QT_TRANSLATE_NOOP("ToleranceWindow", "&Istogramma di")},
+};
 
 // A number typed with a decimal point; empty is none; other texts are refused.
 struct Typed {
@@ -89,11 +174,9 @@ Typed ReadTyped(const QLineEdit& field) {
     return {value, false};
 }
 
-QLineEdit* Field(const QString& name, const char* accessibleName, const char* text,
-                 QWidget* parent) {
+QLineEdit* Field(const QString& name, const char* text, QWidget* parent) {
     auto* field = new QLineEdit(QString::fromUtf8(text), parent);
     field->setObjectName(name);
-    field->setAccessibleName(QString::fromUtf8(accessibleName));
     return field;
 }
 
@@ -120,7 +203,7 @@ QString CornerText(std::int64_t corner, const std::vector<TolerancedValue>& vari
 QStringList QuantityRow(const ToleranceSummary& summary, const std::vector<TolerancedValue>& varied,
                         ToleranceQuantity quantity, char16_t separator) {
     const std::size_t q = static_cast<std::size_t>(quantity);
-    QStringList row{QString::fromUtf8(LookOf(quantity).name)};
+    QStringList row{ShownQuantityName(quantity)};
     const auto value = [&](double v) { return ValueText(v, quantity, separator); };
     const std::optional<QuantityExtremes>& extremes =
         summary.worstCase ? summary.worstCase->extremes[q] : std::nullopt;
@@ -144,19 +227,21 @@ QStringList QuantityRow(const ToleranceSummary& summary, const std::vector<Toler
 QStringList YieldLines(const ToleranceSummary& summary, char16_t separator) {
     QStringList lines;
     if (summary.worstCase) {
-        lines << QStringLiteral("Caso peggiore: %1 angoli su %2 fuori da qualche limite")
+        lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                      "Caso peggiore: %1 angoli su %2 fuori da qualche limite"))
                      .arg(summary.worstCase->failing)
                      .arg(summary.worstCase->corners);
     }
     if (summary.monteCarlo) {
         const MonteCarloSummary& mc = *summary.monteCarlo;
-        lines << QStringLiteral("Resa: %1 dei %2 campioni entro ogni limite")
+        lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                      "Resa: %1 dei %2 campioni entro ogni limite"))
                      .arg(FromText(PercentText(mc.yield * 100, separator)))
                      .arg(mc.samples);
         for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
             if (mc.failureShare[l]) {
-                lines << QStringLiteral("Fuori dal limite %1: %2")
-                             .arg(QString::fromUtf8(LimitLooks[l].label),
+                lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Fuori dal limite %1: %2"))
+                             .arg(Tr(LimitLooks[l].label),
                                   FromText(PercentText(*mc.failureShare[l] * 100, separator)));
             }
         }
@@ -188,7 +273,6 @@ ToleranceWindow::ToleranceWindow(SaveFileChooser& files, MessageBox& messages,
                                  char16_t decimalSeparator)
     : decimalSeparator_(decimalSeparator) {
     setObjectName(QStringLiteral("ToleranceWindow"));
-    setWindowTitle(QStringLiteral("Tolleranze"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
@@ -201,62 +285,92 @@ ToleranceWindow::ToleranceWindow(SaveFileChooser& files, MessageBox& messages,
     escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QAction::triggered, this, &QWidget::close);
     addAction(escape);
+    translateTexts();
 }
 
 ToleranceWindow::~ToleranceWindow() {
     stop();
 }
 
+// The words of the controls in the language in use; the values typed stay.
+void ToleranceWindow::translateTexts() {
+    TranslateWindowTexts(*this, "ToleranceWindow", Texts);
+    for (std::size_t v = 0; v < TolerancedValueCount; ++v) {
+        tolerances_[v]->setAccessibleName(Tr(ValueLooks[v].accessibleName));
+    }
+    for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
+        limitLabels_[l]->setText(Tr(LimitLooks[l].label));
+        limits_[l]->setAccessibleName(Tr(LimitLooks[l].accessibleName));
+    }
+    for (std::size_t k = 0; k < std::size(DistributionItems); ++k) {
+        distribution_->setItemText(static_cast<int>(k), Tr(DistributionItems[k]));
+    }
+    for (std::size_t k = 0; k < Quantities.size(); ++k) {
+        quantity_->setItemText(static_cast<int>(k), ShownQuantityName(Quantities[k]));
+    }
+    table_->setHorizontalHeaderLabels(TableTitles());
+}
+
+// The words change at once; the status and the results shown are worded anew.
+void ToleranceWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+        showStatus();
+        if (summary_) {
+            showResults();
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 QWidget* ToleranceWindow::createInputs() {
     auto* panel = new QWidget(this);
     panel->setMaximumWidth(300);
-    auto* tolerances = new QGroupBox(QStringLiteral("Tolleranze [%]"), panel);
+    auto* tolerances = new QGroupBox(panel);
+    tolerances->setObjectName(QStringLiteral("TolerancesGroup"));
     auto* tolerancesForm = new QFormLayout(tolerances);
     for (std::size_t v = 0; v < TolerancedValueCount; ++v) {
         const ValueLook& look = ValueLooks[v];
         tolerances_[v] = Field(QStringLiteral("Tolerance_") + QString::fromUtf8(look.name),
-                               look.accessibleName, look.defaultPercent, tolerances);
+                               look.defaultPercent, tolerances);
         tolerancesForm->addRow(QString::fromUtf8(look.name), tolerances_[v]);
     }
-    auto* limits = new QGroupBox(QStringLiteral("Limiti (vuoto: non controllato)"), panel);
+    auto* limits = new QGroupBox(panel);
+    limits->setObjectName(QStringLiteral("LimitsGroup"));
     auto* limitsForm = new QFormLayout(limits);
     for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
-        limits_[l] =
-            Field(QStringLiteral("Limit%1").arg(l), LimitLooks[l].accessibleName, "", limits);
-        limitsForm->addRow(QString::fromUtf8(LimitLooks[l].label), limits_[l]);
+        limits_[l] = Field(QStringLiteral("Limit%1").arg(l), "", limits);
+        limitLabels_[l] = AddLabelledRow(*limitsForm, *limits_[l]);
     }
-    auto* method = new QGroupBox(QStringLiteral("Analisi"), panel);
-    worstCase_ = new QCheckBox(QStringLiteral("&Caso peggiore (tutti gli angoli)"), method);
+    auto* method = new QGroupBox(panel);
+    method->setObjectName(QStringLiteral("AnalysisGroup"));
+    worstCase_ = new QCheckBox(method);
     worstCase_->setObjectName(QStringLiteral("WorstCaseCheck"));
     worstCase_->setChecked(true);
-    samples_ =
-        Field(QStringLiteral("SamplesField"), "numero di campioni Monte Carlo", "10000", method);
+    samples_ = Field(QStringLiteral("SamplesField"), "10000", method);
     distribution_ = new QComboBox(method);
     distribution_->setObjectName(QStringLiteral("DistributionBox"));
-    distribution_->setAccessibleName(QStringLiteral("Distribuzione dei campioni"));
-    distribution_->addItems(
-        {QStringLiteral("Uniforme"), QStringLiteral("Normale (3σ = tolleranza)")});
-    seed_ = Field(QStringLiteral("SeedField"), "seme del generatore", "1", method);
+    for (std::size_t k = 0; k < std::size(DistributionItems); ++k) {
+        distribution_->addItem(QString());
+    }
+    seed_ = Field(QStringLiteral("SeedField"), "1", method);
     auto* methodForm = new QFormLayout(method);
     methodForm->addRow(worstCase_);
-    methodForm->addRow(QStringLiteral("Campioni &Monte Carlo"), samples_);
-    methodForm->addRow(QStringLiteral("&Distribuzione"), distribution_);
-    methodForm->addRow(QStringLiteral("S&eme"), seed_);
+    for (QWidget* field : std::initializer_list<QWidget*>{samples_, distribution_, seed_}) {
+        AddLabelledRow(*methodForm, *field);
+    }
 
-    runButton_ = new QPushButton(QStringLiteral("Ca&lcola"), panel);
+    runButton_ = new QPushButton(panel);
     runButton_->setObjectName(QStringLiteral("RunButton"));
-    runButton_->setAccessibleName(QStringLiteral("Calcola caso peggiore e Monte Carlo"));
-    cancel_ = new QPushButton(QStringLiteral("A&nnulla"), panel);
+    cancel_ = new QPushButton(panel);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
     cancel_->setEnabled(false);
     progress_ = new QProgressBar(panel);
     progress_->setObjectName(QStringLiteral("ToleranceProgress"));
-    progress_->setAccessibleName(QStringLiteral("Avanzamento dell'analisi"));
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     status_ = new QLabel(panel);
     status_->setObjectName(QStringLiteral("StatusLabel"));
-    status_->setAccessibleName(QStringLiteral("Stato dell'analisi"));
     status_->setWordWrap(true);
     connect(runButton_, &QPushButton::clicked, this, &ToleranceWindow::start);
     connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
@@ -277,28 +391,24 @@ QWidget* ToleranceWindow::createInputs() {
 
 QWidget* ToleranceWindow::createResults(SaveFileChooser& files, MessageBox& messages) {
     auto* panel = new QWidget(this);
-    table_ = new QTableWidget(0, static_cast<int>(TableTitles.size()), panel);
+    table_ = new QTableWidget(0, static_cast<int>(std::size(TableTitleTexts)), panel);
     table_->setObjectName(QStringLiteral("ToleranceTable"));
-    table_->setAccessibleName(QStringLiteral("Caso peggiore e statistiche"));
-    table_->setHorizontalHeaderLabels(TableTitles);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
     yield_ = new QLabel(panel);
     yield_->setObjectName(QStringLiteral("YieldLabel"));
-    yield_->setAccessibleName(QStringLiteral("Resa"));
     yield_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     quantity_ = new QComboBox(panel);
     quantity_->setObjectName(QStringLiteral("HistogramQuantity"));
-    quantity_->setAccessibleName(QStringLiteral("Grandezza dell'istogramma"));
-    for (ToleranceQuantity quantity : Quantities) {
-        quantity_->addItem(QString::fromUtf8(LookOf(quantity).name));
+    for (std::size_t k = 0; k < Quantities.size(); ++k) {
+        quantity_->addItem(QString());
     }
     histogram_ = new ChartView(files, messages, decimalSeparator_, panel);
     histogram_->setObjectName(QStringLiteral("ToleranceHistogram"));
     connect(quantity_, &QComboBox::currentIndexChanged, this, [this] { showHistogram(); });
     auto* choice = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Istogramma di"), panel);
+    auto* label = new QLabel(panel);
     label->setBuddy(quantity_);
     choice->addWidget(label);
     choice->addWidget(quantity_);
@@ -324,8 +434,9 @@ void ToleranceWindow::setCircuit(const ConverterCircuit& circuit, const RealPart
 
 // The problem as typed, or none after the refusal in the status line; the texts stay.
 std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
-    const auto refuse = [this](const QString& message) {
-        ShowValue(*status_, message);
+    const auto refuse = [this](std::function<QString()> wording) {
+        statusWording_ = std::move(wording);
+        showStatus();
         return std::nullopt;
     };
     ToleranceProblem problem;
@@ -337,8 +448,12 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
         }
         const Typed typed = ReadTyped(*tolerances_[v]);
         if (typed.refused || (typed.value && !(*typed.value >= 0 && *typed.value < 100))) {
-            return refuse(QStringLiteral("La tolleranza di %1 vuole un numero da 0 a meno di 100.")
-                              .arg(QString::fromUtf8(ValueLooks[v].name)));
+            return refuse([v] {
+                return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                            "La tolleranza di %1 vuole un numero da 0 a meno di "
+                                            "100."))
+                    .arg(QString::fromUtf8(ValueLooks[v].name));
+            });
         }
         problem.tolerancePercent[v] = typed.value;
     }
@@ -346,8 +461,11 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
     for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
         const Typed typed = ReadTyped(*limits_[l]);
         if (typed.refused || (typed.value && !(*typed.value >= 0))) {
-            return refuse(QStringLiteral("Il limite %1 vuole un numero non negativo, o nulla.")
-                              .arg(QString::fromUtf8(LimitLooks[l].label)));
+            return refuse([l] {
+                return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                            "Il limite %1 vuole un numero non negativo, o nulla."))
+                    .arg(Tr(LimitLooks[l].label));
+            });
         }
         limits[l] = limits_[l]->isEnabled() ? typed.value : std::nullopt;
     }
@@ -355,12 +473,18 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
     bool ok = false;
     const qlonglong samples = samples_->text().trimmed().toLongLong(&ok);
     if (!ok || samples < 0 || samples > 10'000'000) {
-        return refuse(QStringLiteral("I campioni Monte Carlo vogliono un numero intero da 0 a "
-                                     "10000000."));
+        return refuse([] {
+            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                        "I campioni Monte Carlo vogliono un numero intero da 0 a "
+                                        "10000000."));
+        });
     }
     const qulonglong seed = seed_->text().trimmed().toULongLong(&ok);
     if (!ok) {
-        return refuse(QStringLiteral("Il seme vuole un numero intero non negativo."));
+        return refuse([] {
+            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                        "Il seme vuole un numero intero non negativo."));
+        });
     }
     problem.worstCase = worstCase_->isChecked();
     problem.samples = samples;
@@ -368,8 +492,11 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
                                                               : SampleDistribution::Normal;
     problem.seed = seed;
     if (!problem.worstCase && problem.samples == 0) {
-        return refuse(QStringLiteral("Scegliere il caso peggiore o almeno un campione Monte "
-                                     "Carlo."));
+        return refuse([] {
+            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                        "Scegliere il caso peggiore o almeno un campione Monte "
+                                        "Carlo."));
+        });
     }
     return problem;
 }
@@ -385,7 +512,8 @@ void ToleranceWindow::start() {
     if (!problem) {
         return;
     }
-    status_->clear();
+    statusWording_ = nullptr;
+    showStatus();
     analysis_.emplace(*problem);
     rows_.clear();
     summary_.reset();
@@ -422,13 +550,24 @@ void ToleranceWindow::finish(std::optional<std::vector<ToleranceRow>> rows) {
     runButton_->setEnabled(true);
     cancel_->setEnabled(false);
     if (!rows) {
-        ShowValue(*status_, QStringLiteral("Analisi annullata."));
+        statusWording_ = [] {
+            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Analisi annullata."));
+        };
+        showStatus();
     } else {
         rows_ = std::move(*rows);
         summary_ = Summarize(*analysis_, rows_);
         showResults();
     }
     emit analysisEnded();
+}
+
+void ToleranceWindow::showStatus() {
+    if (statusWording_) {
+        ShowValue(*status_, statusWording_());
+    } else {
+        status_->clear();
+    }
 }
 
 // Stops a running analysis and waits for its threads; what it still posts is dropped.
@@ -445,6 +584,7 @@ void ToleranceWindow::stop() {
 
 void ToleranceWindow::showResults() {
     table_->setRowCount(0);
+    const QStringList titles = TableTitles();
     for (ToleranceQuantity quantity : Quantities) {
         if (quantity == ToleranceQuantity::Efficiency && !analysis_->withParts()) {
             continue;
@@ -456,7 +596,7 @@ void ToleranceWindow::showResults() {
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setData(Qt::AccessibleTextRole,
-                          QStringLiteral("%1, %2: %3").arg(cells[0], TableTitles[c], cells[c]));
+                          QStringLiteral("%1, %2: %3").arg(cells[0], titles[c], cells[c]));
             table_->setItem(r, c, item);
         }
     }
@@ -485,11 +625,12 @@ ToleranceReport ToleranceWindow::report() {
                           .arg(QString::fromUtf8(ValueLooks[v].name))
                           .arg(*problem.tolerancePercent[v]);
     }
-    content.inputs << QStringLiteral("Tolleranze: %1").arg(tolerances.join(QStringLiteral(", ")))
-                   << QStringLiteral("Campioni Monte Carlo: %1, seme %2")
+    content.inputs << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Tolleranze: %1"))
+                          .arg(tolerances.join(QStringLiteral(", ")))
+                   << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Campioni Monte Carlo: %1, seme %2"))
                           .arg(problem.samples)
                           .arg(problem.seed);
-    content.titles = TableTitles;
+    content.titles = TableTitles();
     for (ToleranceQuantity quantity : Quantities) {
         if (quantity != ToleranceQuantity::Efficiency || analysis_->withParts()) {
             content.rows.push_back(

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -57,13 +58,18 @@ signals:
     // An analysis ended, whole or stopped by "Annulla".
     void analysisEnded();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* createInputs();
+    void translateTexts();
     QWidget* createResults(SaveFileChooser& files, MessageBox& messages);
     std::optional<ToleranceProblem> readProblem();
     void start();
     void stop();
     void finish(std::optional<std::vector<ToleranceRow>> rows);
+    void showStatus();
     void showResults();
     void showHistogram();
 
@@ -76,6 +82,7 @@ private:
 
     std::array<QLineEdit*, TolerancedValueCount> tolerances_{};
     std::array<QLineEdit*, ToleranceLimitCount> limits_{};
+    std::array<QLabel*, ToleranceLimitCount> limitLabels_{};
     QCheckBox* worstCase_ = nullptr;
     QLineEdit* samples_ = nullptr;
     QComboBox* distribution_ = nullptr;
@@ -84,6 +91,8 @@ private:
     QPushButton* cancel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
+    // The refusal or the end told in the status line, in the language in use; none when empty.
+    std::function<QString()> statusWording_;
     QTableWidget* table_ = nullptr;
     QLabel* yield_ = nullptr;
     QComboBox* quantity_ = nullptr;
