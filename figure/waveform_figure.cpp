@@ -9,6 +9,7 @@
 #include "display/screen_waveform_drawing.h"
 #include "display/trace_geometry.h"
 #include "display/trace_table.h"
+#include "figure/language.h"
 #include "figure/plot_mapping.h"
 #include "figure/plot_overlay.h"
 #include "figure/qt_text.h"
@@ -32,6 +33,11 @@
 #include <vector>
 
 namespace {
+
+// `italian`, one of the figure's own texts, in the language in use.
+QString FigureText(const char* italian) {
+    return Translated("WaveformFigure", italian);
+}
 
 // The layout in logical pixels: the plot, the trace names beside it at the heights of their
 // zero lines, the measured values to their right, the time span under the plot.
@@ -78,7 +84,7 @@ constexpr double logicalDpi = 96;
 // A measured value with the caption and the unit of its value box, and the unit without a
 // prefix with how many of the box's units make one of it.
 struct MeasuredValue {
-    const char16_t* name;
+    const char* name;
     double Module1::*value;
     const char16_t* unit;
     const char16_t* baseUnit;
@@ -86,11 +92,12 @@ struct MeasuredValue {
 };
 
 constexpr std::array<MeasuredValue, 5> measuredValues{{
-    {u"Delta iL", &Module1::DeltaiLSim, u"A", u"A", 1},
-    {u"Delta Vo", &Module1::DeltaVoSim, u"mV", u"V", 1000},
-    {u"Id picco", &Module1::IDPSim, u"A", u"A", 1},
-    {u"Id media", &Module1::IdmSim, u"A", u"A", 1},
-    {u"Ii media o continua in ingresso", &Module1::IimSim, u"A", u"A", 1},
+    {QT_TRANSLATE_NOOP("WaveformFigure", "Delta iL"), &Module1::DeltaiLSim, u"A", u"A", 1},
+    {QT_TRANSLATE_NOOP("WaveformFigure", "Delta Vo"), &Module1::DeltaVoSim, u"mV", u"V", 1000},
+    {QT_TRANSLATE_NOOP("WaveformFigure", "Id picco"), &Module1::IDPSim, u"A", u"A", 1},
+    {QT_TRANSLATE_NOOP("WaveformFigure", "Id media"), &Module1::IdmSim, u"A", u"A", 1},
+    {QT_TRANSLATE_NOOP("WaveformFigure", "Ii media o continua in ingresso"), &Module1::IimSim, u"A",
+     u"A", 1},
 }};
 
 // The number as its value box shows it, then the unit.
@@ -105,10 +112,11 @@ QString ValueWithUnit(const Module1& m, const MeasuredValue& measured, char16_t 
 QString TimeSpanText(const Module1& m, const ShownPlot& shown, char16_t separator) {
     const double microseconds = static_cast<double>(m.NP) * 1000000 / m.f;
     if (!shown.extremes || shown.view.whole()) {
-        return QStringLiteral("Tempo: 0 ... ") + FromText(Format(microseconds, "0.00", separator)) +
-               QStringLiteral(" µs");
+        return FigureText(QT_TRANSLATE_NOOP("WaveformFigure", "Tempo: 0 ... %1 µs"))
+            .arg(FromText(Format(microseconds, "0.00", separator)));
     }
-    return QStringLiteral("Tempo: ") + FromText(ViewTimesText(shown.view, m, separator));
+    return FigureText(QT_TRANSLATE_NOOP("WaveformFigure", "Tempo: %1"))
+        .arg(FromText(ViewTimesText(shown.view, m, separator)));
 }
 
 // Sized in pixels rather than points, so that text keeps its place on any device resolution.
@@ -275,7 +283,7 @@ void PaintMeasuredValues(QPainter& painter, const FigureLayout& layout, const Mo
     for (const MeasuredValue& measured : measuredValues) {
         painter.setFont(FigureFont(12, false));
         painter.drawText(QRect(layout.valuesLeft, top, valuesWidth, textHeight), Qt::AlignLeft,
-                         QString::fromUtf16(measured.name));
+                         FigureText(measured.name));
         painter.setFont(FigureFont(13, true));
         painter.drawText(QRect(layout.valuesLeft, top + textHeight, valuesWidth, textHeight),
                          Qt::AlignLeft, ValueWithUnit(m, measured, separator));
@@ -321,7 +329,7 @@ std::optional<QByteArray> SvgBytes(Module1& m, const ShownPlot& shown, char16_t 
     svg.setSize(windowLayout.size);
     svg.setViewBox(QRect(QPoint(0, 0), windowLayout.size));
     svg.setResolution(static_cast<int>(logicalDpi));
-    svg.setTitle(QStringLiteral("Forme d'onda reali"));
+    svg.setTitle(FigureText(QT_TRANSLATE_NOOP("WaveformFigure", "Forme d'onda reali")));
     QPainter painter;
     if (!painter.begin(&svg)) {
         return std::nullopt;
@@ -334,7 +342,8 @@ std::optional<QByteArray> SvgBytes(Module1& m, const ShownPlot& shown, char16_t 
 }
 
 std::optional<QString> Refusal(const QString& path, const QString& reason) {
-    return QStringLiteral("Impossibile salvare l'immagine \"%1\": %2")
+    return FigureText(
+               QT_TRANSLATE_NOOP("WaveformFigure", "Impossibile salvare l'immagine \"%1\": %2"))
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -366,14 +375,16 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
                                           const ShownPlot& shown) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
-        return Refusal(path, QStringLiteral("il nome deve finire con .png o .svg"));
+        return Refusal(path, FigureText(QT_TRANSLATE_NOOP("WaveformFigure",
+                                                          "il nome deve finire con .png o .svg")));
     }
     const FigureFormat format =
         suffix == QLatin1String("png") ? FigureFormat::Png : FigureFormat::Svg;
     const std::optional<QByteArray> bytes =
         WaveformFigureFile(format, m, decimalSeparator, ratio, shown);
     if (!bytes) {
-        return Refusal(path, QStringLiteral("il disegno della figura non è riuscito"));
+        return Refusal(path, FigureText(QT_TRANSLATE_NOOP(
+                                 "WaveformFigure", "il disegno della figura non è riuscito")));
     }
     const std::error_code error = WriteWholeFile(
         QFile::encodeName(path).toStdString(),
@@ -387,7 +398,7 @@ std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
 QString SummaryValuesText(const Module1& m, char16_t decimalSeparator) {
     QStringList lines;
     for (const MeasuredValue& measured : measuredValues) {
-        lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
+        lines.append(FigureText(measured.name) + QStringLiteral(" = ") +
                      ValueWithUnit(m, measured, decimalSeparator));
     }
     return lines.join(u'\n');
@@ -397,7 +408,7 @@ QString CopiedValuesText(const Module1& m, char16_t decimalSeparator) {
     QStringList lines;
     for (const MeasuredValue& measured : measuredValues) {
         const double value = m.*measured.value / measured.perBaseUnit;
-        lines.append(QString::fromUtf16(measured.name) + QStringLiteral(" = ") +
+        lines.append(FigureText(measured.name) + QStringLiteral(" = ") +
                      FromText(EngineeringText(value, measured.baseUnit, decimalSeparator)));
     }
     return lines.join(u'\n');

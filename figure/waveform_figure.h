@@ -61,7 +61,8 @@ std::optional<QByteArray> WaveformFigureFile(FigureFormat format, Module1& m,
 // ".svg"), as a whole file (see WholeFile): beside the target first and put in its place at
 // the end, an earlier file keeping its permissions, a symbolic link written through, a device
 // written directly. Returns the message to show when the file could not be written, naming the
-// file and the reason in Italian; nothing when it was written.
+// file and the reason; nothing when it was written. Its words, like the figure's, are in the
+// language in use.
 std::optional<QString> SaveWaveformFigure(const QString& path, Module1& m,
                                           char16_t decimalSeparator, qreal ratio,
                                           const ShownPlot& shown = {});

@@ -1049,6 +1049,137 @@
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>Rapporto di verifica — Convertitore tipo inverter</source>
+        <translation>Verification report — Inverting converter</translation>
+    </message>
+    <message>
+        <source>la grandezza del periodo o la sollecitazione del componente, con la sua unità di misura.</source>
+        <translation>the quantity of the period or the stress on the part, with its unit.</translation>
+    </message>
+    <message>
+        <source>misurata sull&apos;ultimo dei NI periodi simulati (Eulero esplicito con il passo dt, N campioni per periodo, partendo da induttore e condensatore scarichi).</source>
+        <translation>measured over the last of the NI simulated periods (explicit Euler with the time step dt, N samples per period, starting from a discharged inductor and capacitor).</translation>
+    </message>
+    <message>
+        <source>soluzione esatta del circuito ideale allo stesso periodo NI, dalla stessa partenza, con il diodo che si blocca quando la corrente nell&apos;induttore si annulla: è il riferimento dello scarto.</source>
+        <translation>exact solution of the ideal circuit at the same period NI, from the same start, with the diode blocking when the inductor current falls to zero: the reference for the deviation.</translation>
+    </message>
+    <message>
+        <source>soluzione esatta del modello simulato, in cui il diodo non si blocca, allo stesso periodo NI: la Simulata ne differisce per l&apos;errore del passo, l&apos;Esatta a NI per il blocco del diodo.</source>
+        <translation>exact solution of the simulated model, in which the diode never blocks, at the same period NI: the Simulated value differs from it by the error of the time step, the Exact at NI by the diode&apos;s blocking.</translation>
+    </message>
+    <message>
+        <source>regime periodico esatto del circuito ideale, con il blocco del diodo: l&apos;Esatta a NI ne differisce finché l&apos;avvio non si è esaurito.</source>
+        <translation>exact periodic steady state of the ideal circuit, with the diode&apos;s blocking: the Exact at NI differs from it until the start-up transient has died out.</translation>
+    </message>
+    <message>
+        <source>le formule di progetto in forma chiusa, calcolate con i dati di verifica.</source>
+        <translation>the closed-form design formulas, evaluated with the verification data.</translation>
+    </message>
+    <message>
+        <source>(Simulata − Esatta a NI) / Esatta a NI, in per cento; dove l&apos;Esatta a NI è zero, la differenza è divisa per la corrente di picco.</source>
+        <translation>(Simulated − Exact at NI) / Exact at NI, in percent; where the Exact at NI is zero, the difference is divided by the peak current.</translation>
+    </message>
+    <message>
+        <source>Una cella vuota: le colonne esatte non danno in forma chiusa i valori efficaci (RMS), la media della corrente nell&apos;induttore né il picco della corrente nel condensatore; lo scarto è dato solo per le grandezze del periodo; Simulata e Scarto % restano vuote quando la simulazione non ha un periodo da confrontare (il motivo è tra gli avvisi); ogni cella resta vuota quando il valore non si può scrivere come numero.</source>
+        <translation>An empty cell: the exact columns give no closed form for the RMS values, the mean inductor current or the peak capacitor current; the deviation is given for the period&apos;s quantities only; Simulated and Deviation % stay empty when the simulation has no period to compare (the reason is among the warnings); any cell stays empty when its value cannot be written as a number.</translation>
+    </message>
+    <message>
+        <source>Dati di progetto e risultati</source>
+        <translation>Design data and results</translation>
+    </message>
+    <message>
+        <source>Dati di verifica, come digitati</source>
+        <translation>Verification data, as typed</translation>
+    </message>
+    <message>
+        <source>Simulazione</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Risposta in frequenza</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>Compensatore</source>
+        <translation>Compensator</translation>
+    </message>
+    <message>
+        <source>Diagramma di Bode, modulo</source>
+        <translation>Bode plot, magnitude</translation>
+    </message>
+    <message>
+        <source>Diagramma di Bode, fase</source>
+        <translation>Bode plot, phase</translation>
+    </message>
+    <message>
+        <source>Rendimento e perdite al variare del carico</source>
+        <translation>Efficiency and losses against load</translation>
+    </message>
+    <message>
+        <source>Componenti reali</source>
+        <translation>Real parts</translation>
+    </message>
+    <message>
+        <source>Perdite</source>
+        <translation>Losses</translation>
+    </message>
+    <message>
+        <source>Regime con i componenti reali</source>
+        <translation>Steady state with the real parts</translation>
+    </message>
+    <message>
+        <source>Legenda delle colonne</source>
+        <translation>Column legend</translation>
+    </message>
+    <message>
+        <source>Nessun avviso.</source>
+        <translation>No warnings.</translation>
+    </message>
+    <message>
+        <source>Data del rapporto: %1</source>
+        <translation>Report date: %1</translation>
+    </message>
+    <message>
+        <source>Forme d&apos;onda e valori misurati</source>
+        <translation>Waveforms and measured values</translation>
+    </message>
+    <message>
+        <source>Analisi</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Avvisi</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>Tolleranze</source>
+        <translation>Tolerances</translation>
+    </message>
+    <message>
+        <source>Istogramma</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>Nessuna forma d&apos;onda: la simulazione non ha tracciato le tracce.</source>
+        <translation>No waveforms: the simulation drew no traces.</translation>
+    </message>
+    <message>
+        <source>Forme d&apos;onda</source>
+        <translation>Waveforms</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il rapporto &quot;%1&quot;: %2</source>
+        <translation>Cannot save the report &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>il nome deve finire con .pdf, .html o .htm</source>
+        <translation>the name must end in .pdf, .html or .htm</translation>
+    </message>
+</context>
+<context>
     <name>StandardValuesDialog</name>
     <message>
         <source>Valori normalizzati</source>
@@ -1381,6 +1512,53 @@ Delta iL = %5, Delta Vo = %6</translation>
     <message>
         <source>Campioni Monte Carlo: %1, seme %2</source>
         <translation>Monte Carlo samples: %1, seed %2</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformFigure</name>
+    <message>
+        <source>Delta iL</source>
+        <translation>Delta iL</translation>
+    </message>
+    <message>
+        <source>Delta Vo</source>
+        <translation>Delta Vo</translation>
+    </message>
+    <message>
+        <source>Id picco</source>
+        <translation>Id peak</translation>
+    </message>
+    <message>
+        <source>Id media</source>
+        <translation>Id mean</translation>
+    </message>
+    <message>
+        <source>Ii media o continua in ingresso</source>
+        <translation>Ii mean or DC input</translation>
+    </message>
+    <message>
+        <source>Tempo: 0 ... %1 µs</source>
+        <translation>Time: 0 ... %1 µs</translation>
+    </message>
+    <message>
+        <source>Tempo: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source>Forme d&apos;onda reali</source>
+        <translation>Real waveforms</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare l&apos;immagine &quot;%1&quot;: %2</source>
+        <translation>Cannot save the image &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>il nome deve finire con .png o .svg</source>
+        <translation>the name must end in .png or .svg</translation>
+    </message>
+    <message>
+        <source>il disegno della figura non è riuscito</source>
+        <translation>drawing the figure failed</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "ui/report_document.h"
 
 #include "core/whole_file.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -23,8 +24,29 @@
 
 namespace {
 
-const QString ReportTitle =
-    QStringLiteral("Rapporto di verifica \u2014 Convertitore tipo inverter");
+// `italian`, one of the report's own texts, in the language in use.
+QString ReportText(const char* italian) {
+    return Translated("ReportDocument", italian);
+}
+
+QString ReportTitle() {
+    return ReportText(
+        QT_TRANSLATE_NOOP("ReportDocument", "Rapporto di verifica — Convertitore tipo inverter"));
+}
+
+// The language of the document's texts, for the readers and the screen readers of the HTML.
+QString LanguageCode() {
+    return LanguageInUse() == Language::English ? QStringLiteral("en") : QStringLiteral("it");
+}
+
+// The date with its month's name in the language in use.
+QString MadeText(const QDateTime& made) {
+    const QLocale locale = LanguageInUse() == Language::English
+                               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                               : QLocale(QLocale::Italian, QLocale::Italy);
+    return locale.toString(made, QStringLiteral("d MMMM yyyy, HH:mm"));
+}
+
 // The figure's name inside the PDF's document.
 const QUrl FigureResource(QStringLiteral("figura.png"));
 constexpr qreal PageMarginMm = 15;
@@ -54,39 +76,59 @@ const QString Style = QStringLiteral(
 // still fits its title's longest word, and the quantities' column keeps the rest.
 constexpr int NumberColumnPercent = 11;
 
-// What each column of the analysis is and what it is held against, by its title.
+// What each column of the analysis is and what it is held against, by its Italian title.
 struct ColumnMeaning {
-    const char16_t* title;
-    const char16_t* meaning;
+    const char* title;
+    const char* meaning;
 };
 
 constexpr std::array<ColumnMeaning, 7> ColumnMeanings{{
-    {u"Grandezza", u"la grandezza del periodo o la sollecitazione del componente, con la sua "
-                   u"unità di misura."},
-    {u"Simulata", u"misurata sull'ultimo dei NI periodi simulati (Eulero esplicito con il passo "
-                  u"dt, N campioni per periodo, partendo da induttore e condensatore scarichi)."},
-    {u"Esatta a NI",
-     u"soluzione esatta del circuito ideale allo stesso periodo NI, dalla stessa partenza, con "
-     u"il diodo che si blocca quando la corrente nell'induttore si annulla: è il riferimento "
-     u"dello scarto."},
-    {u"Esatta senza blocco",
-     u"soluzione esatta del modello simulato, in cui il diodo non si blocca, allo stesso "
-     u"periodo NI: la Simulata ne differisce per l'errore del passo, l'Esatta a NI per il "
-     u"blocco del diodo."},
-    {u"Esatta a regime", u"regime periodico esatto del circuito ideale, con il blocco del "
-                         u"diodo: l'Esatta a NI ne differisce finché l'avvio non si è esaurito."},
-    {u"Formula di progetto", u"le formule di progetto in forma chiusa, calcolate con i dati di "
-                             u"verifica."},
-    {u"Scarto %", u"(Simulata \u2212 Esatta a NI) / Esatta a NI, in per cento; dove l'Esatta a "
-                  u"NI è zero, la differenza è divisa per la corrente di picco."},
+    {"Grandezza", QT_TRANSLATE_NOOP("ReportDocument",
+                                    "la grandezza del periodo o la sollecitazione del componente, "
+                                    "con la sua unità di misura.")},
+    {"Simulata",
+     QT_TRANSLATE_NOOP(
+         "ReportDocument",
+         "misurata sull'ultimo dei NI periodi simulati (Eulero esplicito con il passo "
+         "dt, N campioni per periodo, partendo da induttore e condensatore scarichi).")},
+    {"Esatta a NI",
+     QT_TRANSLATE_NOOP("ReportDocument",
+                       "soluzione esatta del circuito ideale allo stesso periodo NI, dalla stessa "
+                       "partenza, con il diodo che si blocca quando la corrente nell'induttore si "
+                       "annulla: è il riferimento dello scarto.")},
+    {"Esatta senza blocco",
+     QT_TRANSLATE_NOOP("ReportDocument",
+                       "soluzione esatta del modello simulato, in cui il diodo non si blocca, allo "
+                       "stesso periodo NI: la Simulata ne differisce per l'errore del passo, "
+                       "l'Esatta a NI per il blocco del diodo.")},
+    {"Esatta a regime",
+     QT_TRANSLATE_NOOP("ReportDocument",
+                       "regime periodico esatto del circuito ideale, con il blocco del diodo: "
+                       "l'Esatta a NI ne differisce finché l'avvio non si è esaurito.")},
+    {"Formula di progetto",
+     QT_TRANSLATE_NOOP(
+         "ReportDocument",
+         "le formule di progetto in forma chiusa, calcolate con i dati di verifica.")},
+    {"Scarto %",
+     QT_TRANSLATE_NOOP("ReportDocument",
+                       "(Simulata − Esatta a NI) / Esatta a NI, in per cento; dove l'Esatta a NI è "
+                       "zero, la differenza è divisa per la corrente di picco.")},
 }};
 
-const QString EmptyCells = QStringLiteral(
-    "Una cella vuota: le colonne esatte non danno in forma chiusa i valori efficaci (RMS), la "
-    "media della corrente nell'induttore né il picco della corrente nel condensatore; lo scarto "
-    "è dato solo per le grandezze del periodo; Simulata e Scarto % restano vuote quando la "
-    "simulazione non ha un periodo da confrontare (il motivo è tra gli avvisi); ogni cella "
-    "resta vuota quando il valore non si può scrivere come numero.");
+// The column's title as the analysis window shows it in the language in use.
+QString ShownTitle(const ColumnMeaning& column) {
+    return Translated("AnalysisWindow", column.title);
+}
+
+QString EmptyCells() {
+    return ReportText(QT_TRANSLATE_NOOP(
+        "ReportDocument",
+        "Una cella vuota: le colonne esatte non danno in forma chiusa i valori efficaci (RMS), la "
+        "media della corrente nell'induttore né il picco della corrente nel condensatore; lo "
+        "scarto è dato solo per le grandezze del periodo; Simulata e Scarto % restano vuote "
+        "quando la simulazione non ha un periodo da confrontare (il motivo è tra gli avvisi); "
+        "ogni cella resta vuota quando il valore non si può scrivere come numero."));
+}
 
 QString NameValueTable(const std::vector<std::pair<QString, QString>>& entries) {
     QString html = QStringLiteral("<table class=\"valori\" border=\"1\" cellspacing=\"0\" "
@@ -102,11 +144,14 @@ QString NameValueTable(const std::vector<std::pair<QString, QString>>& entries) 
 // on the right.
 QString InputsHtml(const ReportContent& content) {
     return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                          "<td class=\"riquadro\" valign=\"top\"><h2>Dati di progetto e "
-                          "risultati</h2>%1</td>"
-                          "<td class=\"riquadro\" valign=\"top\"><h2>Dati di verifica, come "
-                          "digitati</h2>%2<h2>Simulazione</h2>%3</td></tr></table>")
-        .arg(NameValueTable(content.design), NameValueTable(content.verification),
+                          "<td class=\"riquadro\" valign=\"top\"><h2>%1</h2>%2</td>"
+                          "<td class=\"riquadro\" valign=\"top\"><h2>%3</h2>%4<h2>%5</h2>%6</td>"
+                          "</tr></table>")
+        .arg(ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Dati di progetto e risultati")),
+             NameValueTable(content.design),
+             ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Dati di verifica, come digitati")),
+             NameValueTable(content.verification),
+             ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Simulazione")),
              NameValueTable(content.simulation));
 }
 
@@ -139,18 +184,29 @@ QString LinesHtml(const QStringList& lines) {
     return html;
 }
 
+// A section's heading, in the language in use.
+QString Heading(const char* italian) {
+    return QStringLiteral("<h2>%1</h2>").arg(ReportText(italian));
+}
+
 // The model's lines, the compensator's and the two Bode charts.
 QString FrequencyResponseHtml(const ReportContent& content, const ImageElement& image) {
     if (!content.frequencyResponse) {
         return {};
     }
     const FrequencyResponseReport& response = *content.frequencyResponse;
-    QString html = QStringLiteral("<h2>Risposta in frequenza</h2>") + LinesHtml(response.model);
+    QString html = Heading(QT_TRANSLATE_NOOP("ReportDocument", "Risposta in frequenza")) +
+                   LinesHtml(response.model);
     if (!response.compensator.isEmpty()) {
-        html += QStringLiteral("<h3>Compensatore</h3>") + LinesHtml(response.compensator);
+        html += QStringLiteral("<h3>%1</h3>")
+                    .arg(ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Compensatore"))) +
+                LinesHtml(response.compensator);
     }
-    return html + image(response.magnitude, QStringLiteral("Diagramma di Bode, modulo")) +
-           image(response.phase, QStringLiteral("Diagramma di Bode, fase"));
+    return html +
+           image(response.magnitude,
+                 ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Diagramma di Bode, modulo"))) +
+           image(response.phase,
+                 ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Diagramma di Bode, fase")));
 }
 
 // The inputs, the table of the quantities, the yield and a histogram a quantity.
@@ -163,13 +219,14 @@ QString RealPartsHtml(const ReportContent& content, const ImageElement& image) {
         return {};
     }
     const RealPartsTable& table = *content.realParts;
-    return QStringLiteral("<h2>Componenti reali</h2>") + NameValueTable(content.parts) +
-           QStringLiteral("<h2>Perdite</h2>") + ResultTableHtml(table.lossTitles, table.lossRows) +
-           NameValueTable(table.books) + QStringLiteral("<h2>Regime con i componenti reali</h2>") +
-           ResultTableHtml(table.steadyTitles, table.steadyRows) +
-           QStringLiteral("<h2>Rendimento e perdite al variare del carico</h2>") +
-           image(content.efficiencyChart, QStringLiteral("Rendimento e perdite al variare del "
-                                                         "carico"));
+    const char* const efficiency =
+        QT_TRANSLATE_NOOP("ReportDocument", "Rendimento e perdite al variare del carico");
+    return Heading(QT_TRANSLATE_NOOP("ReportDocument", "Componenti reali")) +
+           NameValueTable(content.parts) + Heading(QT_TRANSLATE_NOOP("ReportDocument", "Perdite")) +
+           ResultTableHtml(table.lossTitles, table.lossRows) + NameValueTable(table.books) +
+           Heading(QT_TRANSLATE_NOOP("ReportDocument", "Regime con i componenti reali")) +
+           ResultTableHtml(table.steadyTitles, table.steadyRows) + Heading(efficiency) +
+           image(content.efficiencyChart, ReportText(efficiency));
 }
 
 // The table's header is its own part, so that a page that breaks the table repeats it.
@@ -195,24 +252,25 @@ QString AnalysisHtml(const AnalysisTable& analysis) {
 
 QString LegendHtml(const QStringList& titles, bool onNewPage) {
     QString html =
-        QStringLiteral("<h3%1>Legenda delle colonne</h3><table cellspacing=\"0\" "
-                       "cellpadding=\"2\">")
-            .arg(onNewPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString());
+        QStringLiteral("<h3%1>%2</h3><table cellspacing=\"0\" cellpadding=\"2\">")
+            .arg(onNewPage ? QStringLiteral(" style=\"page-break-before: always\"") : QString(),
+                 ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Legenda delle colonne")));
     for (const QString& title : titles) {
         for (const ColumnMeaning& column : ColumnMeanings) {
-            if (title == QStringView(column.title)) {
+            if (title == ShownTitle(column)) {
                 html += QStringLiteral("<tr><td class=\"colonna\" valign=\"top\">%1</td>"
                                        "<td>%2</td></tr>")
-                            .arg(title.toHtmlEscaped(), QString::fromUtf16(column.meaning));
+                            .arg(title.toHtmlEscaped(), ReportText(column.meaning));
             }
         }
     }
-    return html + QStringLiteral("</table><p>%1</p>").arg(EmptyCells);
+    return html + QStringLiteral("</table><p>%1</p>").arg(EmptyCells());
 }
 
 QString WarningsHtml(const QStringList& warnings) {
     if (warnings.isEmpty()) {
-        return QStringLiteral("<p>Nessun avviso.</p>");
+        return QStringLiteral("<p>%1</p>")
+            .arg(ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Nessun avviso.")));
     }
     QString html = QStringLiteral("<ul>");
     for (const QString& warning : warnings) {
@@ -233,17 +291,21 @@ QString MeasuredHtml(const QString& measured) {
 // The legend, last, starts a page of its own when asked.
 QString ReportHtml(const ReportContent& content, const QString& measured, const QString& figure,
                    const ImageElement& image, bool legendOnNewPage = false) {
-    const QString made = QLocale(QLocale::Italian, QLocale::Italy)
-                             .toString(content.made, QStringLiteral("d MMMM yyyy, HH:mm"));
-    QString html = QStringLiteral("<!DOCTYPE html><html lang=\"it\"><head><meta charset=\"utf-8\">"
-                                  "<title>%1</title><style>\n%2</style></head><body><h1>%1</h1>"
-                                  "<p>Data del rapporto: %3</p>")
-                       .arg(ReportTitle.toHtmlEscaped(), Style, made.toHtmlEscaped());
+    const QString made = ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Data del rapporto: %1"))
+                             .arg(MadeText(content.made));
+    QString html =
+        QStringLiteral("<!DOCTYPE html><html lang=\"%1\"><head><meta charset=\"utf-8\">"
+                       "<title>%2</title><style>\n%3</style></head><body><h1>%2</h1>"
+                       "<p>%4</p>")
+            .arg(LanguageCode(), ReportTitle().toHtmlEscaped(), Style, made.toHtmlEscaped());
     html += InputsHtml(content);
-    html +=
-        QStringLiteral("<h2>Forme d'onda e valori misurati</h2>") + figure + MeasuredHtml(measured);
-    html += QStringLiteral("<h2 class=\"analisi\">Analisi</h2>") + AnalysisHtml(content.analysis);
-    html += QStringLiteral("<h2>Avvisi</h2>") + WarningsHtml(content.analysis.warnings);
+    html += Heading(QT_TRANSLATE_NOOP("ReportDocument", "Forme d'onda e valori misurati")) +
+            figure + MeasuredHtml(measured);
+    html += QStringLiteral("<h2 class=\"analisi\">%1</h2>")
+                .arg(ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Analisi"))) +
+            AnalysisHtml(content.analysis);
+    html += Heading(QT_TRANSLATE_NOOP("ReportDocument", "Avvisi")) +
+            WarningsHtml(content.analysis.warnings);
     html += RealPartsHtml(content, image);
     html += FrequencyResponseHtml(content, image);
     html += TolerancesHtml(content, image);
@@ -256,17 +318,25 @@ QString TolerancesHtml(const ReportContent& content, const ImageElement& image) 
         return {};
     }
     const ToleranceReport& tolerances = *content.tolerances;
-    QString html = QStringLiteral("<h2>Tolleranze</h2>") + LinesHtml(tolerances.inputs) +
-                   ResultTableHtml(tolerances.titles, tolerances.rows) +
-                   LinesHtml(tolerances.yield);
+    QString html =
+        Heading(QT_TRANSLATE_NOOP("ReportDocument", "Tolleranze")) + LinesHtml(tolerances.inputs) +
+        ResultTableHtml(tolerances.titles, tolerances.rows) + LinesHtml(tolerances.yield);
     for (const QImage& histogram : tolerances.histograms) {
-        html += image(histogram, QStringLiteral("Istogramma"));
+        html += image(histogram, ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Istogramma")));
     }
     return html;
 }
 
-const QString NoFigure =
-    QStringLiteral("<p>Nessuna forma d'onda: la simulazione non ha tracciato le tracce.</p>");
+QString NoFigure() {
+    return QStringLiteral("<p>%1</p>")
+        .arg(ReportText(QT_TRANSLATE_NOOP(
+            "ReportDocument", "Nessuna forma d'onda: la simulazione non ha tracciato le tracce.")));
+}
+
+// What the figure's element tells a reader who does not see it.
+QString FigureAlt() {
+    return ReportText(QT_TRANSLATE_NOOP("ReportDocument", "Forme d'onda")).toHtmlEscaped();
+}
 
 QByteArray PngBytes(const QImage& image) {
     QByteArray png;
@@ -279,11 +349,12 @@ QByteArray PngBytes(const QImage& image) {
 // The figure at the window's size, at least two device pixels to a pixel, spanning the page.
 QByteArray HtmlBytes(const ReportContent& content, const QString& measured,
                      const ReportFigure& figure) {
-    QString element = NoFigure;
+    QString element = NoFigure();
     if (figure) {
         element = QStringLiteral("<p><img class=\"figura\" src=\"data:image/png;base64,%1\" "
-                                 "alt=\"Forme d'onda\"></p>")
-                      .arg(QString::fromLatin1(PngBytes(figure(FigureSize::Window)).toBase64()));
+                                 "alt=\"%2\"></p>")
+                      .arg(QString::fromLatin1(PngBytes(figure(FigureSize::Window)).toBase64()),
+                           FigureAlt());
     }
     const ImageElement image = [](const QImage& picture, const QString& alt) {
         if (picture.isNull()) {
@@ -313,7 +384,7 @@ QByteArray PdfBytes(const ReportContent& content, const QString& measured,
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(ReportTitle);
+    writer.setTitle(ReportTitle());
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                     QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm),
@@ -322,13 +393,14 @@ QByteArray PdfBytes(const ReportContent& content, const QString& measured,
     QTextDocument document;
     document.setDocumentMargin(0);
     document.setPageSize(page);
-    QString element = NoFigure;
+    QString element = NoFigure();
     if (figure) {
         document.addResource(QTextDocument::ImageResource, FigureResource,
                              figure(FigureSize::Page));
-        element = QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"Forme d'onda\"></p>")
+        element = QStringLiteral("<p><img src=\"%1\" width=\"%2\" alt=\"%3\"></p>")
                       .arg(FigureResource.toString())
-                      .arg(qFloor(page.width()));
+                      .arg(qFloor(page.width()))
+                      .arg(FigureAlt());
     }
     // Each chart a resource of the document, named by its place in it.
     int images = 0;
@@ -353,7 +425,8 @@ QByteArray PdfBytes(const ReportContent& content, const QString& measured,
 }
 
 std::optional<QString> ReportRefusal(const QString& path, const QString& reason) {
-    return QStringLiteral("Impossibile salvare il rapporto \"%1\": %2")
+    return ReportText(
+               QT_TRANSLATE_NOOP("ReportDocument", "Impossibile salvare il rapporto \"%1\": %2"))
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -364,7 +437,9 @@ std::optional<QString> SaveReportFile(const QString& path, const ReportContent& 
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool pdf = suffix == QLatin1String("pdf");
     if (!pdf && suffix != QLatin1String("html") && suffix != QLatin1String("htm")) {
-        return ReportRefusal(path, QStringLiteral("il nome deve finire con .pdf, .html o .htm"));
+        return ReportRefusal(
+            path, ReportText(QT_TRANSLATE_NOOP("ReportDocument",
+                                               "il nome deve finire con .pdf, .html o .htm")));
     }
     const QByteArray bytes =
         pdf ? PdfBytes(content, measured, figure) : HtmlBytes(content, measured, figure);

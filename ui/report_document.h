@@ -39,7 +39,8 @@ using ReportFigure = std::function<QImage(FigureSize)>;
 // Writes the report to `path` as a PDF (A4) or a self-contained HTML file, as the name ends in
 // .pdf or .html/.htm in any case: the content, the measured values (`measured`, one per line;
 // none when empty), the figure (without one, a line saying that the run drew no traces), and a
-// legend of the analysis columns. The file is written whole (see WholeFile). Returns the
-// message to show when it could not be written, naming the file and the reason.
+// legend of the analysis columns. The report's own words are in the language in use. The file
+// is written whole (see WholeFile). Returns the message to show when it could not be written,
+// naming the file and the reason.
 std::optional<QString> SaveReportFile(const QString& path, const ReportContent& content,
                                       const QString& measured, const ReportFigure& figure);
