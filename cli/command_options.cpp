@@ -59,7 +59,8 @@ void AddLanguageOption(CLI::App& app) {
     app.add_option("--lang")
         ->description(CliText("Cli", QT_TRANSLATE_NOOP("Cli", "lingua dei messaggi")))
         ->check(OneOf({"it", "en"}))
-        ->type_name("it|en");
+        ->type_name("it|en")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 }
 
 void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,

@@ -50,7 +50,7 @@ std::optional<Language> LanguageOnCommandLine(int argc, const char* const* argv)
 // takes it: the language may be given anywhere, as users give it.
 std::vector<const char*> LanguageFirst(int argc, const char* const* argv);
 
-// The program's --lang, checked as "it" or "en".
+// The program's --lang, checked as "it" or "en"; the last one given wins.
 void AddLanguageOption(CLI::App& app);
 
 // One option per field, "--vi" for Text7; with `required` the fields without a default text
