@@ -1,9 +1,15 @@
 // The bode command of inverter-cli: its options and its run.
 #include "cli/bode_command.h"
 
+#include "cli/cli_text.h"
+
 #include <iostream>
 
 namespace {
+
+// The options' types and helps, in Italian, looked up in the catalogue where they are added.
+constexpr const char* Number = QT_TRANSLATE_NOOP("CliBode", "NUMERO");
+constexpr const char* Whole = QT_TRANSLATE_NOOP("CliBode", "INTERO");
 
 struct BodeOption {
     const char* name;
@@ -11,18 +17,33 @@ struct BodeOption {
     const char* help;
 };
 
+std::string Helped(const char* italian) {
+    return CliText("CliBode", italian);
+}
+
 const BodeOption BodeOptionTable[] = {
-    {"from-hz", "NUMERO", "prima frequenza dei diagrammi, Hz (predefinito 10)"},
-    {"to-hz", "NUMERO", "ultima frequenza dei diagrammi, Hz (predefinito f/2)"},
-    {"points", "INTERO", "numero dei punti, spaziati in scala logaritmica (predefinito 200)"},
-    {"vm", "NUMERO", "ampiezza della rampa del modulatore PWM Vm, V (predefinito 1)"},
-    {"compensate", "2|3", "sintetizza una rete di compensazione di tipo II o III"},
-    {"fc-hz", "NUMERO", "frequenza di attraversamento dell'anello, Hz (con --compensate)"},
-    {"pm-deg", "NUMERO", "margine di fase, gradi (con --compensate)"},
-    {"r1-kohm", "NUMERO", "resistenza R1 della rete, kΩ (predefinito 10)"},
-    {"fra", "INTERO",
-     "punti dell'analisi in frequenza del circuito commutato (FRA), dalla prima frequenza a "
-     "f/10 (predefinito 0)"},
+    {"from-hz", Number,
+     QT_TRANSLATE_NOOP("CliBode", "prima frequenza dei diagrammi, Hz (predefinito 10)")},
+    {"to-hz", Number,
+     QT_TRANSLATE_NOOP("CliBode", "ultima frequenza dei diagrammi, Hz (predefinito f/2)")},
+    {"points", Whole,
+     QT_TRANSLATE_NOOP("CliBode",
+                       "numero dei punti, spaziati in scala logaritmica (predefinito 200)")},
+    {"vm", Number,
+     QT_TRANSLATE_NOOP("CliBode", "ampiezza della rampa del modulatore PWM Vm, V (predefinito 1)")},
+    {"compensate", "2|3",
+     QT_TRANSLATE_NOOP("CliBode", "sintetizza una rete di compensazione di tipo II o III")},
+    {"fc-hz", Number,
+     QT_TRANSLATE_NOOP("CliBode",
+                       "frequenza di attraversamento dell'anello, Hz (con --compensate)")},
+    {"pm-deg", Number, QT_TRANSLATE_NOOP("CliBode", "margine di fase, gradi (con --compensate)")},
+    {"r1-kohm", Number,
+     QT_TRANSLATE_NOOP("CliBode", "resistenza R1 della rete, kΩ (predefinito 10)")},
+    {"fra", Whole,
+     QT_TRANSLATE_NOOP(
+         "CliBode",
+         "punti dell'analisi in frequenza del circuito commutato (FRA), dalla prima frequenza a "
+         "f/10 (predefinito 0)")},
 };
 
 // The options given, by name: the texts of those that were not given are left out.
@@ -40,14 +61,16 @@ BodeTexts GivenTexts(const CLI::App& command, const BodeTexts& texts) {
 
 CLI::App* AddBodeCommand(CLI::App& app, BodeOptions& options) {
     CLI::App* command = app.add_subcommand(
-        "bode", "diagrammi di Bode del modello mediato, compensazione dell'anello e FRA del "
-                "circuito commutato");
+        "bode", Helped(QT_TRANSLATE_NOOP("CliBode", "diagrammi di Bode del modello mediato, "
+                                                    "compensazione dell'anello e FRA del "
+                                                    "circuito commutato")));
     AddFieldOptions(*command, VerificationOptions(), options.fields, true);
     AddPartOptions(*command, options.fields.parts);
     for (const BodeOption& option : BodeOptionTable) {
         command
-            ->add_option(std::string("--") + option.name, options.texts[option.name], option.help)
-            ->type_name(option.type)
+            ->add_option(std::string("--") + option.name, options.texts[option.name],
+                         Helped(option.help))
+            ->type_name(Helped(option.type))
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
     AddFormatOption(*command, options.fields.format);

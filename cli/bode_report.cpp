@@ -1,6 +1,7 @@
 // The Bode analysis of the command line: its options read strictly, its report.
 #include "cli/bode_report.h"
 
+#include "cli/cli_text.h"
 #include "core/bode_curve.h"
 #include "core/frequency_response_analysis.h"
 #include "display/frequency_response_wording.h"
@@ -13,6 +14,11 @@ namespace {
 
 constexpr std::int32_t MostPoints = 100000;
 constexpr std::int32_t MostFraPoints = 1000;
+
+// The refusals' text `italian`, with %1, %2, ... filled in.
+template <typename... Values> std::string Worded(const char* italian, const Values&... values) {
+    return CliText("CliBode", italian, values...);
+}
 
 // The finite number `text` is, read whole.
 std::optional<double> NumberIn(const std::string& text) {
@@ -34,7 +40,7 @@ public:
     const std::optional<std::string>& refusal() const { return refusal_; }
 
     // The option's number, when given, into `value`; refused unless `accept`ed, with what it
-    // wants worded after "vuole ".
+    // wants worded after "vuole " in the language in use.
     void number(const std::string& name, double& value, const std::function<bool(double)>& accept,
                 const std::string& accepted) {
         if (refusal_ || !given(name)) {
@@ -43,7 +49,8 @@ public:
         const std::string& text = texts_.at(name);
         const std::optional<double> read = NumberIn(text);
         if (!read || !accept(*read)) {
-            refusal_ = "L'opzione --" + name + " vuole " + accepted + ": " + text;
+            refusal_ = Worded(QT_TRANSLATE_NOOP("CliBode", "L'opzione --%1 vuole %2: %3"), name,
+                              accepted, text);
             return;
         }
         value = *read;
@@ -54,7 +61,8 @@ public:
         double read = value;
         number(
             name, read, [&](double v) { return std::trunc(v) == v && v >= least && v <= most; },
-            "un numero intero da " + std::to_string(least) + " a " + std::to_string(most));
+            Worded(QT_TRANSLATE_NOOP("CliBode", "un numero intero da %1 a %2"),
+                   std::to_string(least), std::to_string(most)));
         value = static_cast<std::int32_t>(read);
     }
 
@@ -69,6 +77,10 @@ private:
     std::optional<std::string> refusal_;
 };
 
+std::string GreaterThanZero() {
+    return Worded(QT_TRANSLATE_NOOP("CliBode", "un numero maggiore di zero"));
+}
+
 bool Positive(double v) {
     return v > 0;
 }
@@ -77,28 +89,33 @@ void ReadCompensator(OptionReader& read, BodeRequest& request, double fSwitching
     if (!read.given("compensate")) {
         for (const char* name : {"fc-hz", "pm-deg", "r1-kohm"}) {
             if (read.given(name)) {
-                read.refuse(std::string("L'opzione --") + name + " vuole anche --compensate 2 o 3");
+                read.refuse(Worded(
+                    QT_TRANSLATE_NOOP("CliBode", "L'opzione --%1 vuole anche --compensate 2 o 3"),
+                    name));
             }
         }
         return;
     }
     if (!read.given("fc-hz") || !read.given("pm-deg")) {
-        read.refuse("L'opzione --compensate vuole anche --fc-hz e --pm-deg");
+        read.refuse(Worded(
+            QT_TRANSLATE_NOOP("CliBode", "L'opzione --compensate vuole anche --fc-hz e --pm-deg")));
         return;
     }
     CompensatorRequest compensator;
     double type = 2;
     read.number(
-        "compensate", type, [](double v) { return v == 2 || v == 3; }, "2 o 3");
+        "compensate", type, [](double v) { return v == 2 || v == 3; },
+        Worded(QT_TRANSLATE_NOOP("CliBode", "2 o 3")));
     compensator.type = type == 3 ? CompensatorType::TypeIII : CompensatorType::TypeII;
     read.number(
         "fc-hz", compensator.fcHz, [&](double v) { return v > 0 && v < fSwitching / 2; },
-        "un numero maggiore di zero e minore di f/2 (" + ShortestText(fSwitching / 2) + " Hz)");
+        Worded(QT_TRANSLATE_NOOP("CliBode", "un numero maggiore di zero e minore di f/2 (%1 Hz)"),
+               ShortestText(fSwitching / 2)));
     read.number(
         "pm-deg", compensator.pmDeg, [](double v) { return v > 0 && v < 180; },
-        "un numero maggiore di 0 e minore di 180");
+        Worded(QT_TRANSLATE_NOOP("CliBode", "un numero maggiore di 0 e minore di 180")));
     double kilohm = compensator.R1 / 1000;
-    read.number("r1-kohm", kilohm, Positive, "un numero maggiore di zero");
+    read.number("r1-kohm", kilohm, Positive, GreaterThanZero());
     compensator.R1 = kilohm * 1000;
     compensator.Vm = request.Vm;
     request.compensator = compensator;
@@ -178,17 +195,18 @@ BodeRequestRead ReadBodeRequest(const BodeTexts& texts, double fSwitching) {
     BodeRequest& request = result.request;
     request.toHz = fSwitching / 2;
     OptionReader read(texts);
-    read.number("from-hz", request.fromHz, Positive, "un numero maggiore di zero");
+    read.number("from-hz", request.fromHz, Positive, GreaterThanZero());
     if (read.given("to-hz")) {
         read.number(
             "to-hz", request.toHz, [&](double v) { return v > request.fromHz; },
-            "un numero maggiore di --from-hz");
+            Worded(QT_TRANSLATE_NOOP("CliBode", "un numero maggiore di --from-hz")));
     } else if (!read.refusal() && !(request.fromHz < request.toHz)) {
-        read.refuse("L'opzione --from-hz vuole un numero minore di f/2 (" +
-                    ShortestText(request.toHz) + " Hz): " + texts.at("from-hz"));
+        read.refuse(Worded(QT_TRANSLATE_NOOP("CliBode", "L'opzione --from-hz vuole un numero "
+                                                        "minore di f/2 (%1 Hz): %2"),
+                           ShortestText(request.toHz), texts.at("from-hz")));
     }
     read.whole("points", request.points, 2, MostPoints);
-    read.number("vm", request.Vm, Positive, "un numero maggiore di zero");
+    read.number("vm", request.Vm, Positive, GreaterThanZero());
     ReadCompensator(read, request, fSwitching);
     read.whole("fra", request.fraPoints, 0, MostFraPoints);
     result.refusal = read.refusal();

@@ -28,7 +28,7 @@ struct BodeRequest {
 
 struct BodeRequestRead {
     BodeRequest request;
-    std::optional<std::string> refusal; // in Italian, naming the option
+    std::optional<std::string> refusal; // in the language in use, naming the option
 };
 
 // The request of `texts` for a converter switching at `fSwitching`: frequencies with

@@ -1,22 +1,82 @@
 // What every command of inverter-cli shares.
 #include "cli/command_options.h"
 
+#include "cli/cli_text.h"
 #include "cli/usage.h"
-#include "figure/language.h"
 
 #include <iostream>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view LanguageOption = "--lang";
+
+// How many words the --lang at `argument` takes: 2 for "--lang en", 1 for "--lang=en", none
+// for another word (and for a last "--lang" without its code, left for the parse to refuse).
+int LanguageWords(std::string_view argument, bool last) {
+    if (argument == LanguageOption) {
+        return last ? 0 : 2;
+    }
+    return argument.starts_with(LanguageOption) &&
+                   argument.substr(LanguageOption.size()).starts_with('=')
+               ? 1
+               : 0;
+}
+
+} // namespace
+
+std::optional<Language> LanguageOnCommandLine(int argc, const char* const* argv) {
+    std::optional<std::string_view> code;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const int words = LanguageWords(argument, i + 1 == argc);
+        if (words == 2) {
+            code = argv[++i];
+        } else if (words == 1) {
+            code = argument.substr(LanguageOption.size() + 1);
+        }
+    }
+    return code ? LanguageNamed(*code) : std::nullopt;
+}
+
+std::vector<const char*> LanguageFirst(int argc, const char* const* argv) {
+    std::vector<const char*> language{argv[0]};
+    std::vector<const char*> rest;
+    for (int i = 1; i < argc; ++i) {
+        const int words = LanguageWords(argv[i], i + 1 == argc);
+        if (words == 0) {
+            rest.push_back(argv[i]);
+            continue;
+        }
+        language.insert(language.end(), argv + i, argv + i + words);
+        i += words - 1;
+    }
+    language.insert(language.end(), rest.begin(), rest.end());
+    return language;
+}
+
+void AddLanguageOption(CLI::App& app) {
+    app.add_option("--lang")
+        ->description(CliText("Cli", QT_TRANSLATE_NOOP("Cli", "lingua dei messaggi")))
+        ->check(OneOf({"it", "en"}))
+        ->type_name("it|en")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
 
 void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
                      CommandOptions& values, bool required) {
     for (const FieldOption& option : options) {
-        std::string help = option.help;
+        // The fields' helps are marked for the catalogue where the fields are listed.
+        std::string help = CliText("CliFields", option.help);
         if (option.defaultText) {
-            help += std::string(" (predefinito ") + option.defaultText + ")";
+            help = CliText("Cli", QT_TRANSLATE_NOOP("Cli", "%1 (predefinito %2)"), help,
+                           option.defaultText);
         }
         CLI::Option* added =
             command.add_option(std::string("--") + option.name, values.fields[option.name], help);
         // A later repetition wins, so that a script can override a shared set of options.
-        added->type_name("TESTO")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        added->type_name(CliText("Cli", QT_TRANSLATE_NOOP("Cli", "TESTO")))
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         if (option.defaultText) {
             values.fields[option.name] = option.defaultText;
         } else if (required) {
@@ -28,7 +88,9 @@ void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
 void AddFormatOption(CLI::App& command, std::string& format) {
     command
         .add_option("--format", format,
-                    "formato dell'uscita: json (un oggetto) o csv (intestazione e righe)")
+                    CliText("Cli", QT_TRANSLATE_NOOP("Cli", "formato dell'uscita: json (un "
+                                                            "oggetto) o csv (intestazione e "
+                                                            "righe)")))
         ->check(OneOf({"json", "csv"}))
         ->type_name("json|csv");
 }
@@ -55,7 +117,7 @@ int Print(StandardOutput& output, const Report& report, const std::string& forma
 }
 
 int ExitOf(const RunStatus& status) {
-    std::cerr << TranslatedText(status.message).toStdString() << '\n';
+    std::cerr << CliText(status.message) << '\n';
     return status.end == RunEnd::Faulted ? ExitFault : ExitRefused;
 }
 
@@ -81,16 +143,22 @@ std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text) {
         }
     } catch (const std::logic_error&) {
     }
-    throw UsageError("--shard vuole K/M con 0 <= K < M, ad es. 0/4: " + text);
+    throw UsageError(CliText(
+        "Cli", QT_TRANSLATE_NOOP("Cli", "--shard vuole K/M con 0 <= K < M, ad es. 0/4: %1"), text));
 }
 
 void AddSplitOptions(CLI::App& command, int& jobs, std::string& shard, const std::string& rows) {
-    command.add_option("-j,--jobs", jobs, "thread di calcolo (predefinito: tutti i core)")
+    command
+        .add_option("-j,--jobs", jobs,
+                    CliText("Cli", QT_TRANSLATE_NOOP("Cli", "thread di calcolo (predefinito: "
+                                                            "tutti i core)")))
         ->transform(WholeNumber(1, 1024));
     command
         .add_option("--shard", shard,
-                    "calcola solo " + rows +
-                        " con indice K modulo M (ogni parte con l'intestazione), per dividere il "
-                        "lavoro tra più macchine")
+                    CliText("Cli",
+                            QT_TRANSLATE_NOOP("Cli", "calcola solo %1 con indice K modulo M (ogni "
+                                                     "parte con l'intestazione), per dividere il "
+                                                     "lavoro tra più macchine"),
+                            rows))
         ->type_name("K/M");
 }

@@ -4,6 +4,7 @@
 #include "cli/part_options.h"
 #include "cli/report.h"
 #include "cli/standard_output.h"
+#include "figure/language.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,6 +42,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The language named by the last --lang of the command line, before or after the command
+// ("--lang en" or "--lang=en"); none when no --lang names one.
+std::optional<Language> LanguageOnCommandLine(int argc, const char* const* argv);
+
+// The command line with every --lang moved before the command, where the program's own --lang
+// takes it: the language may be given anywhere, as users give it.
+std::vector<const char*> LanguageFirst(int argc, const char* const* argv);
+
+// The program's --lang, checked as "it" or "en"; the last one given wins.
+void AddLanguageOption(CLI::App& app);
+
 // One option per field, "--vi" for Text7; with `required` the fields without a default text
 // must be given.
 void AddFieldOptions(CLI::App& command, const std::vector<FieldOption>& options,
@@ -63,5 +75,5 @@ std::optional<RealParts> PartsOf(const CommandOptions& options);
 std::pair<std::int64_t, std::int64_t> ParseShard(const std::string& text);
 
 // -j (threads, all the cores unless given) and --shard K/M of a command that spreads its `rows`
-// ("i punti") over threads and machines.
+// ("i punti", in the language in use) over threads and machines.
 void AddSplitOptions(CLI::App& command, int& jobs, std::string& shard, const std::string& rows);

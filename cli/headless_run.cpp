@@ -1,5 +1,6 @@
 #include "cli/headless_run.h"
 
+#include "cli/cli_text.h"
 #include "core/design_calculation.h"
 #include "core/spice_netlist.h"
 #include "core/verification.h"
@@ -118,29 +119,38 @@ const char* FaultName(RuntimeErrorKind kind) {
     return "RuntimeError";
 }
 
+// The fields' helps, in Italian, looked up in the catalogue where the options are added.
 const std::vector<FieldOption>& DesignOptions() {
     static const std::vector<FieldOption> options{
-        {"vi", TextBox::Text1, "tensione di ingresso Vi, V"},
-        {"vo", TextBox::Text2, "valore assoluto della tensione di uscita Vo, V"},
-        {"f-khz", TextBox::Text3, "frequenza di commutazione f, kHz"},
-        {"ripple-il-pct", TextBox::Text4, "ondulazione della corrente nell'induttore, %"},
-        {"ripple-vo-mv", TextBox::Text5, "ondulazione della tensione di uscita, mV"},
-        {"io", TextBox::Text6, "corrente di uscita Io, A"},
+        {"vi", TextBox::Text1, QT_TRANSLATE_NOOP("CliFields", "tensione di ingresso Vi, V")},
+        {"vo", TextBox::Text2,
+         QT_TRANSLATE_NOOP("CliFields", "valore assoluto della tensione di uscita Vo, V")},
+        {"f-khz", TextBox::Text3,
+         QT_TRANSLATE_NOOP("CliFields", "frequenza di commutazione f, kHz")},
+        {"ripple-il-pct", TextBox::Text4,
+         QT_TRANSLATE_NOOP("CliFields", "ondulazione della corrente nell'induttore, %")},
+        {"ripple-vo-mv", TextBox::Text5,
+         QT_TRANSLATE_NOOP("CliFields", "ondulazione della tensione di uscita, mV")},
+        {"io", TextBox::Text6, QT_TRANSLATE_NOOP("CliFields", "corrente di uscita Io, A")},
     };
     return options;
 }
 
 const std::vector<FieldOption>& VerificationOptions() {
     static const std::vector<FieldOption> options{
-        {"vi", TextBox::Text7, "tensione di ingresso Vi, V"},
-        {"d-pct", TextBox::Text8, "Duty Cycle, %"},
-        {"f-khz", TextBox::Text12, "frequenza di commutazione f, kHz"},
-        {"l-uh", TextBox::Text9, "induttanza L, \u00b5H"},
-        {"c-uf", TextBox::Text10, "capacit\u00e0 C, \u00b5F"},
-        {"rl", TextBox::Text11, "resistenza di carico RL, \u03a9"},
-        {"n", TextBox::Text13, "numero dei campioni per periodo N", "1000"},
-        {"np", TextBox::Text14, "numero dei periodi visualizzati NP", "10"},
-        {"ni", TextBox::Text15, "numero delle iterazioni (periodi simulati) NI", "5000"},
+        {"vi", TextBox::Text7, QT_TRANSLATE_NOOP("CliFields", "tensione di ingresso Vi, V")},
+        {"d-pct", TextBox::Text8, QT_TRANSLATE_NOOP("CliFields", "Duty Cycle, %")},
+        {"f-khz", TextBox::Text12,
+         QT_TRANSLATE_NOOP("CliFields", "frequenza di commutazione f, kHz")},
+        {"l-uh", TextBox::Text9, QT_TRANSLATE_NOOP("CliFields", "induttanza L, µH")},
+        {"c-uf", TextBox::Text10, QT_TRANSLATE_NOOP("CliFields", "capacità C, µF")},
+        {"rl", TextBox::Text11, QT_TRANSLATE_NOOP("CliFields", "resistenza di carico RL, Ω")},
+        {"n", TextBox::Text13, QT_TRANSLATE_NOOP("CliFields", "numero dei campioni per periodo N"),
+         "1000"},
+        {"np", TextBox::Text14,
+         QT_TRANSLATE_NOOP("CliFields", "numero dei periodi visualizzati NP"), "10"},
+        {"ni", TextBox::Text15,
+         QT_TRANSLATE_NOOP("CliFields", "numero delle iterazioni (periodi simulati) NI"), "5000"},
     };
     return options;
 }
@@ -194,7 +204,10 @@ NetlistRun RunNetlist(const FieldTexts& fields, const RealParts& parts) {
     }
     // A transient of no period has no last period to measure.
     if (run.m.NI < 1) {
-        return {{RunEnd::Refused, u"Il numero delle iterazioni NI deve essere almeno 1!", {}}, {}};
+        const std::string refusal = CliText(
+            "CliNetlist",
+            QT_TRANSLATE_NOOP("CliNetlist", "Il numero delle iterazioni NI deve essere almeno 1!"));
+        return {{RunEnd::Refused, TextFromUtf8(refusal), {}}, {}};
     }
     return {{}, SpiceNetlist(CircuitOf(run.m), parts, run.m.N, run.m.NI)};
 }

@@ -1,4 +1,5 @@
 #include "cli/bode_command.h"
+#include "cli/cli_text.h"
 #include "cli/command_options.h"
 #include "cli/netlist_command.h"
 #include "cli/output_files.h"
@@ -27,15 +28,19 @@ namespace {
 void AddFileOptions(CLI::App& command, CommandOptions& values) {
     command
         .add_option("--csv", values.csvFile,
-                    "scrive i campioni 1..N dell'ultimo periodo simulato (k,t_s,iL_A,iC_A,"
-                    "Vo_V,id_A)")
+                    CliText("Cli", QT_TRANSLATE_NOOP("Cli", "scrive i campioni 1..N dell'ultimo "
+                                                            "periodo simulato (k,t_s,iL_A,iC_A,"
+                                                            "Vo_V,id_A)")))
         ->type_name("FILE")
         ->check(FileName());
-    CLI::Option* png = command.add_option("--png", values.pngFile,
-                                          "scrive la figura delle forme d'onda come immagine PNG");
-    CLI::Option* svg =
-        command.add_option("--svg", values.svgFile,
-                           "scrive la figura delle forme d'onda come immagine vettoriale SVG");
+    CLI::Option* png = command.add_option(
+        "--png", values.pngFile,
+        CliText("Cli", QT_TRANSLATE_NOOP("Cli", "scrive la figura delle forme d'onda come "
+                                                "immagine PNG")));
+    CLI::Option* svg = command.add_option(
+        "--svg", values.svgFile,
+        CliText("Cli", QT_TRANSLATE_NOOP("Cli", "scrive la figura delle forme d'onda come "
+                                                "immagine vettoriale SVG")));
     png->type_name("FILE")->check(FileSuffix(".png"))->excludes(svg);
     svg->type_name("FILE")->check(FileSuffix(".svg"));
 }
@@ -94,7 +99,9 @@ std::optional<std::string> PrepareFiles(const CommandOptions& options, Module1& 
     if (!figure.empty()) {
         const std::optional<std::string> bytes = FigureBytes(png, m);
         if (!bytes) {
-            return PictureFailure(figure, u"il disegno della figura non è riuscito");
+            return PictureFailure(
+                figure, CliText("Cli", QT_TRANSLATE_NOOP("Cli", "il disegno della figura non "
+                                                                "è riuscito")));
         }
         if (auto failure = files.addPicture(figure, *bytes)) {
             return failure;
@@ -135,9 +142,7 @@ int Verify(const CommandOptions& options, StandardOutput& output) {
 // Messages of the analysis itself, on the standard error.
 class StandardErrorMessages : public MessageBox {
 public:
-    void MsgBox(const Text& text) override {
-        std::cerr << TranslatedText(text).toStdString() << '\n';
-    }
+    void MsgBox(const Text& text) override { std::cerr << CliText(text) << '\n'; }
 };
 
 // A design the conduction check refuses, or whose simulation a runtime error ended, is still
@@ -153,7 +158,7 @@ int Analyze(const CommandOptions& options, StandardOutput& output) {
         return ExitOf(run.status);
     }
     if (run.status.end == RunEnd::Faulted) {
-        std::cerr << TranslatedText(run.status.message).toStdString() << '\n';
+        std::cerr << CliText(run.status.message) << '\n';
     }
     StandardErrorMessages errors;
     ConverterAnalysis analysis;
@@ -197,47 +202,56 @@ int Efficiency(const CommandOptions& options, const CurveOptions& curve, Standar
     return ExitDone;
 }
 
+// The command's description in its help.
+std::string Described(const char* italian) {
+    return CliText("Cli", italian);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     StandardOutput output;
-    CLI::App app("inverter-cli: progetto, verifica, analisi e scansioni di parametro del "
-                 "convertitore buck-boost invertente, senza finestre. I testi delle opzioni sono "
-                 "letti come i campi della finestra (punto decimale).",
+    // The language of the help, the messages on the standard error and the reports' sentences,
+    // chosen before the help's texts are laid out: --lang wherever it stands, else
+    // INVERTER_LANG, the windows' remembered choice or Italian. The reports' keys, headers and
+    // tokens stay as they are.
+    UseLanguage(ChosenLanguage(LanguageOnCommandLine(argc, argv)));
+    CLI::App app(Described(QT_TRANSLATE_NOOP(
+                     "Cli", "inverter-cli: progetto, verifica, analisi e scansioni di parametro "
+                            "del convertitore buck-boost invertente, senza finestre. I testi delle "
+                            "opzioni sono letti come i campi della finestra (punto decimale).")),
                  "inverter-cli");
     app.set_version_flag("--version", "Inverter " CONVERTER_VERSION);
     app.require_subcommand(1);
-    // The language of the messages on the standard error, given before the command; the reports'
-    // keys, headers and tokens stay as they are. Without it, INVERTER_LANG, the windows' remembered
-    // choice or Italian.
-    std::string language;
-    app.add_option("--lang", language, "lingua dei messaggi")
-        ->check(OneOf({"it", "en"}))
-        ->type_name("it|en");
+    AddLanguageOption(app);
 
     CommandOptions design;
-    CLI::App* designCommand =
-        app.add_subcommand("design", "calcola D, L, C, IDP, IDm, Iim come \"Calcola L , C , "
-                                     "IDP, IDm , Iim\"");
+    CLI::App* designCommand = app.add_subcommand(
+        "design", Described(QT_TRANSLATE_NOOP("Cli", "calcola D, L, C, IDP, IDm, Iim come "
+                                                     "\"Calcola L , C , IDP, IDm , Iim\"")));
     AddFieldOptions(*designCommand, DesignOptions(), design, true);
     AddPartOptions(*designCommand, design.parts);
     AddFormatOption(*designCommand, design.format);
     std::string series;
     designCommand
-        ->add_option("--series", series, "riporta L e C alla serie normalizzata IEC 60063 data")
+        ->add_option("--series", series,
+                     Described(QT_TRANSLATE_NOOP(
+                         "Cli", "riporta L e C alla serie normalizzata IEC 60063 data")))
         ->check(OneOf({"E6", "E12", "E24", "E48", "E96"}))
         ->type_name("E6|E12|E24|E48|E96");
 
     CommandOptions verify;
     CLI::App* verifyCommand = app.add_subcommand(
-        "verify", "simula il convertitore come \"Grafici\" e dà i cinque valori misurati");
+        "verify", Described(QT_TRANSLATE_NOOP("Cli", "simula il convertitore come \"Grafici\" e "
+                                                     "dà i cinque valori misurati")));
     AddFieldOptions(*verifyCommand, VerificationOptions(), verify, true);
     AddFileOptions(*verifyCommand, verify);
     AddFormatOption(*verifyCommand, verify.format);
 
     CommandOptions analyze;
     CLI::App* analyzeCommand = app.add_subcommand(
-        "analyze", "verifica e analisi: sollecitazioni, soluzione esatta, accuratezza, CCM/DCM");
+        "analyze", Described(QT_TRANSLATE_NOOP("Cli", "verifica e analisi: sollecitazioni, "
+                                                      "soluzione esatta, accuratezza, CCM/DCM")));
     AddFieldOptions(*analyzeCommand, VerificationOptions(), analyze, true);
     AddPartOptions(*analyzeCommand, analyze.parts);
     AddFileOptions(*analyzeCommand, analyze);
@@ -246,21 +260,19 @@ int main(int argc, char** argv) {
     CommandOptions efficiency;
     CurveOptions curve;
     CLI::App* efficiencyCommand = app.add_subcommand(
-        "efficiency", "rendimento e perdite con i componenti reali al variare del carico (CSV)");
+        "efficiency",
+        Described(QT_TRANSLATE_NOOP("Cli", "rendimento e perdite con i componenti reali al "
+                                           "variare del carico (CSV)")));
     AddFieldOptions(*efficiencyCommand, VerificationOptions(), efficiency, true);
     AddPartOptions(*efficiencyCommand, efficiency.parts);
-    efficiencyCommand->add_option("--from-pct", curve.from, "primo carico, % di quello di RL")
-        ->type_name("NUMERO");
-    efficiencyCommand->add_option("--to-pct", curve.to, "ultimo carico, % di quello di RL")
-        ->type_name("NUMERO");
-    efficiencyCommand->add_option("--points", curve.points, "numero dei punti (almeno 2)")
-        ->type_name("INTERO");
+    AddCurveOptions(*efficiencyCommand, curve);
 
     CommandOptions sweepFields;
     sweepFields.format = "csv"; // a table of points
     SweepOptions sweep;
     CLI::App* sweepCommand = app.add_subcommand(
-        "sweep", "verifica e analisi per ogni punto di una scansione di un parametro (CSV)");
+        "sweep", Described(QT_TRANSLATE_NOOP("Cli", "verifica e analisi per ogni punto di una "
+                                                    "scansione di un parametro (CSV)")));
     AddSweepOptions(*sweepCommand, sweep);
     AddFieldOptions(*sweepCommand, VerificationOptions(), sweepFields, false);
     AddPartOptions(*sweepCommand, sweepFields.parts);
@@ -270,7 +282,8 @@ int main(int argc, char** argv) {
     toleranceFields.format = "csv"; // a table of rows
     ToleranceOptions tolerance;
     CLI::App* toleranceCommand = app.add_subcommand(
-        "tolerance", "caso peggiore e Monte Carlo delle tolleranze, con la resa (CSV)");
+        "tolerance", Described(QT_TRANSLATE_NOOP("Cli", "caso peggiore e Monte Carlo delle "
+                                                        "tolleranze, con la resa (CSV)")));
     AddToleranceOptions(*toleranceCommand, tolerance);
     AddFieldOptions(*toleranceCommand, VerificationOptions(), toleranceFields, true);
     AddPartOptions(*toleranceCommand, toleranceFields.parts);
@@ -283,8 +296,8 @@ int main(int argc, char** argv) {
     CLI::App* netlistCommand = AddNetlistCommand(app, netlist);
 
     try {
-        app.parse(argc, argv);
-        UseLanguage(ChosenLanguage(LanguageNamed(language)));
+        const std::vector<const char*> arguments = LanguageFirst(argc, argv);
+        app.parse(static_cast<int>(arguments.size()), arguments.data());
         if (bodeCommand->parsed()) {
             return Bode(*bodeCommand, bode, output);
         }

@@ -1,6 +1,7 @@
 // The netlist command of inverter-cli: the circuit of verify as a SPICE netlist for ngspice.
 #include "cli/netlist_command.h"
 
+#include "cli/cli_text.h"
 #include "cli/headless_run.h"
 #include "cli/usage.h"
 #include "core/whole_file.h"
@@ -9,12 +10,17 @@
 
 CLI::App* AddNetlistCommand(CLI::App& app, NetlistOptions& options) {
     CLI::App* command = app.add_subcommand(
-        "netlist", "netlist SPICE del circuito di verify, con i componenti reali (per ngspice)");
+        "netlist",
+        CliText("CliNetlist",
+                QT_TRANSLATE_NOOP("CliNetlist", "netlist SPICE del circuito di verify, "
+                                                "con i componenti reali (per ngspice)")));
     AddFieldOptions(*command, VerificationOptions(), options.circuit, true);
     AddPartOptions(*command, options.circuit.parts);
     command
         ->add_option("--output", options.outputFile,
-                     "scrive la netlist nel file invece che sull'uscita standard")
+                     CliText("CliNetlist",
+                             QT_TRANSLATE_NOOP("CliNetlist", "scrive la netlist nel file invece "
+                                                             "che sull'uscita standard")))
         ->type_name("FILE")
         ->check(FileName());
     return command;
@@ -31,7 +37,8 @@ int Netlist(const NetlistOptions& options, StandardOutput& output) {
     }
     if (!options.outputFile.empty()) {
         if (const std::error_code error = WriteWholeFile(options.outputFile, run.text)) {
-            std::cerr << Utf8(FileWriteFailure(options.outputFile, FileErrorReason(error))) << '\n';
+            std::cerr << CliText(FileWriteFailure(options.outputFile, FileErrorReason(error)))
+                      << '\n';
             return ExitFault;
         }
         return ExitDone;

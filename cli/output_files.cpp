@@ -1,6 +1,7 @@
 // The files of one run, prepared one by one and put in place together.
 #include "cli/output_files.h"
 
+#include "cli/cli_text.h"
 #include "core/csv_export.h"
 
 #include <system_error>
@@ -10,8 +11,8 @@ namespace {
 
 std::string FailureOf(const WholeFile& file, bool picture, const std::error_code& error) {
     const Text reason = FileErrorReason(error);
-    return picture ? PictureFailure(file.target(), reason)
-                   : Utf8(FileWriteFailure(file.target(), reason));
+    return picture ? PictureFailure(file.target(), CliText(reason))
+                   : CliText(FileWriteFailure(file.target(), reason));
 }
 
 } // namespace
@@ -21,7 +22,7 @@ std::optional<std::string> OutputFiles::addTable(const std::filesystem::path& pa
     auto file = std::make_unique<WholeFile>(path);
     const CsvExportResult result = WriteLastPeriodCsv(m, *file, nullptr);
     if (result.outcome != CsvExportOutcome::Written) {
-        return Utf8(result.message);
+        return CliText(result.message);
     }
     files_.push_back({std::move(file), false});
     return std::nullopt;
@@ -46,7 +47,8 @@ std::optional<std::string> OutputFiles::commit() {
     return std::nullopt;
 }
 
-std::string PictureFailure(const std::filesystem::path& path, const Text& reason) {
-    return "Impossibile salvare l'immagine \"" + Utf8(TextFromUtf8(path.native())) +
-           "\": " + Utf8(reason);
+std::string PictureFailure(const std::filesystem::path& path, const std::string& reason) {
+    return CliText("CliFiles",
+                   QT_TRANSLATE_NOOP("CliFiles", "Impossibile salvare l'immagine \"%1\": %2"),
+                   Utf8(TextFromUtf8(path.native())), reason);
 }

@@ -35,5 +35,6 @@ private:
     std::vector<Prepared> files_;
 };
 
-// "Impossibile salvare l'immagine "<path>": <reason>", as the waveform window says it.
-std::string PictureFailure(const std::filesystem::path& path, const Text& reason);
+// "Impossibile salvare l'immagine "<path>": <reason>", as the waveform window says it, in the
+// language in use with the reason (UTF-8) already in it.
+std::string PictureFailure(const std::filesystem::path& path, const std::string& reason);

@@ -1,13 +1,27 @@
 // The real parts' options of the command line and the efficiency's loads, read strictly.
 #include "cli/part_options.h"
 
+#include "cli/cli_text.h"
+
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+
+// The type of a number option in the help.
+std::string NumberType() {
+    return CliText("CliParts", QT_TRANSLATE_NOOP("CliParts", "NUMERO"));
+}
+
+} // namespace
+
 void AddPartOptions(CLI::App& command, PartTexts& texts) {
     for (const PartEntry& option : PartTable()) {
-        command.add_option(std::string("--") + option.name, texts[option.name], option.label)
-            ->type_name("NUMERO")
+        // The labels of the parts are listed for the catalogue in translations/cli_texts.cpp.
+        command
+            .add_option(std::string("--") + option.name, texts[option.name],
+                        CliText("CliParts", option.label))
+            ->type_name(NumberType())
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
 }
@@ -22,8 +36,10 @@ PartsRead ReadParts(const PartTexts& texts) {
         const std::optional<double> value = ReadPartValue(given->second);
         if (!value) {
             read.refusal =
-                std::string("L'opzione --") + option.name +
-                " vuole un numero finito non negativo, con il punto decimale: " + given->second;
+                CliText("CliParts",
+                        QT_TRANSLATE_NOOP("CliParts", "L'opzione --%1 vuole un numero finito non "
+                                                      "negativo, con il punto decimale: %2"),
+                        option.name, given->second);
             return read;
         }
         read.parts.*option.part = *value * option.scale;
@@ -36,16 +52,43 @@ std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from,
     char* end = nullptr;
     from = std::strtod(curve.from.c_str(), &end);
     if (curve.from.empty() || *end != '\0' || !std::isfinite(from) || !(from > 0)) {
-        return "L'opzione --from-pct vuole un numero maggiore di zero: " + curve.from;
+        return CliText("CliParts",
+                       QT_TRANSLATE_NOOP(
+                           "CliParts", "L'opzione --from-pct vuole un numero maggiore di zero: %1"),
+                       curve.from);
     }
     to = std::strtod(curve.to.c_str(), &end);
     if (curve.to.empty() || *end != '\0' || !std::isfinite(to) || !(to > from)) {
-        return "L'opzione --to-pct vuole un numero maggiore di --from-pct: " + curve.to;
+        return CliText("CliParts",
+                       QT_TRANSLATE_NOOP("CliParts", "L'opzione --to-pct vuole un "
+                                                     "numero maggiore di --from-pct: %1"),
+                       curve.to);
     }
     const long long count = std::strtoll(curve.points.c_str(), &end, 10);
     if (curve.points.empty() || *end != '\0' || count < 2 || count > 100000) {
-        return "L'opzione --points vuole un numero intero da 2 a 100000: " + curve.points;
+        return CliText("CliParts",
+                       QT_TRANSLATE_NOOP("CliParts", "L'opzione --points vuole un "
+                                                     "numero intero da 2 a 100000: %1"),
+                       curve.points);
     }
     points = static_cast<std::int32_t>(count);
     return std::nullopt;
+}
+
+void AddCurveOptions(CLI::App& command, CurveOptions& curve) {
+    command
+        .add_option(
+            "--from-pct", curve.from,
+            CliText("CliParts", QT_TRANSLATE_NOOP("CliParts", "primo carico, % di quello di RL")))
+        ->type_name(NumberType());
+    command
+        .add_option(
+            "--to-pct", curve.to,
+            CliText("CliParts", QT_TRANSLATE_NOOP("CliParts", "ultimo carico, % di quello di RL")))
+        ->type_name(NumberType());
+    command
+        .add_option(
+            "--points", curve.points,
+            CliText("CliParts", QT_TRANSLATE_NOOP("CliParts", "numero dei punti (almeno 2)")))
+        ->type_name(CliText("CliParts", QT_TRANSLATE_NOOP("CliParts", "INTERO")));
 }

@@ -18,8 +18,8 @@ using PartTexts = std::map<std::string, std::string>;
 
 void AddPartOptions(CLI::App& command, PartTexts& texts);
 
-// The parts read; a text that is not a finite number at or above zero is refused with an Italian
-// message naming its option.
+// The parts read; a text that is not a finite number at or above zero is refused with a message
+// naming its option.
 struct PartsRead {
     RealParts parts;
     std::optional<std::string> refusal;
@@ -33,6 +33,9 @@ struct CurveOptions {
     std::string to = "150";
     std::string points = "50";
 };
+
+// --from-pct, --to-pct and --points of the efficiency curve.
+void AddCurveOptions(CLI::App& command, CurveOptions& curve);
 
 // The curve's range, or the refusal naming the option: points >= 2, 0 < from < to.
 std::optional<std::string> CurveRefusal(const CurveOptions& curve, double& from, double& to,

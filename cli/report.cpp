@@ -1,5 +1,6 @@
 #include "cli/report.h"
 
+#include "cli/cli_text.h"
 #include "display/analysis_wording.h"
 
 #include <charconv>
@@ -124,7 +125,7 @@ Report AnalysisBody(const VerificationRun& run, const ConverterAnalysis& analysi
     const ConductionBoundary& boundary = analysis.boundary;
     Report body;
     body["simulation"] = simulated ? VerificationBody(run) : Report();
-    body["status"] = simulated ? std::string("ok") : Utf8(run.status.message);
+    body["status"] = simulated ? std::string("ok") : CliText(run.status.message);
     body["stress"] = simulated ? StressesOf(analysis.simulatedStresses) : Report();
     body["exact_at_ni"] = PeriodOf(analysis.exactAtNI.values);
     body["exact_unblocked_at_ni"] = PeriodOf(analysis.exactUnblockedAtNI.values);

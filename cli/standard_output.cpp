@@ -1,6 +1,7 @@
 // The standard output that remembers why it could not be written.
 #include "cli/standard_output.h"
 
+#include "cli/cli_text.h"
 #include "core/conversions.h"
 #include "core/whole_file.h"
 
@@ -76,6 +77,7 @@ std::optional<std::string> StandardOutput::flush() {
     if (!buffer_.error()) {
         return std::nullopt;
     }
-    return "Impossibile scrivere l'uscita standard: " + Utf8(FileErrorReason(buffer_.error())) +
-           ".";
+    return CliText("CliFiles",
+                   QT_TRANSLATE_NOOP("CliFiles", "Impossibile scrivere l'uscita standard: %1."),
+                   CliText(FileErrorReason(buffer_.error())));
 }

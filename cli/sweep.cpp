@@ -1,5 +1,6 @@
 #include "cli/sweep.h"
 
+#include "cli/cli_text.h"
 #include "cli/report.h"
 #include "core/row_blocks.h"
 
@@ -17,7 +18,7 @@ std::string StatusText(const RunStatus& status) {
         return "ok";
     case RunEnd::Refused:
     case RunEnd::NotConducting:
-        return "refused: " + Utf8(status.message);
+        return "refused: " + CliText(status.message);
     case RunEnd::Faulted:
         return std::string("fault: ") + FaultName(*status.fault);
     }

@@ -1,6 +1,7 @@
 // The sweep command of inverter-cli: its arguments, checked, and the sweep they ask for.
 #include "cli/sweep_command.h"
 
+#include "cli/cli_text.h"
 #include "cli/sweep.h"
 #include "cli/usage.h"
 
@@ -21,9 +22,16 @@ std::pair<const FieldOption*, const PartEntry*> SweptOption(const std::string& n
             return {nullptr, &option};
         }
     }
-    throw UsageError("PARAM deve essere un'opzione di verify o di un componente reale senza "
-                     "trattini (vi, d-pct, f-khz, l-uh, c-uf, rl, n, np, ni, rds-mohm, vf, ...): " +
-                     name);
+    throw UsageError(
+        CliText("CliSweep",
+                QT_TRANSLATE_NOOP("CliSweep", "PARAM deve essere un'opzione di verify o di un "
+                                              "componente reale senza trattini (vi, d-pct, f-khz, "
+                                              "l-uh, c-uf, rl, n, np, ni, rds-mohm, vf, ...): %1"),
+                name));
+}
+
+std::string Helped(const char* italian) {
+    return CliText("CliSweep", italian);
 }
 
 // Every field but the swept one needs its option, as in verify.
@@ -31,7 +39,8 @@ void RequireFixedFields(const CLI::App& command, const FieldOption* swept) {
     for (const FieldOption& option : VerificationOptions()) {
         const std::string name = std::string("--") + option.name;
         if (&option != swept && !option.defaultText && command.count(name) == 0) {
-            throw UsageError(std::string("manca l'opzione --") + option.name);
+            throw UsageError(
+                CliText("CliUsage", QT_TRANSLATE_NOOP("CliUsage", "manca l'opzione %1"), name));
         }
     }
 }
@@ -47,7 +56,9 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
         return ExitRefused;
     }
     if (sweep.logarithmic && !(sweep.from > 0 && sweep.to > 0)) {
-        throw UsageError("con --log FROM e TO devono essere maggiori di zero");
+        throw UsageError(CliText(
+            "CliSweep",
+            QT_TRANSLATE_NOOP("CliSweep", "con --log FROM e TO devono essere maggiori di zero")));
     }
     const auto [shard, shards] = ParseShard(sweep.shard);
     const SweepPlan plan{swept,       sweptPart,         *parts, sweep.from, sweep.to,
@@ -55,7 +66,10 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
     RunSweep(plan, FieldsOf(VerificationOptions(), options),
              options.format == "json" ? SweepFormat::Json : SweepFormat::Csv, output.stream());
     if (const auto failure = output.flush()) {
-        std::cerr << *failure << " La scansione è stata interrotta.\n";
+        std::cerr << CliText("CliSweep",
+                             QT_TRANSLATE_NOOP("CliSweep", "%1 La scansione è stata interrotta."),
+                             *failure)
+                  << '\n';
         return ExitFault;
     }
     return ExitDone;
@@ -64,17 +78,27 @@ int Sweep(const CLI::App& command, const CommandOptions& options, const SweepOpt
 void AddSweepOptions(CLI::App& command, SweepOptions& sweep) {
     command
         .add_option("PARAM", sweep.param,
-                    "opzione di verify da variare, senza trattini (l-uh, c-uf, vi, ...)")
+                    Helped(QT_TRANSLATE_NOOP("CliSweep", "opzione di verify da variare, senza "
+                                                         "trattini (l-uh, c-uf, vi, ...)")))
         ->required();
-    command.add_option("FROM", sweep.from, "primo valore, nell'unità dell'opzione")
+    command
+        .add_option("FROM", sweep.from,
+                    Helped(QT_TRANSLATE_NOOP("CliSweep", "primo valore, nell'unità dell'opzione")))
         ->required()
         ->check(Number());
-    command.add_option("TO", sweep.to, "ultimo valore, nell'unità dell'opzione")
+    command
+        .add_option("TO", sweep.to,
+                    Helped(QT_TRANSLATE_NOOP("CliSweep", "ultimo valore, nell'unità dell'opzione")))
         ->required()
         ->check(Number());
-    command.add_option("STEPS", sweep.steps, "numero degli intervalli: STEPS + 1 punti")
+    command
+        .add_option(
+            "STEPS", sweep.steps,
+            Helped(QT_TRANSLATE_NOOP("CliSweep", "numero degli intervalli: STEPS + 1 punti")))
         ->required()
         ->transform(WholeNumber(1, std::int64_t{1} << 40));
-    command.add_flag("--log", sweep.logarithmic, "punti in progressione geometrica");
-    AddSplitOptions(command, sweep.jobs, sweep.shard, "i punti");
+    command.add_flag("--log", sweep.logarithmic,
+                     Helped(QT_TRANSLATE_NOOP("CliSweep", "punti in progressione geometrica")));
+    AddSplitOptions(command, sweep.jobs, sweep.shard,
+                    Helped(QT_TRANSLATE_NOOP("CliSweep", "i punti")));
 }

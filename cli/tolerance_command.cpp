@@ -1,6 +1,7 @@
 // The tolerance command of inverter-cli: its arguments, checked, the rows and the summary.
 #include "cli/tolerance_command.h"
 
+#include "cli/cli_text.h"
 #include "cli/tolerance_options.h"
 #include "cli/tolerance_report.h"
 #include "cli/usage.h"
@@ -10,6 +11,10 @@
 
 namespace {
 
+std::string Helped(const char* italian) {
+    return CliText("CliTolerance", italian);
+}
+
 // The limit options, by ToleranceLimit.
 struct LimitOption {
     const char* option;
@@ -18,13 +23,19 @@ struct LimitOption {
 };
 
 constexpr LimitOption LimitOptions[ToleranceLimitCount] = {
-    {"--limit-ripple-il-a", "ondulazione massima di iL, A", &ToleranceOptions::rippleIL},
-    {"--limit-ripple-vo-mv", "ondulazione massima di Vo, mV", &ToleranceOptions::rippleVoMilli},
-    {"--limit-vo-band-pct", "scarto massimo di |Vo| medio, % di quello senza tolleranze",
+    {"--limit-ripple-il-a", QT_TRANSLATE_NOOP("CliTolerance", "ondulazione massima di iL, A"),
+     &ToleranceOptions::rippleIL},
+    {"--limit-ripple-vo-mv", QT_TRANSLATE_NOOP("CliTolerance", "ondulazione massima di Vo, mV"),
+     &ToleranceOptions::rippleVoMilli},
+    {"--limit-vo-band-pct",
+     QT_TRANSLATE_NOOP("CliTolerance", "scarto massimo di |Vo| medio, % di quello senza "
+                                       "tolleranze"),
      &ToleranceOptions::voBandPercent},
-    {"--limit-ipk-a", "corrente di picco massima dell'interruttore, A",
+    {"--limit-ipk-a",
+     QT_TRANSLATE_NOOP("CliTolerance", "corrente di picco massima dell'interruttore, A"),
      &ToleranceOptions::peakCurrent},
-    {"--limit-eff-pct", "rendimento minimo, % (con i componenti reali)",
+    {"--limit-eff-pct",
+     QT_TRANSLATE_NOOP("CliTolerance", "rendimento minimo, % (con i componenti reali)"),
      &ToleranceOptions::efficiencyPercent},
 };
 
@@ -41,7 +52,11 @@ ToleranceLimits LimitsOf(const CLI::App& command, const ToleranceOptions& tolera
 int Rows(const ToleranceAnalysis& analysis, const RowSplit& split, StandardOutput& output) {
     WriteToleranceRows(analysis, split, output.stream());
     if (const auto failure = output.flush()) {
-        std::cerr << *failure << " L'analisi delle tolleranze è stata interrotta.\n";
+        std::cerr << CliText("CliTolerance",
+                             QT_TRANSLATE_NOOP("CliTolerance",
+                                               "%1 L'analisi delle tolleranze è stata interrotta."),
+                             *failure)
+                  << '\n';
         return ExitFault;
     }
     return ExitDone;
@@ -67,7 +82,8 @@ int Tolerance(const CLI::App& command, const CommandOptions& options,
     const auto [shard, shards] = ParseShard(tolerance.shard);
     const bool json = options.format == "json";
     if (json && shards > 1) {
-        throw UsageError("--format json vuole l'analisi intera, senza --shard");
+        throw UsageError(Helped(QT_TRANSLATE_NOOP(
+            "CliTolerance", "--format json vuole l'analisi intera, senza --shard")));
     }
     ToleranceProblem problem = ProblemOf(command, tolerance);
     if (const auto refusal = ReadTolerances(tolerance.tolerances, problem.tolerancePercent)) {
@@ -94,29 +110,37 @@ int Tolerance(const CLI::App& command, const CommandOptions& options,
 void AddToleranceOptions(CLI::App& command, ToleranceOptions& tolerance) {
     command
         .add_option("--tol", tolerance.tolerances,
-                    "tolleranze in %: vi=5,f=2,l=20,c=20,rl=10 e, con i componenti reali, rds=, "
-                    "dcr=, esr=, vf=, rd=")
+                    Helped(QT_TRANSLATE_NOOP("CliTolerance",
+                                             "tolleranze in %: vi=5,f=2,l=20,c=20,rl=10 e, con i "
+                                             "componenti reali, rds=, dcr=, esr=, vf=, rd=")))
         ->required()
-        ->type_name("NOME=%,...");
+        ->type_name(Helped(QT_TRANSLATE_NOOP("CliTolerance", "NOME=%,...")));
     command.add_flag("--worst-case", tolerance.worstCase,
-                     "caso peggiore: tutti i 2^k vertici delle k tolleranze");
+                     Helped(QT_TRANSLATE_NOOP(
+                         "CliTolerance", "caso peggiore: tutti i 2^k vertici delle k tolleranze")));
     command
         .add_option("--monte-carlo", tolerance.samples,
-                    "Monte Carlo con N campioni (senza --worst-case né --monte-carlo: entrambi, "
-                    "con 10000 campioni)")
+                    Helped(QT_TRANSLATE_NOOP("CliTolerance",
+                                             "Monte Carlo con N campioni (senza --worst-case né "
+                                             "--monte-carlo: entrambi, con 10000 campioni)")))
         ->type_name("N")
         ->transform(WholeNumber(1, std::int64_t{1} << 40));
-    command.add_option("--seed", tolerance.seed, "seme dei campioni (predefinito 1)")
+    command
+        .add_option("--seed", tolerance.seed,
+                    Helped(QT_TRANSLATE_NOOP("CliTolerance", "seme dei campioni (predefinito 1)")))
         ->transform(WholeNumber(0, std::numeric_limits<std::int64_t>::max()));
     command
         .add_option("--dist", tolerance.distribution,
-                    "distribuzione: uniform (predefinita) o normal (3 sigma alla tolleranza)")
+                    Helped(QT_TRANSLATE_NOOP("CliTolerance",
+                                             "distribuzione: uniform (predefinita) o normal (3 "
+                                             "sigma alla tolleranza)")))
         ->check(OneOf({"uniform", "normal"}))
         ->type_name("uniform|normal");
     for (const LimitOption& limit : LimitOptions) {
-        command.add_option(limit.option, tolerance.*limit.value, limit.help)
-            ->type_name("NUMERO")
+        command.add_option(limit.option, tolerance.*limit.value, Helped(limit.help))
+            ->type_name(Helped(QT_TRANSLATE_NOOP("CliTolerance", "NUMERO")))
             ->check(Number());
     }
-    AddSplitOptions(command, tolerance.jobs, tolerance.shard, "le righe");
+    AddSplitOptions(command, tolerance.jobs, tolerance.shard,
+                    Helped(QT_TRANSLATE_NOOP("CliTolerance", "le righe")));
 }

@@ -1,6 +1,8 @@
 // The tolerances of --tol, read strictly.
 #include "cli/tolerance_options.h"
 
+#include "cli/cli_text.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -41,10 +43,13 @@ std::optional<std::string> ReadTolerances(const std::string& text, TolerancePerc
         const auto comma = rest.find(',');
         const std::string_view item = rest.substr(0, comma);
         if (!ReadTolerance(item, percent)) {
-            return "L'opzione --tol vuole nome=percentuale separati da virgole (nomi vi, f, l, c, "
-                   "rl, rds, dcr, esr, vf, rd, ognuno una volta; percentuali da 0 a meno di "
-                   "100): " +
-                   std::string(item);
+            return CliText("CliTolerance",
+                           QT_TRANSLATE_NOOP("CliTolerance",
+                                             "L'opzione --tol vuole nome=percentuale separati da "
+                                             "virgole (nomi vi, f, l, c, rl, rds, dcr, esr, vf, "
+                                             "rd, ognuno una volta; percentuali da 0 a meno di "
+                                             "100): %1"),
+                           std::string(item));
         }
         if (comma == std::string_view::npos) {
             return std::nullopt;

@@ -12,7 +12,7 @@
 
 using TolerancePercents = std::array<std::optional<double>, TolerancedValueCount>;
 
-// Reads `text` into `percent` (by TolerancedValue); the Italian refusal naming the option when
+// Reads `text` into `percent` (by TolerancedValue); the refusal naming the option when
 // it is not such a list.
 std::optional<std::string> ReadTolerances(const std::string& text, TolerancePercents& percent);
 

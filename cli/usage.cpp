@@ -1,5 +1,7 @@
-// The checks of the options' texts and the Italian usage line of a command line refused.
+// The checks of the options' texts and the usage line of a command line refused.
 #include "cli/usage.h"
+
+#include "cli/cli_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +41,14 @@ std::optional<std::int64_t> Whole(std::string_view text) {
     return static_cast<std::int64_t>(*number);
 }
 
-std::string Joined(const std::vector<std::string>& words, const std::string& last) {
+// The usage line's text `italian`, with %1, %2, ... filled in.
+template <typename... Values> std::string Worded(const char* italian, const Values&... values) {
+    return CliText("CliUsage", italian, values...);
+}
+
+// "a, b o c".
+std::string Alternatives(const std::vector<std::string>& words) {
+    const std::string last = Worded(QT_TRANSLATE_NOOP("CliUsage", " o "));
     std::string joined;
     for (std::size_t i = 0; i < words.size(); ++i) {
         joined += (i == 0 ? "" : i + 1 == words.size() ? last : ", ") + words[i];
@@ -55,23 +64,26 @@ const CLI::App* ParsedCommand(const CLI::App& app) {
 std::string MissingCommand(const CLI::App& app) {
     const std::vector<std::string> given = app.remaining();
     if (!given.empty() && !given.front().starts_with('-')) {
-        return "comando sconosciuto: " + given.front();
+        return Worded(QT_TRANSLATE_NOOP("CliUsage", "comando sconosciuto: %1"), given.front());
     }
     std::vector<std::string> names;
     for (const CLI::App* command : app.get_subcommands({})) {
         names.push_back(command->get_name());
     }
-    return "manca il comando: " + Joined(names, " o ");
+    return Worded(QT_TRANSLATE_NOOP("CliUsage", "manca il comando: %1"), Alternatives(names));
 }
 
 std::string MissingOption(const CLI::App& command) {
     for (const CLI::Option* option : command.get_options()) {
         if (option->get_required() && option->count() == 0) {
-            return (option->nonpositional() ? "manca l'opzione " : "manca l'argomento ") +
-                   option->get_name();
+            return option->nonpositional()
+                       ? Worded(QT_TRANSLATE_NOOP("CliUsage", "manca l'opzione %1"),
+                                option->get_name())
+                       : Worded(QT_TRANSLATE_NOOP("CliUsage", "manca l'argomento %1"),
+                                option->get_name());
         }
     }
-    return "manca un'opzione";
+    return Worded(QT_TRANSLATE_NOOP("CliUsage", "manca un'opzione"));
 }
 
 std::string Unexpected(const std::vector<std::string>& extras) {
@@ -79,7 +91,9 @@ std::string Unexpected(const std::vector<std::string>& extras) {
     for (const std::string& extra : extras) {
         words += (words.empty() ? "" : " ") + extra;
     }
-    return (extras.size() > 1 ? "argomenti inattesi: " : "argomento inatteso: ") + words;
+    return extras.size() > 1
+               ? Worded(QT_TRANSLATE_NOOP("CliUsage", "argomenti inattesi: %1"), words)
+               : Worded(QT_TRANSLATE_NOOP("CliUsage", "argomento inatteso: %1"), words);
 }
 
 // CLI11 names the option first: "<name>: ..." or "<name> excludes <other>".
@@ -97,20 +111,21 @@ std::string Reason(const CLI::ParseError& error, const CLI::App& app) {
         return Unexpected((command ? *command : app).remaining());
     }
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
-        return "l'opzione " + NameIn(message, ":") + " vuole un valore";
+        return Worded(QT_TRANSLATE_NOOP("CliUsage", "l'opzione %1 vuole un valore"),
+                      NameIn(message, ":"));
     }
     if (dynamic_cast<const CLI::ExcludesError*>(&error)) {
         const std::string excludes = " excludes ";
         const std::string name = NameIn(message, excludes);
-        return name + " e " + message.substr(name.size() + excludes.size()) +
-               " si escludono: scegline una";
+        return Worded(QT_TRANSLATE_NOOP("CliUsage", "%1 e %2 si escludono: scegline una"), name,
+                      message.substr(name.size() + excludes.size()));
     }
     if (dynamic_cast<const CLI::ValidationError*>(&error)) {
-        // The checks above speak Italian: "<name> vuole ...".
+        // The checks above speak the language in use: "<name> vuole ...".
         const std::string name = NameIn(message, ": ");
         return name + " " + message.substr(std::min(message.size(), name.size() + 2));
     }
-    return "riga di comando non valida";
+    return Worded(QT_TRANSLATE_NOOP("CliUsage", "riga di comando non valida"));
 }
 
 } // namespace
@@ -123,7 +138,10 @@ CLI::Validator FileSuffix(const std::string& suffix) {
                 std::equal(suffix.rbegin(), suffix.rend(), path.rbegin(), [](char a, char b) {
                     return a == std::tolower(static_cast<unsigned char>(b));
                 });
-            return ends ? std::string() : "vuole un nome di file che finisca con " + suffix;
+            return ends ? std::string()
+                        : Worded(QT_TRANSLATE_NOOP("CliUsage",
+                                                   "vuole un nome di file che finisca con %1"),
+                                 suffix);
         },
         "");
 }
@@ -131,7 +149,8 @@ CLI::Validator FileSuffix(const std::string& suffix) {
 CLI::Validator FileName() {
     return CLI::Validator(
         [](std::string& path) {
-            return path.empty() ? std::string("vuole un nome di file, non un testo vuoto")
+            return path.empty() ? Worded(QT_TRANSLATE_NOOP(
+                                      "CliUsage", "vuole un nome di file, non un testo vuoto"))
                                 : std::string();
         },
         "");
@@ -146,7 +165,8 @@ CLI::Validator OneOf(const std::vector<std::string>& words) {
         [words](std::string& word) {
             return std::find(words.begin(), words.end(), word) != words.end()
                        ? std::string()
-                       : "vuole " + Joined(words, " o ") + ", non " + word;
+                       : Worded(QT_TRANSLATE_NOOP("CliUsage", "vuole %1, non %2"),
+                                Alternatives(words), word);
         },
         set + "}");
 }
@@ -154,10 +174,12 @@ CLI::Validator OneOf(const std::vector<std::string>& words) {
 CLI::Validator Number() {
     return CLI::Validator(
         [](std::string& text) {
-            return FiniteNumber(text) ? std::string()
-                                      : "vuole un numero con il punto decimale (ad es. 1.5 o "
-                                        "1E-5), non " +
-                                            text;
+            return FiniteNumber(text)
+                       ? std::string()
+                       : Worded(QT_TRANSLATE_NOOP("CliUsage",
+                                                  "vuole un numero con il punto "
+                                                  "decimale (ad es. 1.5 o 1E-5), non %1"),
+                                text);
         },
         "");
 }
@@ -167,8 +189,9 @@ CLI::Validator WholeNumber(std::int64_t least, std::int64_t most) {
         [least, most](std::string& text) {
             const std::optional<std::int64_t> whole = Whole(text);
             if (!whole || *whole < least || *whole > most) {
-                return "vuole un numero intero da " + std::to_string(least) + " a " +
-                       std::to_string(most) + ", non " + text;
+                return Worded(
+                    QT_TRANSLATE_NOOP("CliUsage", "vuole un numero intero da %1 a %2, non %3"),
+                    std::to_string(least), std::to_string(most), text);
             }
             text = std::to_string(*whole);
             return std::string();
@@ -177,8 +200,8 @@ CLI::Validator WholeNumber(std::int64_t least, std::int64_t most) {
 }
 
 std::string UsageLine(const std::string& command, const std::string& reason) {
-    return "inverter-cli" + (command.empty() ? "" : " " + command) + ": " + reason +
-           " (vedi --help)";
+    return Worded(QT_TRANSLATE_NOOP("CliUsage", "%1: %2 (vedi --help)"),
+                  "inverter-cli" + (command.empty() ? "" : " " + command), reason);
 }
 
 std::string UsageLine(const CLI::ParseError& error, const CLI::App& app) {

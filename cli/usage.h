@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// What the command line accepts of an option's text, and how it tells a line it refuses: in
-// Italian like every other message, in one line that names the command and points to its help
+// What the command line accepts of an option's text, and how it tells a line it refuses: in the
+// language of every other message, in one line that names the command and points to its help
 // rather than printing all of it.
 
 // A file name that ends with `suffix` (".png"), in any case.
@@ -27,7 +27,8 @@ CLI::Validator Number();
 // gives the range ("INT in [1 - 1024]").
 CLI::Validator WholeNumber(std::int64_t least, std::int64_t most);
 
-// "inverter-cli <command>: <reason> (vedi --help)"; without a command, "inverter-cli: ...".
+// "inverter-cli <command>: <reason> (vedi --help)"; without a command, "inverter-cli: ...". The
+// reason is in the language in use.
 std::string UsageLine(const std::string& command, const std::string& reason);
 
 // The usage line of the error CLI11 raised while parsing `app`.

@@ -19,6 +19,7 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man1/inverter-cli.1
+    share/man/it/man1/inverter-cli.1
     share/doc/${PACKAGE_NAME}/copyright)
 foreach(size 16 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -35,4 +36,24 @@ if(NOT installed STREQUAL expected)
     list(REMOVE_ITEM extra ${expected})
     message(FATAL_ERROR "Installed files differ from the package's list.\n"
                         "Missing: ${missing}\nNot expected: ${extra}")
+endif()
+
+# man finds the Italian page for `man -L it` and the English one otherwise. man-db looks into
+# the language's folder of the trees that MANPATH names (not of those that -M names); a
+# machine without the Italian locale makes it say so on its error output.
+find_program(MAN man)
+if(MAN)
+    set(ENV{MANPATH} ${PREFIX}/share/man)
+    foreach(language it en)
+        execute_process(COMMAND ${MAN} -L ${language} -w inverter-cli
+                        OUTPUT_VARIABLE page OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+        set(expected_page ${PREFIX}/share/man/man1/inverter-cli.1)
+        if(language STREQUAL "it")
+            set(expected_page ${PREFIX}/share/man/it/man1/inverter-cli.1)
+        endif()
+        if(NOT page STREQUAL expected_page)
+            message(FATAL_ERROR "man -L ${language} inverter-cli finds \"${page}\", "
+                                "not ${expected_page}")
+        endif()
+    endforeach()
 endif()
