@@ -86,10 +86,20 @@ std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
     return values;
 }
 
-std::vector<std::pair<QString, QString>> VerificationTexts(const MainWindow& form1) {
-    std::vector<std::pair<QString, QString>> values;
+QStringList VerificationTexts(const MainWindow& form1) {
+    QStringList texts;
     for (const auto& [box, label] : VerificationFields) {
-        values.emplace_back(Translate(label), form1.field(box).text());
+        texts << form1.field(box).text();
+    }
+    return texts;
+}
+
+// The verification fields' texts beside their names, in the language of the report.
+std::vector<std::pair<QString, QString>> VerificationValues(const QStringList& typed) {
+    std::vector<std::pair<QString, QString>> values;
+    for (std::size_t k = 0; k < VerificationFields.size(); ++k) {
+        values.emplace_back(Translate(VerificationFields[k].label),
+                            typed[static_cast<qsizetype>(k)]);
     }
     return values;
 }
@@ -224,7 +234,7 @@ void ConverterApp::useStandardValues(double LMicro, double CMicro) {
 
 // However the run ends, an open analysis window shows it.
 void ConverterApp::runVerification() {
-    std::vector<std::pair<QString, QString>> typed = VerificationTexts(form1_);
+    QStringList typed = VerificationTexts(form1_);
     ProgressObserver observer;
     const VerificationOutcome outcome =
         RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
@@ -340,7 +350,7 @@ void ConverterApp::saveReport() {
     ReportContent content{
         QDateTime::currentDateTime(),
         DesignValues(form1_),
-        checked.typed,
+        VerificationValues(checked.typed),
         SimulationValues(checked.circuit.f, checked.N, checked.NP, checked.NI, decimalSeparator_),
         TabulateAnalysis(*run, decimalSeparator_),
         {},

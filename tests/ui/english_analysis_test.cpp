@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <functional>
 #include <set>
 #include <utility>
@@ -308,6 +310,36 @@ TEST_F(EnglishAnalysisTest, ProgressDialogSpeaksEnglish) {
     auto* cancel = dialog->findChild<QPushButton*>();
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), "Cancel");
+}
+
+// A report saved in English after a run made in Italian names the fields, the simulation's
+// counts and the analysis' columns and rows in English.
+TEST_F(EnglishAnalysisTest, ReportNamesItsRowsInTheLanguageOfTheReport) {
+    runExample();
+    Show(Language::English);
+    QTemporaryDir folder;
+    files.answer = folder.filePath(QStringLiteral("report.html"));
+    control<QAction>(form2(), "actionSaveReport").trigger();
+    QFile file(*files.answer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const std::pair<const char*, const char*> names[] = {
+        {"Vi, tensione di ingresso [V]", "Vi, input voltage [V]"},
+        {"L, induttanza [\u00b5H]", "L, inductance [\u00b5H]"},
+        {"RL, resistenza di carico [\u03a9]", "RL, load resistance [\u03a9]"},
+        {"NI, periodi simulati", "NI, periods simulated"},
+        {"Campioni per periodo N", "Samples per period N"},
+        {"Passo dt = 1 / (N f)", "Time step dt = 1 / (N f)"},
+        {"Formula di progetto", "Design formula"},
+        {"Tensione su interruttore e diodo", "Switch and diode voltage"},
+        {"Conduzione continua (CCM); induttanza critica",
+         "Continuous conduction (CCM); critical inductance"},
+    };
+    for (const auto& [italian, english] : names) {
+        SCOPED_TRACE(english);
+        EXPECT_TRUE(html.contains(QString::fromUtf8(english).toHtmlEscaped()));
+        EXPECT_FALSE(html.contains(QString::fromUtf8(italian).toHtmlEscaped()));
+    }
 }
 
 } // namespace
