@@ -20,7 +20,7 @@ void AddPartOptions(CLI::App& command, PartTexts& texts) {
         // The labels of the parts are listed for the catalogue in translations/cli_texts.cpp.
         command
             .add_option(std::string("--") + option.name, texts[option.name],
-                        CliText("CliParts", option.label))
+                        CliText("PartTable", option.label))
             ->type_name(NumberType())
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }

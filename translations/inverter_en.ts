@@ -2,6 +2,225 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Grandezza</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>La grandezza confrontata; ogni valore porta la sua unità di misura</source>
+        <translation>The quantity compared; every value carries its unit</translation>
+    </message>
+    <message>
+        <source>Simulata</source>
+        <translation>Simulated</translation>
+    </message>
+    <message>
+        <source>L&apos;ultimo periodo simulato (il periodo NI, campioni 1..N): il modello a passo fisso, in cui il diodo non si blocca</source>
+        <translation>The last simulated period (period NI, samples 1..N): the fixed-step model, in which the diode never blocks</translation>
+    </message>
+    <message>
+        <source>Esatta a NI</source>
+        <translation>Exact at NI</translation>
+    </message>
+    <message>
+        <source>Esatta
+a NI</source>
+        <translation>Exact
+at NI</translation>
+    </message>
+    <message>
+        <source>La soluzione esatta del circuito ideale al periodo NI, dallo stesso avvio da scarico: il diodo si blocca quando la corrente nell&apos;induttore si annulla, anche all&apos;avvio</source>
+        <translation>The exact solution of the ideal circuit at period NI, from the same start with everything discharged: the diode blocks when the inductor current falls to zero, start-up included</translation>
+    </message>
+    <message>
+        <source>Esatta senza blocco</source>
+        <translation>Exact unblocked</translation>
+    </message>
+    <message>
+        <source>Esatta
+senza blocco</source>
+        <translation>Exact
+unblocked</translation>
+    </message>
+    <message>
+        <source>La soluzione esatta del modello simulato al periodo NI: le stesse formule chiuse senza il blocco del diodo. Dalla Simulata differisce per l&apos;errore del passo, dall&apos;Esatta a NI per il blocco del diodo</source>
+        <translation>The exact solution of the simulated model at period NI: the same closed-form formulas without the diode&apos;s blocking. It differs from Simulated by the step error, from Exact at NI by the diode&apos;s blocking</translation>
+    </message>
+    <message>
+        <source>Esatta a regime</source>
+        <translation>Exact steady state</translation>
+    </message>
+    <message>
+        <source>Esatta
+a regime</source>
+        <translation>Exact
+steady state</translation>
+    </message>
+    <message>
+        <source>La soluzione esatta del circuito ideale nel regime periodico, a cui tende dopo molti periodi</source>
+        <translation>The exact solution of the ideal circuit in periodic steady state, which it approaches after many periods</translation>
+    </message>
+    <message>
+        <source>Formula di progetto</source>
+        <translation>Design formula</translation>
+    </message>
+    <message>
+        <source>Formula
+di progetto</source>
+        <translation>Design
+formula</translation>
+    </message>
+    <message>
+        <source>Le formule di progetto: della conduzione continua, o della discontinua (DCM) quando L è sotto l&apos;induttanza critica</source>
+        <translation>The design formulas: for continuous conduction, or for discontinuous conduction (DCM) when L is below the critical inductance</translation>
+    </message>
+    <message>
+        <source>Scarto %</source>
+        <translation>Deviation %</translation>
+    </message>
+    <message>
+        <source>Lo scarto in per cento della Simulata dall&apos;Esatta a NI: (Simulata - Esatta a NI) / Esatta a NI; dove l&apos;esatta è zero, riferito alla corrente di picco</source>
+        <translation>The deviation of Simulated from Exact at NI, in per cent: (Simulated - Exact at NI) / Exact at NI; where the exact value is zero, relative to the peak current</translation>
+    </message>
+    <message>
+        <source>iL min</source>
+        <translation>iL min</translation>
+    </message>
+    <message>
+        <source>iL max</source>
+        <translation>iL max</translation>
+    </message>
+    <message>
+        <source>Delta iL</source>
+        <translation>Delta iL</translation>
+    </message>
+    <message>
+        <source>Delta Vo</source>
+        <translation>Delta Vo</translation>
+    </message>
+    <message>
+        <source>Vo media</source>
+        <translation>Vo mean</translation>
+    </message>
+    <message>
+        <source>Id media</source>
+        <translation>Id mean</translation>
+    </message>
+    <message>
+        <source>Ii media</source>
+        <translation>Ii mean</translation>
+    </message>
+    <message>
+        <source>Induttore: picco</source>
+        <translation>Inductor: peak</translation>
+    </message>
+    <message>
+        <source>Induttore: media</source>
+        <translation>Inductor: mean</translation>
+    </message>
+    <message>
+        <source>Induttore: RMS</source>
+        <translation>Inductor: RMS</translation>
+    </message>
+    <message>
+        <source>Interruttore: picco</source>
+        <translation>Switch: peak</translation>
+    </message>
+    <message>
+        <source>Interruttore: media</source>
+        <translation>Switch: mean</translation>
+    </message>
+    <message>
+        <source>Interruttore: RMS</source>
+        <translation>Switch: RMS</translation>
+    </message>
+    <message>
+        <source>Diodo: picco</source>
+        <translation>Diode: peak</translation>
+    </message>
+    <message>
+        <source>Diodo: media</source>
+        <translation>Diode: mean</translation>
+    </message>
+    <message>
+        <source>Diodo: RMS</source>
+        <translation>Diode: RMS</translation>
+    </message>
+    <message>
+        <source>Condensatore: picco</source>
+        <translation>Capacitor: peak</translation>
+    </message>
+    <message>
+        <source>Condensatore: RMS</source>
+        <translation>Capacitor: RMS</translation>
+    </message>
+    <message>
+        <source>Tensione su interruttore e diodo</source>
+        <translation>Switch and diode voltage</translation>
+    </message>
+    <message>
+        <source>Conduzione discontinua (DCM)</source>
+        <translation>Discontinuous conduction (DCM)</translation>
+    </message>
+    <message>
+        <source>Conduzione continua (CCM)</source>
+        <translation>Continuous conduction (CCM)</translation>
+    </message>
+    <message>
+        <source>%1; induttanza critica %2</source>
+        <translation>%1; critical inductance %2</translation>
+    </message>
+    <message>
+        <source>%1; zero nel semipiano destro %2</source>
+        <translation>%1; right-half-plane zero %2</translation>
+    </message>
+    <message>
+        <source>nessun valore</source>
+        <translation>no value</translation>
+    </message>
+    <message>
+        <source>Analisi</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Analisi</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <source>Co&amp;mponenti reali</source>
+        <translation>Real &amp;parts</translation>
+    </message>
+    <message>
+        <source>Tabella dell&apos;analisi</source>
+        <translation>Analysis table</translation>
+    </message>
+    <message>
+        <source>Modo di conduzione</source>
+        <translation>Conduction mode</translation>
+    </message>
+    <message>
+        <source>Avvisi</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copia la tabella e gli avvisi come testo</source>
+        <translation>Copy the table and the warnings as text</translation>
+    </message>
+    <message>
+        <source>Salva &amp;rapporto...</source>
+        <translation>Save &amp;report...</translation>
+    </message>
+    <message>
+        <source>Salva il rapporto di verifica in PDF o HTML</source>
+        <translation>Save the verification report as PDF or HTML</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisWording</name>
     <message>
         <source>iL minima</source>
@@ -101,6 +320,53 @@
     <message>
         <source>bode-fase</source>
         <translation>bode-phase</translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Grafico</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Valori del grafico</source>
+        <translation>Chart values</translation>
+    </message>
+    <message>
+        <source>Salva &amp;immagine...</source>
+        <translation>Save &amp;image...</translation>
+    </message>
+    <message>
+        <source>Salva il grafico come immagine PNG o SVG</source>
+        <translation>Save the chart as a PNG or SVG image</translation>
+    </message>
+    <message>
+        <source>Esporta C&amp;SV...</source>
+        <translation>Export C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Esporta i valori del grafico in un file CSV</source>
+        <translation>Export the chart values to a CSV file</translation>
+    </message>
+    <message>
+        <source>Copia &amp;valori</source>
+        <translation>Copy &amp;values</translation>
+    </message>
+    <message>
+        <source>Copia la tabella dei valori come testo</source>
+        <translation>Copy the table of values as text</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare l&apos;immagine &quot;%1&quot;: il nome deve finire con .png o .svg</source>
+        <translation>Cannot save the image &quot;%1&quot;: the name must end in .png or .svg</translation>
+    </message>
+    <message>
+        <source>Salva immagine</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>Esporta dati CSV</source>
+        <translation>Export CSV data</translation>
     </message>
 </context>
 <context>
@@ -392,46 +658,6 @@
         <source>INTERO</source>
         <translation>INTEGER</translation>
     </message>
-    <message>
-        <source>resistenza in conduzione dell&apos;interruttore, mΩ</source>
-        <translation>switch on-resistance, mΩ</translation>
-    </message>
-    <message>
-        <source>resistenza dell&apos;avvolgimento dell&apos;induttore, mΩ</source>
-        <translation>inductor winding resistance, mΩ</translation>
-    </message>
-    <message>
-        <source>resistenza serie del condensatore di uscita, mΩ</source>
-        <translation>output capacitor series resistance, mΩ</translation>
-    </message>
-    <message>
-        <source>tensione di soglia del diodo, V</source>
-        <translation>diode forward voltage, V</translation>
-    </message>
-    <message>
-        <source>resistenza dinamica del diodo, mΩ</source>
-        <translation>diode dynamic resistance, mΩ</translation>
-    </message>
-    <message>
-        <source>tempo di sovrapposizione all&apos;accensione, ns</source>
-        <translation>turn-on overlap time, ns</translation>
-    </message>
-    <message>
-        <source>tempo di sovrapposizione allo spegnimento, ns</source>
-        <translation>turn-off overlap time, ns</translation>
-    </message>
-    <message>
-        <source>capacità di uscita dell&apos;interruttore, pF</source>
-        <translation>switch output capacitance, pF</translation>
-    </message>
-    <message>
-        <source>carica di gate, nC</source>
-        <translation>gate charge, nC</translation>
-    </message>
-    <message>
-        <source>tensione di pilotaggio del gate, V</source>
-        <translation>gate drive voltage, V</translation>
-    </message>
 </context>
 <context>
     <name>CliSweep</name>
@@ -608,6 +834,89 @@
     <message>
         <source>%1: %2 (vedi --help)</source>
         <translation>%1: %2 (see --help)</translation>
+    </message>
+</context>
+<context>
+    <name>ConverterApp</name>
+    <message>
+        <source>Vi, tensione di ingresso [V]</source>
+        <translation>Vi, input voltage [V]</translation>
+    </message>
+    <message>
+        <source>|Vo|, tensione di uscita [V]</source>
+        <translation>|Vo|, output voltage [V]</translation>
+    </message>
+    <message>
+        <source>f, frequenza di commutazione [kHz]</source>
+        <translation>f, switching frequency [kHz]</translation>
+    </message>
+    <message>
+        <source>ΔiL/ILm, ondulazione di iL [%]</source>
+        <translation>ΔiL/ILm, iL ripple [%]</translation>
+    </message>
+    <message>
+        <source>ΔVo, ondulazione di Vo [mV]</source>
+        <translation>ΔVo, Vo ripple [mV]</translation>
+    </message>
+    <message>
+        <source>|Io|, corrente di uscita [A]</source>
+        <translation>|Io|, output current [A]</translation>
+    </message>
+    <message>
+        <source>L, induttanza [µH]</source>
+        <translation>L, inductance [µH]</translation>
+    </message>
+    <message>
+        <source>C, capacità [µF]</source>
+        <translation>C, capacitance [µF]</translation>
+    </message>
+    <message>
+        <source>IDP, corrente di picco nel diodo [A]</source>
+        <translation>IDP, peak diode current [A]</translation>
+    </message>
+    <message>
+        <source>IDm, corrente media nel diodo [A]</source>
+        <translation>IDm, average diode current [A]</translation>
+    </message>
+    <message>
+        <source>Iim, corrente media in ingresso [A]</source>
+        <translation>Iim, average input current [A]</translation>
+    </message>
+    <message>
+        <source>D, duty cycle [%]</source>
+        <translation>D, duty cycle [%]</translation>
+    </message>
+    <message>
+        <source>RL, resistenza di carico [Ω]</source>
+        <translation>RL, load resistance [Ω]</translation>
+    </message>
+    <message>
+        <source>N, campioni per periodo</source>
+        <translation>N, samples per period</translation>
+    </message>
+    <message>
+        <source>NP, periodi visualizzati</source>
+        <translation>NP, periods shown</translation>
+    </message>
+    <message>
+        <source>NI, periodi simulati</source>
+        <translation>NI, periods simulated</translation>
+    </message>
+    <message>
+        <source>Campioni per periodo N</source>
+        <translation>Samples per period N</translation>
+    </message>
+    <message>
+        <source>Periodi visualizzati NP</source>
+        <translation>Periods shown NP</translation>
+    </message>
+    <message>
+        <source>Periodi simulati NI</source>
+        <translation>Periods simulated NI</translation>
+    </message>
+    <message>
+        <source>Passo dt = 1 / (N f)</source>
+        <translation>Time step dt = 1 / (N f)</translation>
     </message>
 </context>
 <context>
@@ -799,6 +1108,33 @@
     <message>
         <source>Errore di inserimento dati per il numero delle iterazioni NI. Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3</source>
         <translation>Data entry error for the number of iterations NI. You can write only rational numbers with the point as decimal separator, also in exponential form. E.g.: 1.23 , 1E-5 , 5E3</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyChart</name>
+    <message>
+        <source>Carico [%]</source>
+        <translation>Load [%]</translation>
+    </message>
+    <message>
+        <source>Rendimento [%]</source>
+        <translation>Efficiency [%]</translation>
+    </message>
+    <message>
+        <source>Perdite [W]</source>
+        <translation>Losses [W]</translation>
+    </message>
+    <message>
+        <source>Rendimento e perdite al variare del carico</source>
+        <translation>Efficiency and losses against load</translation>
+    </message>
+    <message>
+        <source>Corrente di carico Io [A]</source>
+        <translation>Load current Io [A]</translation>
+    </message>
+    <message>
+        <source>Rendimento</source>
+        <translation>Efficiency</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1892,199 @@
     </message>
 </context>
 <context>
+    <name>ProgressObserver</name>
+    <message>
+        <source>in stima</source>
+        <translation>estimating</translation>
+    </message>
+    <message>
+        <source>meno di un secondo</source>
+        <translation>less than a second</translation>
+    </message>
+    <message>
+        <source>oltre 100 ore</source>
+        <translation>over 100 hours</translation>
+    </message>
+    <message>
+        <source>circa %1 s</source>
+        <translation>about %1 s</translation>
+    </message>
+    <message>
+        <source>circa %1 min %2 s</source>
+        <translation>about %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>circa %1 h %2 min</source>
+        <translation>about %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Simulazione in corso...</source>
+        <translation>Simulating...</translation>
+    </message>
+    <message>
+        <source>Al periodo %1 di %2; tempo rimanente: %3</source>
+        <translation>At period %1 of %2; time left: %3</translation>
+    </message>
+    <message>
+        <source>Tempo rimanente: %1</source>
+        <translation>Time left: %1</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RealPartsPanel</name>
+    <message>
+        <source>Serve un numero non negativo con il punto decimale (es. 50 o 0.45)</source>
+        <translation>Needs a non-negative number with a decimal point (e.g. 50 or 0.45)</translation>
+    </message>
+    <message>
+        <source>Componenti reali</source>
+        <translation>Real parts</translation>
+    </message>
+    <message>
+        <source>Perdite per componente</source>
+        <translation>Losses per part</translation>
+    </message>
+    <message>
+        <source>Regime ideale e con i componenti</source>
+        <translation>Steady state, ideal and with the parts</translation>
+    </message>
+</context>
+<context>
+    <name>RealPartsTable</name>
+    <message>
+        <source>|Vo| media</source>
+        <translation>|Vo| mean</translation>
+    </message>
+    <message>
+        <source>Delta Vo</source>
+        <translation>Delta Vo</translation>
+    </message>
+    <message>
+        <source>iL min</source>
+        <translation>iL min</translation>
+    </message>
+    <message>
+        <source>iL max</source>
+        <translation>iL max</translation>
+    </message>
+    <message>
+        <source>Delta iL</source>
+        <translation>Delta iL</translation>
+    </message>
+    <message>
+        <source>Id media</source>
+        <translation>Id mean</translation>
+    </message>
+    <message>
+        <source>Ii media</source>
+        <translation>Ii mean</translation>
+    </message>
+    <message>
+        <source>Discontinua (DCM)</source>
+        <translation>Discontinuous (DCM)</translation>
+    </message>
+    <message>
+        <source>Continua (CCM)</source>
+        <translation>Continuous (CCM)</translation>
+    </message>
+    <message>
+        <source>Duty per |Vo| = %1</source>
+        <translation>Duty for |Vo| = %1</translation>
+    </message>
+    <message>
+        <source>Rendimento</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Potenza in ingresso</source>
+        <translation>Input power</translation>
+    </message>
+    <message>
+        <source>Potenza in uscita</source>
+        <translation>Output power</translation>
+    </message>
+    <message>
+        <source>Bilancio energetico</source>
+        <translation>Energy balance</translation>
+    </message>
+    <message>
+        <source>Rendimento a quel duty</source>
+        <translation>Efficiency at that duty</translation>
+    </message>
+    <message>
+        <source>Interruttore: conduzione</source>
+        <translation>Switch: conduction</translation>
+    </message>
+    <message>
+        <source>Interruttore: commutazione</source>
+        <translation>Switch: switching</translation>
+    </message>
+    <message>
+        <source>Interruttore: capacità Coss</source>
+        <translation>Switch: Coss capacitance</translation>
+    </message>
+    <message>
+        <source>Pilotaggio del gate</source>
+        <translation>Gate drive</translation>
+    </message>
+    <message>
+        <source>Induttore</source>
+        <translation>Inductor</translation>
+    </message>
+    <message>
+        <source>Diodo</source>
+        <translation>Diode</translation>
+    </message>
+    <message>
+        <source>Condensatore</source>
+        <translation>Capacitor</translation>
+    </message>
+    <message>
+        <source>Perdita</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>Esatta</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Formula CCM</source>
+        <translation>CCM formula</translation>
+    </message>
+    <message>
+        <source>Quota formula</source>
+        <translation>Formula share</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>A regime</source>
+        <translation>Steady state</translation>
+    </message>
+    <message>
+        <source>Ideale</source>
+        <translation>Ideal</translation>
+    </message>
+    <message>
+        <source>Con i componenti</source>
+        <translation>With the parts</translation>
+    </message>
+    <message>
+        <source>Conduzione</source>
+        <translation>Conduction</translation>
+    </message>
+</context>
+<context>
     <name>ReportDocument</name>
     <message>
         <source>Rapporto di verifica — Convertitore tipo inverter</source>
@@ -1684,6 +2213,21 @@
     <message>
         <source>il nome deve finire con .pdf, .html o .htm</source>
         <translation>the name must end in .pdf, .html or .htm</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>Immagine PNG</source>
+        <translation>PNG image</translation>
+    </message>
+    <message>
+        <source>Immagine vettoriale SVG</source>
+        <translation>SVG vector image</translation>
+    </message>
+    <message>
+        <source>Dati CSV</source>
+        <translation>CSV data</translation>
     </message>
 </context>
 <context>
@@ -2066,6 +2610,41 @@ Delta iL = %5, Delta Vo = %6</translation>
     <message>
         <source>il disegno della figura non è riuscito</source>
         <translation>drawing the figure failed</translation>
+    </message>
+</context>
+<context>
+    <name>WaveformTools</name>
+    <message>
+        <source>Netlist SPICE</source>
+        <translation>SPICE netlist</translation>
+    </message>
+    <message>
+        <source>Documento PDF</source>
+        <translation>PDF document</translation>
+    </message>
+    <message>
+        <source>Pagina HTML</source>
+        <translation>HTML page</translation>
+    </message>
+    <message>
+        <source>Salva immagine</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>Esporta dati CSV</source>
+        <translation>Export CSV data</translation>
+    </message>
+    <message>
+        <source>Esportazione dei dati in corso...</source>
+        <translation>Exporting data...</translation>
+    </message>
+    <message>
+        <source>Salva rapporto</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Esporta netlist SPICE</source>
+        <translation>Export SPICE netlist</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "core/conversions.h"
 #include "display/analysis_wording.h"
 #include "display/number_text.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "ui/chart_view.h"
 #include "ui/controls.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,27 +45,48 @@ struct Column {
 };
 
 const std::array columns{
-    Column{"Grandezza", "Grandezza",
-           "La grandezza confrontata; ogni valore porta la sua unità di misura"},
-    Column{"Simulata", "Simulata",
-           "L'ultimo periodo simulato (il periodo NI, campioni 1..N): il modello a passo fisso, "
-           "in cui il diodo non si blocca"},
-    Column{"Esatta a NI", "Esatta\na NI",
-           "La soluzione esatta del circuito ideale al periodo NI, dallo stesso avvio da scarico: "
-           "il diodo si blocca quando la corrente nell'induttore si annulla, anche all'avvio"},
-    Column{"Esatta senza blocco", "Esatta\nsenza blocco",
-           "La soluzione esatta del modello simulato al periodo NI: le stesse formule chiuse senza "
-           "il blocco del diodo. Dalla Simulata differisce per l'errore del passo, dall'Esatta a "
-           "NI per il blocco del diodo"},
-    Column{"Esatta a regime", "Esatta\na regime",
-           "La soluzione esatta del circuito ideale nel regime periodico, a cui tende dopo molti "
-           "periodi"},
-    Column{"Formula di progetto", "Formula\ndi progetto",
-           "Le formule di progetto: della conduzione continua, o della discontinua (DCM) quando L "
-           "è sotto l'induttanza critica"},
-    Column{"Scarto %", "Scarto %",
-           "Lo scarto in per cento della Simulata dall'Esatta a NI: (Simulata - Esatta a NI) / "
-           "Esatta a NI; dove l'esatta è zero, riferito alla corrente di picco"}};
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Grandezza"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Grandezza"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "La grandezza confrontata; ogni valore porta la sua unità di misura")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Simulata"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Simulata"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "L'ultimo periodo simulato (il periodo NI, campioni 1..N): il modello "
+                             "a passo fisso, in cui il diodo non si blocca")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta a NI"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta\na NI"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "La soluzione esatta del circuito ideale al periodo NI, dallo stesso "
+                             "avvio da scarico: il diodo si blocca quando la corrente "
+                             "nell'induttore si annulla, anche all'avvio")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta senza blocco"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta\nsenza blocco"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "La soluzione esatta del modello simulato al periodo NI: le stesse "
+                             "formule chiuse senza il blocco del diodo. Dalla Simulata differisce "
+                             "per l'errore del passo, dall'Esatta a NI per il blocco del diodo")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta a regime"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Esatta\na regime"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "La soluzione esatta del circuito ideale nel regime periodico, a cui "
+                             "tende dopo molti periodi")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Formula di progetto"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Formula\ndi progetto"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "Le formule di progetto: della conduzione continua, o della "
+                             "discontinua (DCM) quando L è sotto l'induttanza critica")},
+    Column{QT_TRANSLATE_NOOP("AnalysisWindow", "Scarto %"),
+           QT_TRANSLATE_NOOP("AnalysisWindow", "Scarto %"),
+           QT_TRANSLATE_NOOP("AnalysisWindow",
+                             "Lo scarto in per cento della Simulata dall'Esatta a NI: (Simulata - "
+                             "Esatta a NI) / Esatta a NI; dove l'esatta è zero, riferito alla "
+                             "corrente di picco")}};
+
+// `italian`, one of the window's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("AnalysisWindow", italian);
+}
 
 // What a row measures and in which unit; a value held in a submultiple is divided by `scale`
 // into the unit.
@@ -99,13 +122,16 @@ std::vector<Row> PeriodRows(const RunAnalysis& run, bool simulated) {
     };
     using P = PeriodValues;
     using Q = QuantityDeviations;
-    return {row({"iL min", u"A"}, &P::iLMin, &Q::iLMin),
-            row({"iL max", u"A"}, &P::iLMax, &Q::iLMax),
-            row({"Delta iL", u"A"}, &P::DeltaiL, &Q::DeltaiL),
-            row({"Delta Vo", u"V", 1000}, &P::DeltaVoMilli, &Q::DeltaVo),
-            row({"Vo media", u"V"}, &P::meanVo, &Q::meanVo),
-            row({"Id media", u"A"}, &P::meanDiodeCurrent, &Q::meanDiodeCurrent),
-            row({"Ii media", u"A"}, &P::meanInputCurrent, &Q::meanInputCurrent)};
+    return {row({QT_TRANSLATE_NOOP("AnalysisWindow", "iL min"), u"A"}, &P::iLMin, &Q::iLMin),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "iL max"), u"A"}, &P::iLMax, &Q::iLMax),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "Delta iL"), u"A"}, &P::DeltaiL, &Q::DeltaiL),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "Delta Vo"), u"V", 1000}, &P::DeltaVoMilli,
+                &Q::DeltaVo),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "Vo media"), u"V"}, &P::meanVo, &Q::meanVo),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "Id media"), u"A"}, &P::meanDiodeCurrent,
+                &Q::meanDiodeCurrent),
+            row({QT_TRANSLATE_NOOP("AnalysisWindow", "Ii media"), u"A"}, &P::meanInputCurrent,
+                &Q::meanInputCurrent)};
 }
 
 // The stresses; the exact period gives those that are one of its values: the peak current of
@@ -132,18 +158,28 @@ std::vector<Row> StressRows(const RunAnalysis& run, bool simulated) {
     const auto diodeMean = [](const PeriodValues& v, double) { return v.meanDiodeCurrent; };
     const auto blocked = [](const PeriodValues& v, double vi) { return vi + v.VoMax; };
     using S = PartStresses;
-    return {row({"Induttore: picco", u"A"}, &S::inductorPeak, peak),
-            row({"Induttore: media", u"A"}, &S::inductorMean, nullptr),
-            row({"Induttore: RMS", u"A"}, &S::inductorRms, nullptr),
-            row({"Interruttore: picco", u"A"}, &S::switchPeak, peak),
-            row({"Interruttore: media", u"A"}, &S::switchMean, inputMean),
-            row({"Interruttore: RMS", u"A"}, &S::switchRms, nullptr),
-            row({"Diodo: picco", u"A"}, &S::diodePeak, peak),
-            row({"Diodo: media", u"A"}, &S::diodeMean, diodeMean),
-            row({"Diodo: RMS", u"A"}, &S::diodeRms, nullptr),
-            row({"Condensatore: picco", u"A"}, &S::capacitorPeak, nullptr),
-            row({"Condensatore: RMS", u"A"}, &S::capacitorRms, nullptr),
-            row({"Tensione su interruttore e diodo", u"V"}, &S::voltageStress, blocked)};
+    return {
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Induttore: picco"), u"A"}, &S::inductorPeak,
+            peak),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Induttore: media"), u"A"}, &S::inductorMean,
+            nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Induttore: RMS"), u"A"}, &S::inductorRms,
+            nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Interruttore: picco"), u"A"}, &S::switchPeak,
+            peak),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Interruttore: media"), u"A"}, &S::switchMean,
+            inputMean),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Interruttore: RMS"), u"A"}, &S::switchRms,
+            nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Diodo: picco"), u"A"}, &S::diodePeak, peak),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Diodo: media"), u"A"}, &S::diodeMean, diodeMean),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Diodo: RMS"), u"A"}, &S::diodeRms, nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Condensatore: picco"), u"A"}, &S::capacitorPeak,
+            nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Condensatore: RMS"), u"A"}, &S::capacitorRms,
+            nullptr),
+        row({QT_TRANSLATE_NOOP("AnalysisWindow", "Tensione su interruttore e diodo"), u"V"},
+            &S::voltageStress, blocked)};
 }
 
 // A value in its unit with five significant digits and the SI prefix that suits it.
@@ -159,13 +195,15 @@ QString PercentCell(std::optional<double> percent, char16_t decimalSeparator) {
 }
 
 QString ModeLine(const ConverterAnalysis& a, char16_t decimalSeparator) {
-    QString line = a.discontinuous ? QStringLiteral("Conduzione discontinua (DCM)")
-                                   : QStringLiteral("Conduzione continua (CCM)");
-    line += QStringLiteral("; induttanza critica ") +
-            FromText(EngineeringText(a.boundary.criticalL, u"H", decimalSeparator));
+    const QString mode = Translate(
+        a.discontinuous ? QT_TRANSLATE_NOOP("AnalysisWindow", "Conduzione discontinua (DCM)")
+                        : QT_TRANSLATE_NOOP("AnalysisWindow", "Conduzione continua (CCM)"));
+    QString line =
+        Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "%1; induttanza critica %2"))
+            .arg(mode, FromText(EngineeringText(a.boundary.criticalL, u"H", decimalSeparator)));
     if (a.rhpZeroHz) {
-        line += QStringLiteral("; zero nel semipiano destro ") +
-                FromText(EngineeringText(*a.rhpZeroHz, u"Hz", decimalSeparator));
+        line = Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "%1; zero nel semipiano destro %2"))
+                   .arg(line, FromText(EngineeringText(*a.rhpZeroHz, u"Hz", decimalSeparator)));
     }
     return line;
 }
@@ -185,17 +223,19 @@ QStringList Warnings(const RunAnalysis& run, char16_t decimalSeparator) {
 QStringList ColumnTitles() {
     QStringList titles;
     for (const Column& column : columns) {
-        titles << QString::fromUtf8(column.title);
+        titles << Translate(column.title);
     }
     return titles;
 }
 
 // What a screen reader says of a cell: its row, its column and the value, or that it has none.
 QString CellDescription(const QStringList& row, int column) {
-    const QString value = row[column].isEmpty() ? QStringLiteral("nessun valore") : row[column];
+    const QString value = row[column].isEmpty()
+                              ? Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "nessun valore"))
+                              : row[column];
     return row[0] + QStringLiteral(", ") +
-           QString::fromUtf8(columns[static_cast<std::size_t>(column)].title) +
-           QStringLiteral(": ") + value;
+           Translate(columns[static_cast<std::size_t>(column)].title) + QStringLiteral(": ") +
+           value;
 }
 
 // The width the quantity column needs, and the width of the widest number column.
@@ -263,7 +303,7 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
         const auto value = [&](std::optional<double> v) {
             return ValueCell(v, row.quantity, decimalSeparator);
         };
-        table.rows.push_back({QString::fromUtf8(row.quantity.name), value(row.simulated),
+        table.rows.push_back({Translate(row.quantity.name), value(row.simulated),
                               value(row.exactAtNI), value(row.exactUnblockedAtNI),
                               value(row.exactSteady), value(row.design),
                               PercentCell(row.deviation, decimalSeparator)});
@@ -274,21 +314,55 @@ AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator
 AnalysisWindow::AnalysisWindow(SaveFileChooser& files, MessageBox& messages,
                                char16_t decimalSeparator) {
     setObjectName(QStringLiteral("AnalysisWindow"));
-    setWindowTitle(QStringLiteral("Analisi"));
     setWindowIcon(AlarmClockIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setPalette(LightFace());
     setFont(WindowFont(8.25, false));
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("AnalysisPages"));
-    pages->addTab(createAnalysisPage(), QStringLiteral("&Analisi"));
-    pages->addTab(createRealPartsPage(files, messages, decimalSeparator),
-                  QStringLiteral("Co&mponenti reali"));
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("AnalysisPages"));
+    pages_->addTab(createAnalysisPage(), QString());
+    pages_->addTab(createRealPartsPage(files, messages, decimalSeparator), QString());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(pages);
+    layout->addWidget(pages_);
     addShortcut(CopyKeys, [this] { copyText(); });
     addShortcut(QKeySequence(Qt::Key_Escape), [this] { close(); });
+    translateTexts();
+}
+
+// The title, the pages, the buttons, the headers and what a screen reader hears, in the
+// language in use; the table's words follow, its values stay as they are.
+void AnalysisWindow::translateTexts() {
+    setWindowTitle(Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Analisi")));
+    pages_->setTabText(0, Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "&Analisi")));
+    pages_->setTabText(1, Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Co&mponenti reali")));
+    table_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Tabella dell'analisi")));
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        const Column& column = columns[static_cast<std::size_t>(c)];
+        QTableWidgetItem& header = *table_->horizontalHeaderItem(c);
+        header.setText(Translate(column.header));
+        header.setToolTip(Translate(column.toolTip));
+    }
+    mode_->setAccessibleName(Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Modo di conduzione")));
+    notes_->setAccessibleName(Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Avvisi")));
+    copy_->setText(Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "&Copia")));
+    copy_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Copia la tabella e gli avvisi come testo")));
+    report_->setText(Translate(QT_TRANSLATE_NOOP("AnalysisWindow", "Salva &rapporto...")));
+    report_->setAccessibleName(Translate(
+        QT_TRANSLATE_NOOP("AnalysisWindow", "Salva il rapporto di verifica in PDF o HTML")));
+    if (run_) {
+        fillTable(*run_);
+        showEfficiency();
+    }
+}
+
+void AnalysisWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 QWidget* AnalysisWindow::createAnalysisPage() {
@@ -297,30 +371,26 @@ QWidget* AnalysisWindow::createAnalysisPage() {
     table_->setParent(page);
     mode_ = new QLabel(page);
     mode_->setObjectName(QStringLiteral("ModeLabel"));
-    mode_->setAccessibleName(QStringLiteral("Modo di conduzione"));
     mode_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     notes_ = new QLabel(page);
     notes_->setObjectName(QStringLiteral("WarningsLabel"));
-    notes_->setAccessibleName(QStringLiteral("Avvisi"));
     notes_->setWordWrap(true);
     notes_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* copy = new QPushButton(QStringLiteral("&Copia"), page);
-    copy->setObjectName(QStringLiteral("CopyButton"));
-    copy->setAccessibleName(QStringLiteral("Copia la tabella e gli avvisi come testo"));
-    connect(copy, &QPushButton::clicked, this, &AnalysisWindow::copyText);
-    auto* report = new QPushButton(QStringLiteral("Salva &rapporto..."), page);
-    report->setObjectName(QStringLiteral("SaveReportButton"));
-    report->setAccessibleName(QStringLiteral("Salva il rapporto di verifica in PDF o HTML"));
-    connect(report, &QPushButton::clicked, this, &AnalysisWindow::saveReportRequested);
+    copy_ = new QPushButton(page);
+    copy_->setObjectName(QStringLiteral("CopyButton"));
+    connect(copy_, &QPushButton::clicked, this, &AnalysisWindow::copyText);
+    report_ = new QPushButton(page);
+    report_->setObjectName(QStringLiteral("SaveReportButton"));
+    connect(report_, &QPushButton::clicked, this, &AnalysisWindow::saveReportRequested);
 
     // Tab goes from the table to the buttons in the order they stand.
-    setTabOrder(table_, report);
-    setTabOrder(report, copy);
+    setTabOrder(table_, report_);
+    setTabOrder(report_, copy_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(report);
-    buttons->addWidget(copy);
+    buttons->addWidget(report_);
+    buttons->addWidget(copy_);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(table_, 1);
     layout->addWidget(mode_);
@@ -345,8 +415,8 @@ QWidget* AnalysisWindow::createRealPartsPage(SaveFileChooser& files, MessageBox&
 }
 
 void AnalysisWindow::showEfficiency() {
-    if (circuit_) {
-        ShowEfficiencyChart(*efficiency_, *circuit_, parts_->parts());
+    if (run_) {
+        ShowEfficiencyChart(*efficiency_, run_->run.circuit, parts_->parts());
     }
 }
 
@@ -354,12 +424,8 @@ void AnalysisWindow::showEfficiency() {
 void AnalysisWindow::createTable() {
     table_ = new FittedTable(static_cast<int>(columns.size()), this);
     table_->setObjectName(QStringLiteral("AnalysisTable"));
-    table_->setAccessibleName(QStringLiteral("Tabella dell'analisi"));
     for (int c = 0; c < table_->columnCount(); ++c) {
-        const Column& column = columns[static_cast<std::size_t>(c)];
-        auto* header = new QTableWidgetItem(QString::fromUtf8(column.header));
-        header->setToolTip(QString::fromUtf8(column.toolTip));
-        table_->setHorizontalHeaderItem(c, header);
+        table_->setHorizontalHeaderItem(c, new QTableWidgetItem);
     }
     table_->horizontalHeader()->setFont(WindowFont(8.25));
     table_->verticalHeader()->hide();
@@ -392,10 +458,20 @@ bool AnalysisWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSeparator) {
-    circuit_ = run.circuit;
+    run_ = {run, decimalSeparator};
     parts_->setCircuit(run.circuit);
     showEfficiency();
-    const AnalysisTable analysis = TabulateAnalysis(run, decimalSeparator);
+    fillTable(*run_);
+    table_->updateGeometry();
+    // The window opens showing the whole table and the lines under it, and grows to keep
+    // showing them, within the screen.
+    const QSize wanted = isVisible() ? size().expandedTo(sizeHint()) : sizeHint();
+    resize(wanted.boundedTo(screen()->availableGeometry().size()));
+}
+
+// The table, the mode line and the warnings of the run, in the language in use.
+void AnalysisWindow::fillTable(const ShownRun& shown) {
+    const AnalysisTable analysis = TabulateAnalysis(shown.run, shown.decimalSeparator);
     table_->setRowCount(static_cast<int>(analysis.rows.size()));
     for (int r = 0; r < table_->rowCount(); ++r) {
         const QStringList& cells = analysis.rows[static_cast<std::size_t>(r)];
@@ -412,11 +488,6 @@ void AnalysisWindow::showAnalysis(const RunAnalysis& run, char16_t decimalSepara
     ShowValue(*mode_, analysis.mode);
     ShowValue(*notes_, analysis.warnings.join(u'\n'));
     notes_->setVisible(!analysis.warnings.isEmpty());
-    table_->updateGeometry();
-    // The window opens showing the whole table and the lines under it, and grows to keep
-    // showing them, within the screen.
-    const QSize wanted = isVisible() ? size().expandedTo(sizeHint()) : sizeHint();
-    resize(wanted.boundedTo(screen()->availableGeometry().size()));
 }
 
 QString AnalysisWindow::text() const {

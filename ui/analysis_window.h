@@ -13,6 +13,8 @@ class ChartView;
 class MessageBox;
 class QKeySequence;
 class QLabel;
+class QPushButton;
+class QTabWidget;
 class QTableWidget;
 class RealPartsPanel;
 class SaveFileChooser;
@@ -69,8 +71,17 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The run shown, kept so that its table can be written again in another language.
+    struct ShownRun {
+        RunAnalysis run;
+        char16_t decimalSeparator;
+    };
+
+    void translateTexts();
+    void fillTable(const ShownRun& shown);
     void createTable();
     QWidget* createAnalysisPage();
     QWidget* createRealPartsPage(SaveFileChooser& files, MessageBox& messages,
@@ -78,10 +89,13 @@ private:
     void showEfficiency();
     void addShortcut(const QKeySequence& keys, const std::function<void()>& command);
 
+    QTabWidget* pages_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* mode_ = nullptr;
     QLabel* notes_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* report_ = nullptr;
     RealPartsPanel* parts_ = nullptr;
     ChartView* efficiency_ = nullptr;
-    std::optional<ConverterCircuit> circuit_;
+    std::optional<ShownRun> run_;
 };

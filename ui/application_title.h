@@ -1,4 +1,11 @@
 #pragma once
 
-// The title of every message box and dialog.
-inline constexpr char16_t ApplicationTitle[] = u"Convertitore tipo inverter";
+#include "figure/language.h"
+
+#include <QString>
+
+// The title of every message box and dialog, in the language in use: the tool's name, one of
+// the core's texts.
+inline QString ApplicationTitle() {
+    return Translated("CoreText", QT_TRANSLATE_NOOP("CoreText", "Convertitore tipo inverter"));
+}

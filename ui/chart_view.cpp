@@ -3,6 +3,7 @@
 
 #include "core/whole_file.h"
 #include "display/number_text.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "figure/window_look.h"
 
@@ -11,6 +12,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
@@ -42,6 +44,11 @@ constexpr qreal MetresPerInch = 0.0254;
 const QColor Ink(0, 0, 0);
 const QColor AxisLine(118, 118, 118);
 const QColor GridLine(217, 217, 217);
+
+// `italian`, one of the view's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("ChartView", italian);
+}
 
 void StyleChart(QChart& chart) {
     chart.setTheme(QChart::ChartThemeLight);
@@ -139,14 +146,12 @@ ChartView::ChartView(SaveFileChooser& files, MessageBox& messages, char16_t deci
     StyleChart(*chart_);
     view_ = new QChartView(chart_, this);
     view_->setObjectName(QStringLiteral("Chart"));
-    view_->setAccessibleName(QStringLiteral("Grafico"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(480, 320);
     view_->viewport()->setMouseTracking(true);
     view_->viewport()->installEventFilter(this);
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("ChartTable"));
-    table_->setAccessibleName(QStringLiteral("Valori del grafico"));
     table_->horizontalHeader()->setFont(WindowFont(8.25));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -157,35 +162,51 @@ ChartView::ChartView(SaveFileChooser& files, MessageBox& messages, char16_t deci
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
     layout->addLayout(createButtons());
+    translateTexts();
 }
 
 QLayout* ChartView::createButtons() {
-    const auto button = [this](const QString& text, const QString& name,
-                               const QString& accessibleName) {
-        auto* pushButton = new QPushButton(text, this);
+    const auto button = [this](const QString& name) {
+        auto* pushButton = new QPushButton(this);
         pushButton->setObjectName(name);
-        pushButton->setAccessibleName(accessibleName);
         return pushButton;
     };
-    QPushButton* image =
-        button(QStringLiteral("Salva &immagine..."), QStringLiteral("SaveChartImageButton"),
-               QStringLiteral("Salva il grafico come immagine PNG o SVG"));
-    QPushButton* csv =
-        button(QStringLiteral("Esporta C&SV..."), QStringLiteral("ExportChartCsvButton"),
-               QStringLiteral("Esporta i valori del grafico in un file CSV"));
-    QPushButton* copy =
-        button(QStringLiteral("Copia &valori"), QStringLiteral("CopyChartValuesButton"),
-               QStringLiteral("Copia la tabella dei valori come testo"));
-    connect(image, &QPushButton::clicked, this, &ChartView::askImage);
-    connect(csv, &QPushButton::clicked, this, &ChartView::askCsv);
-    connect(copy, &QPushButton::clicked, this,
+    image_ = button(QStringLiteral("SaveChartImageButton"));
+    csv_ = button(QStringLiteral("ExportChartCsvButton"));
+    copy_ = button(QStringLiteral("CopyChartValuesButton"));
+    connect(image_, &QPushButton::clicked, this, &ChartView::askImage);
+    connect(csv_, &QPushButton::clicked, this, &ChartView::askCsv);
+    connect(copy_, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(tableText()); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(image);
-    buttons->addWidget(csv);
-    buttons->addWidget(copy);
+    buttons->addWidget(image_);
+    buttons->addWidget(csv_);
+    buttons->addWidget(copy_);
     return buttons;
+}
+
+// The buttons and what a screen reader hears, in the language in use. The chart's own titles
+// and the table's headings are the caller's, which draws them again.
+void ChartView::translateTexts() {
+    view_->setAccessibleName(Translate(QT_TRANSLATE_NOOP("ChartView", "Grafico")));
+    table_->setAccessibleName(Translate(QT_TRANSLATE_NOOP("ChartView", "Valori del grafico")));
+    image_->setText(Translate(QT_TRANSLATE_NOOP("ChartView", "Salva &immagine...")));
+    image_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("ChartView", "Salva il grafico come immagine PNG o SVG")));
+    csv_->setText(Translate(QT_TRANSLATE_NOOP("ChartView", "Esporta C&SV...")));
+    csv_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("ChartView", "Esporta i valori del grafico in un file CSV")));
+    copy_->setText(Translate(QT_TRANSLATE_NOOP("ChartView", "Copia &valori")));
+    copy_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("ChartView", "Copia la tabella dei valori come testo")));
+}
+
+void ChartView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ChartView::styleAxis(QAbstractAxis& axis, Qt::Alignment alignment) {
@@ -290,8 +311,9 @@ std::optional<QString> ChartView::saveImage(const QString& path, qreal ratio) co
         return WriteWholeFile(path, PngBytes(image(ratio)));
     }
     if (suffix != QLatin1String("svg")) {
-        return QStringLiteral("Impossibile salvare l'immagine \"%1\": il nome deve finire con "
-                              ".png o .svg")
+        return Translate(QT_TRANSLATE_NOOP("ChartView",
+                                           "Impossibile salvare l'immagine \"%1\": il nome deve "
+                                           "finire con .png o .svg"))
             .arg(QDir::toNativeSeparators(path));
     }
     const QSizeF size = drawnSize();
@@ -333,10 +355,8 @@ QString ChartView::tableText() const {
 }
 
 void ChartView::askImage() {
-    if (const std::optional<QString> path =
-            askPath(QStringLiteral("Salva immagine"),
-                    {{QStringLiteral("Immagine PNG"), {QStringLiteral("png")}},
-                     {QStringLiteral("Immagine vettoriale SVG"), {QStringLiteral("svg")}}})) {
+    if (const std::optional<QString> path = askPath(
+            Translate(QT_TRANSLATE_NOOP("ChartView", "Salva immagine")), ImageFileTypes())) {
         if (const std::optional<QString> failure = saveImage(*path, devicePixelRatioF())) {
             messages_.MsgBox(ToText(*failure));
         }
@@ -344,9 +364,8 @@ void ChartView::askImage() {
 }
 
 void ChartView::askCsv() {
-    if (const std::optional<QString> path =
-            askPath(QStringLiteral("Esporta dati CSV"),
-                    {{QStringLiteral("Dati CSV"), {QStringLiteral("csv")}}})) {
+    if (const std::optional<QString> path = askPath(
+            Translate(QT_TRANSLATE_NOOP("ChartView", "Esporta dati CSV")), CsvFileTypes())) {
         if (const std::optional<QString> failure = exportCsv(*path)) {
             messages_.MsgBox(ToText(*failure));
         }

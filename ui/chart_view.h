@@ -15,6 +15,7 @@ class QChart;
 class QLayout;
 class QChartView;
 class QLogValueAxis;
+class QPushButton;
 class QTableWidget;
 class QValueAxis;
 
@@ -72,8 +73,10 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void translateTexts();
     void styleAxis(QAbstractAxis& axis, Qt::Alignment alignment);
     QLayout* createButtons();
     QSizeF drawnSize() const;
@@ -87,6 +90,9 @@ private:
     QChart* chart_ = nullptr;
     QChartView* view_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QPushButton* image_ = nullptr;
+    QPushButton* csv_ = nullptr;
+    QPushButton* copy_ = nullptr;
     std::vector<ChartColumn> columns_;
     QString fileStem_ = QStringLiteral("grafico");
     QString lastFolder_;

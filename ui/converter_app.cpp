@@ -30,59 +30,76 @@
 
 namespace {
 
+// `italian`, one of the application's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("ConverterApp", italian);
+}
+
 // The report's name of a field or a result box of the main window: its symbol, what it is
 // and its unit.
 template <typename Box> struct ReportLabel {
     Box box;
-    const char16_t* label;
+    const char* label;
 };
 
 constexpr std::array<ReportLabel<TextBox>, 6> DesignFields{{
-    {TextBox::Text1, u"Vi, tensione di ingresso [V]"},
-    {TextBox::Text2, u"|Vo|, tensione di uscita [V]"},
-    {TextBox::Text3, u"f, frequenza di commutazione [kHz]"},
-    {TextBox::Text4, u"\u0394iL/ILm, ondulazione di iL [%]"},
-    {TextBox::Text5, u"\u0394Vo, ondulazione di Vo [mV]"},
-    {TextBox::Text6, u"|Io|, corrente di uscita [A]"},
+    {TextBox::Text1, QT_TRANSLATE_NOOP("ConverterApp", "Vi, tensione di ingresso [V]")},
+    {TextBox::Text2, QT_TRANSLATE_NOOP("ConverterApp", "|Vo|, tensione di uscita [V]")},
+    {TextBox::Text3, QT_TRANSLATE_NOOP("ConverterApp", "f, frequenza di commutazione [kHz]")},
+    {TextBox::Text4, QT_TRANSLATE_NOOP("ConverterApp", "ΔiL/ILm, ondulazione di iL [%]")},
+    {TextBox::Text5, QT_TRANSLATE_NOOP("ConverterApp", "ΔVo, ondulazione di Vo [mV]")},
+    {TextBox::Text6, QT_TRANSLATE_NOOP("ConverterApp", "|Io|, corrente di uscita [A]")},
 }};
 
 constexpr std::array<ReportLabel<ResultLabel>, 5> DesignResults{{
-    {ResultLabel::Label24, u"L, induttanza [\u00b5H]"},
-    {ResultLabel::Label25, u"C, capacit\u00e0 [\u00b5F]"},
-    {ResultLabel::Label26, u"IDP, corrente di picco nel diodo [A]"},
-    {ResultLabel::Label27, u"IDm, corrente media nel diodo [A]"},
-    {ResultLabel::Label32, u"Iim, corrente media in ingresso [A]"},
+    {ResultLabel::Label24, QT_TRANSLATE_NOOP("ConverterApp", "L, induttanza [µH]")},
+    {ResultLabel::Label25, QT_TRANSLATE_NOOP("ConverterApp", "C, capacità [µF]")},
+    {ResultLabel::Label26,
+     QT_TRANSLATE_NOOP("ConverterApp", "IDP, corrente di picco nel diodo [A]")},
+    {ResultLabel::Label27, QT_TRANSLATE_NOOP("ConverterApp", "IDm, corrente media nel diodo [A]")},
+    {ResultLabel::Label32,
+     QT_TRANSLATE_NOOP("ConverterApp", "Iim, corrente media in ingresso [A]")},
 }};
 
 // In the window's order, top to bottom.
 constexpr std::array<ReportLabel<TextBox>, 9> VerificationFields{{
-    {TextBox::Text7, u"Vi, tensione di ingresso [V]"},
-    {TextBox::Text12, u"f, frequenza di commutazione [kHz]"},
-    {TextBox::Text8, u"D, duty cycle [%]"},
-    {TextBox::Text9, u"L, induttanza [\u00b5H]"},
-    {TextBox::Text10, u"C, capacit\u00e0 [\u00b5F]"},
-    {TextBox::Text11, u"RL, resistenza di carico [\u03a9]"},
-    {TextBox::Text13, u"N, campioni per periodo"},
-    {TextBox::Text14, u"NP, periodi visualizzati"},
-    {TextBox::Text15, u"NI, periodi simulati"},
+    {TextBox::Text7, QT_TRANSLATE_NOOP("ConverterApp", "Vi, tensione di ingresso [V]")},
+    {TextBox::Text12, QT_TRANSLATE_NOOP("ConverterApp", "f, frequenza di commutazione [kHz]")},
+    {TextBox::Text8, QT_TRANSLATE_NOOP("ConverterApp", "D, duty cycle [%]")},
+    {TextBox::Text9, QT_TRANSLATE_NOOP("ConverterApp", "L, induttanza [µH]")},
+    {TextBox::Text10, QT_TRANSLATE_NOOP("ConverterApp", "C, capacità [µF]")},
+    {TextBox::Text11, QT_TRANSLATE_NOOP("ConverterApp", "RL, resistenza di carico [Ω]")},
+    {TextBox::Text13, QT_TRANSLATE_NOOP("ConverterApp", "N, campioni per periodo")},
+    {TextBox::Text14, QT_TRANSLATE_NOOP("ConverterApp", "NP, periodi visualizzati")},
+    {TextBox::Text15, QT_TRANSLATE_NOOP("ConverterApp", "NI, periodi simulati")},
 }};
 
 // The design fields as typed and the design results as shown.
 std::vector<std::pair<QString, QString>> DesignValues(const MainWindow& form1) {
     std::vector<std::pair<QString, QString>> values;
     for (const auto& [box, label] : DesignFields) {
-        values.emplace_back(QString::fromUtf16(label), form1.field(box).text());
+        values.emplace_back(Translate(label), form1.field(box).text());
     }
     for (const auto& [box, label] : DesignResults) {
-        values.emplace_back(QString::fromUtf16(label), form1.result(box).text());
+        values.emplace_back(Translate(label), form1.result(box).text());
     }
     return values;
 }
 
-std::vector<std::pair<QString, QString>> VerificationTexts(const MainWindow& form1) {
-    std::vector<std::pair<QString, QString>> values;
+QStringList VerificationTexts(const MainWindow& form1) {
+    QStringList texts;
     for (const auto& [box, label] : VerificationFields) {
-        values.emplace_back(QString::fromUtf16(label), form1.field(box).text());
+        texts << form1.field(box).text();
+    }
+    return texts;
+}
+
+// The verification fields' texts beside their names, in the language of the report.
+std::vector<std::pair<QString, QString>> VerificationValues(const QStringList& typed) {
+    std::vector<std::pair<QString, QString>> values;
+    for (std::size_t k = 0; k < VerificationFields.size(); ++k) {
+        values.emplace_back(Translate(VerificationFields[k].label),
+                            typed[static_cast<qsizetype>(k)]);
     }
     return values;
 }
@@ -92,18 +109,20 @@ std::vector<std::pair<QString, QString>> SimulationValues(double f, std::int32_t
                                                           std::int32_t NI,
                                                           char16_t decimalSeparator) {
     const double dt = (1 / f) / static_cast<double>(N);
-    return {{QStringLiteral("Campioni per periodo N"), QString::number(N)},
-            {QStringLiteral("Periodi visualizzati NP"), QString::number(NP)},
-            {QStringLiteral("Periodi simulati NI"), QString::number(NI)},
-            {QStringLiteral("Passo dt = 1 / (N f)"),
-             FromText(EngineeringText(dt, u"s", decimalSeparator))}};
+    return {
+        {Translate(QT_TRANSLATE_NOOP("ConverterApp", "Campioni per periodo N")),
+         QString::number(N)},
+        {Translate(QT_TRANSLATE_NOOP("ConverterApp", "Periodi visualizzati NP")),
+         QString::number(NP)},
+        {Translate(QT_TRANSLATE_NOOP("ConverterApp", "Periodi simulati NI")), QString::number(NI)},
+        {Translate(QT_TRANSLATE_NOOP("ConverterApp", "Passo dt = 1 / (N f)")),
+         FromText(EngineeringText(dt, u"s", decimalSeparator))}};
 }
 
 } // namespace
 
 void DialogMessageBox::MsgBox(const Text& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ApplicationTitle), TranslatedText(text),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), TranslatedText(text), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
@@ -215,7 +234,7 @@ void ConverterApp::useStandardValues(double LMicro, double CMicro) {
 
 // However the run ends, an open analysis window shows it.
 void ConverterApp::runVerification() {
-    std::vector<std::pair<QString, QString>> typed = VerificationTexts(form1_);
+    QStringList typed = VerificationTexts(form1_);
     ProgressObserver observer;
     const VerificationOutcome outcome =
         RunVerification(m_, {form1_, form2_, drawing_, decimalSeparator_, &observer});
@@ -331,7 +350,7 @@ void ConverterApp::saveReport() {
     ReportContent content{
         QDateTime::currentDateTime(),
         DesignValues(form1_),
-        checked.typed,
+        VerificationValues(checked.typed),
         SimulationValues(checked.circuit.f, checked.N, checked.NP, checked.NI, decimalSeparator_),
         TabulateAnalysis(*run, decimalSeparator_),
         {},
@@ -377,7 +396,7 @@ void ConverterApp::addRealParts(ReportContent& content, const ConverterCircuit& 
     for (const PartEntry& entry : PartTable()) {
         QString value = QString::number(parts.*entry.part / entry.scale, 'g', 6);
         value.replace(u'.', QChar(decimalSeparator_));
-        content.parts.emplace_back(QString::fromUtf8(entry.label), value);
+        content.parts.emplace_back(Translated("PartTable", entry.label), value);
     }
     content.realParts = TabulateRealParts(SolveRealParts(circuit, parts), decimalSeparator_);
     ChartView chart(files_, messages_, decimalSeparator_);

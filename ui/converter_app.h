@@ -15,6 +15,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -67,7 +68,7 @@ private:
         std::int32_t NP = 0;
         std::int32_t NI = 0;
         VerificationEnd end = VerificationEnd::Faulted;
-        std::vector<std::pair<QString, QString>> typed;
+        QStringList typed; // in the window's order, top to bottom
     };
 
     // Runs one click's handler to its end. A long verification keeps the event loop turning,

@@ -1,6 +1,7 @@
 // The efficiency chart: efficiency and stacked losses against the load current.
 #include "ui/efficiency_chart.h"
 
+#include "figure/language.h"
 #include "ui/real_parts_table.h"
 
 #include <QAreaSeries>
@@ -45,6 +46,11 @@ QAreaSeries* Band(const std::vector<double>& x, const std::vector<double>& below
     return band;
 }
 
+// `italian`, one of the chart's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("EfficiencyChart", italian);
+}
+
 void Attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart.addSeries(series);
     series->attachAxis(x);
@@ -56,10 +62,19 @@ void Attach(QChart& chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
 std::vector<ChartColumn> EfficiencyChartNumbers(const ConverterCircuit& circuit,
                                                 const RealParts& parts) {
     std::vector<ChartColumn> columns{
-        {QStringLiteral("Carico [%]"), QStringLiteral("load_pct"), u"%", {}},
+        {Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "Carico [%]")),
+         QStringLiteral("load_pct"),
+         u"%",
+         {}},
         {QStringLiteral("Io [A]"), QStringLiteral("Io_A"), u"A", {}},
-        {QStringLiteral("Rendimento [%]"), QStringLiteral("efficiency_pct"), u"%", {}},
-        {QStringLiteral("Perdite [W]"), QStringLiteral("Ploss_W"), u"W", {}}};
+        {Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "Rendimento [%]")),
+         QStringLiteral("efficiency_pct"),
+         u"%",
+         {}},
+        {Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "Perdite [W]")),
+         QStringLiteral("Ploss_W"),
+         u"W",
+         {}}};
     const std::vector<LossEntry>& losses = LossEntries();
     std::vector<std::vector<double>> partLosses(losses.size());
     for (const EfficiencyPoint& point :
@@ -79,7 +94,7 @@ std::vector<ChartColumn> EfficiencyChartNumbers(const ConverterCircuit& circuit,
         const bool any = std::any_of(partLosses[i].begin(), partLosses[i].end(),
                                      [](double loss) { return loss != 0; });
         if (any) {
-            columns.push_back({QString::fromUtf8(losses[i].name) + QStringLiteral(" [W]"),
+            columns.push_back({LossName(losses[i]) + QStringLiteral(" [W]"),
                                QString::fromUtf8(losses[i].key) + QStringLiteral("_W"), u"W",
                                std::move(partLosses[i])});
         }
@@ -91,11 +106,13 @@ void ShowEfficiencyChart(ChartView& view, const ConverterCircuit& circuit, const
     std::vector<ChartColumn> columns = EfficiencyChartNumbers(circuit, parts);
     view.clear();
     QChart& chart = view.chart();
-    chart.setTitle(QStringLiteral("Rendimento e perdite al variare del carico"));
+    chart.setTitle(Translate(
+        QT_TRANSLATE_NOOP("EfficiencyChart", "Rendimento e perdite al variare del carico")));
     QValueAxis* current =
-        view.addAxis(QStringLiteral("Corrente di carico Io [A]"), Qt::AlignBottom);
-    QValueAxis* efficiency = view.addAxis(QStringLiteral("Rendimento [%]"), Qt::AlignLeft);
-    QValueAxis* loss = view.addAxis(QStringLiteral("Perdite [W]"), Qt::AlignRight);
+        view.addAxis(Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "Corrente di carico Io [A]")),
+                     Qt::AlignBottom);
+    QValueAxis* efficiency = view.addAxis(columns[Efficiency].title, Qt::AlignLeft);
+    QValueAxis* loss = view.addAxis(columns[Total].title, Qt::AlignRight);
     loss->setGridLineVisible(false); // the efficiency's grid alone, not two that cross
     const std::vector<double>& x = columns[Current].values;
     std::vector<double> below(x.size(), 0.0);
@@ -110,7 +127,7 @@ void ShowEfficiencyChart(ChartView& view, const ConverterCircuit& circuit, const
                        [](double low, double part) { return low + part; });
     }
     QLineSeries* line = LineOf(x, columns[Efficiency].values, nullptr);
-    line->setName(QStringLiteral("Rendimento"));
+    line->setName(Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "Rendimento")));
     line->setPen(QPen(Qt::black, 2));
     Attach(chart, line, current, efficiency);
     const auto [lowest, highest] = std::minmax_element(x.begin(), x.end());

@@ -1,6 +1,7 @@
 // The progress of a long task: the event loop kept turning, then a modal dialog that cancels.
 #include "ui/progress_observer.h"
 
+#include "figure/language.h"
 #include "ui/application_title.h"
 
 #include <QAbstractButton>
@@ -44,33 +45,44 @@ void DeliverHeldButtonPresses() {
     QCoreApplication::instance()->removeEventFilter(&filter);
 }
 
+// `italian`, one of the dialog's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("ProgressObserver", italian);
+}
+
 // About how long the task has left at the pace it has kept so far, `elapsed` ms for
 // `fractionDone` of it.
 QString TimeLeftText(qint64 elapsed, double fractionDone) {
     if (!(fractionDone > 0)) {
-        return QStringLiteral("in stima");
+        return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "in stima"));
     }
     const double seconds = static_cast<double>(elapsed) / 1000 * (1 - fractionDone) / fractionDone;
     if (seconds < 0.5) {
-        return QStringLiteral("meno di un secondo");
+        return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "meno di un secondo"));
     }
     if (!(seconds < 100 * 3600)) {
-        return QStringLiteral("oltre 100 ore");
+        return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "oltre 100 ore"));
     }
     const auto whole = std::llround(seconds);
     if (whole < 60) {
-        return QStringLiteral("circa %1 s").arg(whole);
+        return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "circa %1 s")).arg(whole);
     }
     const auto twoDigits = [](long long value) {
         return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
     };
     if (whole < 3600) {
-        return QStringLiteral("circa %1 min %2 s").arg(whole / 60).arg(twoDigits(whole % 60));
+        return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "circa %1 min %2 s"))
+            .arg(QString::number(whole / 60), twoDigits(whole % 60));
     }
-    return QStringLiteral("circa %1 h %2 min").arg(whole / 3600).arg(twoDigits(whole / 60 % 60));
+    return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "circa %1 h %2 min"))
+        .arg(QString::number(whole / 3600), twoDigits(whole / 60 % 60));
 }
 
 } // namespace
+
+QString SimulationProgressLabel() {
+    return Translate(QT_TRANSLATE_NOOP("ProgressObserver", "Simulazione in corso..."));
+}
 
 ProgressObserver::ProgressObserver(QString label, std::chrono::milliseconds delay)
     : label_(std::move(label)), delay_(delay) {
@@ -106,22 +118,24 @@ bool ProgressObserver::keepGoingInPeriod(double fractionDone, std::int32_t perio
 // The task's label, and under it the period reached and the time left: "Simulazione in
 // corso...", "Al periodo 12 di 1000; tempo rimanente: circa 35 s".
 QString ProgressObserver::labelText(double fractionDone) const {
-    QString state =
-        QStringLiteral("tempo rimanente: ") + TimeLeftText(clock_.elapsed(), fractionDone);
-    if (period_ > 0) {
-        state = QStringLiteral("al periodo %1 di %2; ").arg(period_).arg(periods_) + state;
-    }
-    state[0] = state[0].toUpper();
+    const QString timeLeft = TimeLeftText(clock_.elapsed(), fractionDone);
+    const QString state =
+        period_ > 0
+            ? Translate(
+                  QT_TRANSLATE_NOOP("ProgressObserver", "Al periodo %1 di %2; tempo rimanente: %3"))
+                  .arg(QString::number(period_), QString::number(periods_), timeLeft)
+            : Translate(QT_TRANSLATE_NOOP("ProgressObserver", "Tempo rimanente: %1")).arg(timeLeft);
     return label_ + u'\n' + state;
 }
 
 void ProgressObserver::openDialog(double fractionDone) {
     DeliverHeldButtonPresses();
-    dialog_ = std::make_unique<QProgressDialog>(labelText(fractionDone), QStringLiteral("Annulla"),
-                                                0, fullScale);
+    dialog_ = std::make_unique<QProgressDialog>(
+        labelText(fractionDone), Translate(QT_TRANSLATE_NOOP("ProgressObserver", "Annulla")), 0,
+        fullScale);
     labelShownAt_ = clock_.elapsed();
     dialog_->setObjectName(QStringLiteral("SimulationProgress"));
-    dialog_->setWindowTitle(QString::fromUtf16(ApplicationTitle));
+    dialog_->setWindowTitle(ApplicationTitle());
     dialog_->setWindowModality(Qt::ApplicationModal);
     dialog_->setMinimumDuration(0);
     dialog_->show();

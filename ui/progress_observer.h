@@ -10,6 +10,9 @@
 
 class QProgressDialog;
 
+// "Simulazione in corso...", in the language in use: the label of a simulation's progress.
+QString SimulationProgressLabel();
+
 // Keeps the application alive during a long task (a simulation, an export). Until `delay` has
 // passed it only lets the windows repaint (clicks wait); then a modal dialog with `label`
 // ("Simulazione in corso..." by default) and an "Annulla" button appears, which blocks every
@@ -18,7 +21,7 @@ class QProgressDialog;
 // about how long the task has left, from the time so far and the fraction done.
 class ProgressObserver : public SimulationObserver {
 public:
-    explicit ProgressObserver(QString label = QStringLiteral("Simulazione in corso..."),
+    explicit ProgressObserver(QString label = SimulationProgressLabel(),
                               std::chrono::milliseconds delay = std::chrono::milliseconds(500));
     ~ProgressObserver() override;
     ProgressObserver(const ProgressObserver&) = delete;

@@ -2,8 +2,10 @@
 #include "ui/real_parts_panel.h"
 
 #include "display/part_table.h"
+#include "figure/language.h"
 #include "figure/window_look.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,8 +18,8 @@
 
 namespace {
 
-const QString Refusal =
-    QStringLiteral("Serve un numero non negativo con il punto decimale (es. 50 o 0.45)");
+constexpr auto Refusal = QT_TRANSLATE_NOOP(
+    "RealPartsPanel", "Serve un numero non negativo con il punto decimale (es. 50 o 0.45)");
 
 // The refusal stands out from the light face and keeps a contrast above 7 : 1 against it.
 constexpr QRgb RefusalColor = qRgb(160, 0, 0);
@@ -37,17 +39,22 @@ QString SettingsKey(const PartEntry& entry) {
     return QStringLiteral("componenti_reali/") + QString::fromUtf8(entry.name);
 }
 
-// "Resistenza ..., mΩ": the entry's label as a sentence.
+// `italian`, one of the panel's texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("RealPartsPanel", italian);
+}
+
+// "Resistenza ..., mΩ": the entry's label as a sentence, in the language in use. The part
+// table's labels are the tool's shared texts, looked up whole with the core's.
 QString FieldLabel(const PartEntry& entry) {
-    QString label = QString::fromUtf8(entry.label);
+    QString label = Translated("PartTable", entry.label);
     label[0] = label[0].toUpper();
     return label;
 }
 
-QTableWidget* ResultTable(const QString& name, const QString& accessibleName, QWidget* parent) {
+QTableWidget* ResultTable(const QString& name, QWidget* parent) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
-    table->setAccessibleName(accessibleName);
     table->horizontalHeader()->setFont(WindowFont(8.25));
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -84,14 +91,12 @@ void FillTable(QTableWidget& table, const QStringList& titles,
 } // namespace
 
 RealPartsPanel::RealPartsPanel(char16_t decimalSeparator, QWidget* parent)
-    : QGroupBox(QStringLiteral("Componenti reali"), parent), decimalSeparator_(decimalSeparator) {
+    : QGroupBox(parent), decimalSeparator_(decimalSeparator) {
     setObjectName(QStringLiteral("RealPartsPanel"));
     setPalette(LightFace());
     setFont(WindowFont(8.25, false));
-    losses_ =
-        ResultTable(QStringLiteral("LossTable"), QStringLiteral("Perdite per componente"), this);
-    steady_ = ResultTable(QStringLiteral("SteadyStateTable"),
-                          QStringLiteral("Regime ideale e con i componenti"), this);
+    losses_ = ResultTable(QStringLiteral("LossTable"), this);
+    steady_ = ResultTable(QStringLiteral("SteadyStateTable"), this);
     auto* top = new QHBoxLayout;
     top->addLayout(createFields());
     top->addSpacing(24);
@@ -104,6 +109,31 @@ RealPartsPanel::RealPartsPanel(char16_t decimalSeparator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(tables);
+    translateTexts();
+}
+
+// The title, the labels, the refusals and the tables' words in the language in use; the
+// fields keep what they hold and the values stay.
+void RealPartsPanel::translateTexts() {
+    setTitle(Translate(QT_TRANSLATE_NOOP("RealPartsPanel", "Componenti reali")));
+    losses_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("RealPartsPanel", "Perdite per componente")));
+    steady_->setAccessibleName(
+        Translate(QT_TRANSLATE_NOOP("RealPartsPanel", "Regime ideale e con i componenti")));
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const QString label = FieldLabel(PartTable()[i]);
+        fields_[i].label->setText(label);
+        fields_[i].field->setAccessibleName(label);
+        readPart(i);
+    }
+    showResults();
+}
+
+void RealPartsPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        translateTexts();
+    }
+    QGroupBox::changeEvent(event);
 }
 
 RealParts RememberedParts() {
@@ -125,10 +155,9 @@ QLayout* RealPartsPanel::createFields() {
     for (std::size_t i = 0; i < table.size(); ++i) {
         const PartEntry& entry = table[i];
         const QString name = QString::fromUtf8(entry.name);
-        auto* label = new QLabel(FieldLabel(entry), this);
+        auto* label = new QLabel(this);
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("Part_") + name);
-        field->setAccessibleName(FieldLabel(entry));
         field->setMaximumWidth(90);
         label->setBuddy(field);
         auto* refusal = new QLabel(this);
@@ -140,7 +169,7 @@ QLayout* RealPartsPanel::createFields() {
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         grid->addWidget(refusal, row, 2);
-        fields_.push_back({field, refusal});
+        fields_.push_back({label, field, refusal});
         field->setText(settings->value(SettingsKey(entry)).toString());
         readPart(i);
         connect(field, &QLineEdit::textChanged, this, [this, i] {
@@ -179,8 +208,9 @@ bool RealPartsPanel::readPart(std::size_t index) {
     const QString text = fields_[index].field->text().trimmed();
     const std::optional<double> value =
         text.isEmpty() ? std::optional(0.0) : ReadPartValue(text.toStdString());
-    fields_[index].refusal->setText(value ? QString() : Refusal);
-    fields_[index].field->setAccessibleDescription(value ? QString() : Refusal);
+    const QString refusal = value ? QString() : Translate(Refusal);
+    fields_[index].refusal->setText(refusal);
+    fields_[index].field->setAccessibleDescription(refusal);
     if (value) {
         parts_.*entry.part = *value * entry.scale;
     }

@@ -38,12 +38,17 @@ public:
 signals:
     void partsChanged(const RealParts& parts);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct PartField {
+        QLabel* label;
         QLineEdit* field;
         QLabel* refusal;
     };
 
+    void translateTexts();
     QLayout* createFields();
     QLayout* createBooks();
     bool readPart(std::size_t index);

@@ -17,6 +17,8 @@ struct LossEntry {
     double PartLosses::*loss;
 };
 const std::vector<LossEntry>& LossEntries();
+// The loss's name in the language in use.
+QString LossName(const LossEntry& entry);
 
 // What a circuit gives with its real parts, beside the same circuit with ideal parts.
 struct RealPartsResults {

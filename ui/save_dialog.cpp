@@ -1,6 +1,8 @@
 // The save dialog: the types offered, the choice, the extension of a name typed without one.
 #include "ui/save_dialog.h"
 
+#include "figure/language.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,6 +19,18 @@ QString DialogFilter(const FileType& type) {
 }
 
 } // namespace
+
+std::vector<FileType> ImageFileTypes() {
+    return {{Translated("SaveDialog", QT_TRANSLATE_NOOP("SaveDialog", "Immagine PNG")),
+             {QStringLiteral("png")}},
+            {Translated("SaveDialog", QT_TRANSLATE_NOOP("SaveDialog", "Immagine vettoriale SVG")),
+             {QStringLiteral("svg")}}};
+}
+
+std::vector<FileType> CsvFileTypes() {
+    return {{Translated("SaveDialog", QT_TRANSLATE_NOOP("SaveDialog", "Dati CSV")),
+             {QStringLiteral("csv")}}};
+}
 
 std::optional<ChosenFile> DialogSaveFileChooser::choose(QWidget* parent, const QString& title,
                                                         const QString& proposedPath,

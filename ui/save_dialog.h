@@ -18,6 +18,11 @@ struct FileType {
     QStringList extensions;
 };
 
+// The pictures the tool saves, PNG first, then SVG; and its tables of numbers, CSV. Named in
+// the language in use.
+std::vector<FileType> ImageFileTypes();
+std::vector<FileType> CsvFileTypes();
+
 // The path the user chose and the type chosen with it, an index into the types offered.
 struct ChosenFile {
     QString path;

@@ -3,6 +3,7 @@
 
 #include "core/csv_export.h"
 #include "core/whole_file.h"
+#include "figure/language.h"
 #include "figure/qt_text.h"
 #include "ui/progress_observer.h"
 
@@ -17,15 +18,22 @@
 
 namespace {
 
-const std::vector<FileType> ImageTypes{
-    {QStringLiteral("Immagine PNG"), {QStringLiteral("png")}},
-    {QStringLiteral("Immagine vettoriale SVG"), {QStringLiteral("svg")}}};
-const std::vector<FileType> TableTypes{{QStringLiteral("Dati CSV"), {QStringLiteral("csv")}}};
-const std::vector<FileType> NetlistTypes{
-    {QStringLiteral("Netlist SPICE"), {QStringLiteral("cir"), QStringLiteral("sp")}}};
-const std::vector<FileType> ReportTypes{
-    {QStringLiteral("Documento PDF"), {QStringLiteral("pdf")}},
-    {QStringLiteral("Pagina HTML"), {QStringLiteral("html"), QStringLiteral("htm")}}};
+// `italian`, one of the tools' texts, in the language in use.
+QString Translate(const char* italian) {
+    return Translated("WaveformTools", italian);
+}
+
+std::vector<FileType> NetlistTypes() {
+    return {{Translate(QT_TRANSLATE_NOOP("WaveformTools", "Netlist SPICE")),
+             {QStringLiteral("cir"), QStringLiteral("sp")}}};
+}
+
+std::vector<FileType> ReportTypes() {
+    return {
+        {Translate(QT_TRANSLATE_NOOP("WaveformTools", "Documento PDF")), {QStringLiteral("pdf")}},
+        {Translate(QT_TRANSLATE_NOOP("WaveformTools", "Pagina HTML")),
+         {QStringLiteral("html"), QStringLiteral("htm")}}};
+}
 
 std::filesystem::path FilePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -40,7 +48,8 @@ WaveformTools::WaveformTools(SaveFileChooser& chooser, MessageBox& messages,
 
 void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& shown) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva immagine"), run, ImageTypes);
+        chooseFile(parent, Translate(QT_TRANSLATE_NOOP("WaveformTools", "Salva immagine")), run,
+                   ImageFileTypes());
     if (!path) {
         return;
     }
@@ -53,11 +62,13 @@ void WaveformTools::saveImage(QWidget* parent, Module1& run, const ShownPlot& sh
 
 void WaveformTools::exportCsv(QWidget* parent, Module1& run) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Esporta dati CSV"), run, TableTypes);
+        chooseFile(parent, Translate(QT_TRANSLATE_NOOP("WaveformTools", "Esporta dati CSV")), run,
+                   CsvFileTypes());
     if (!path) {
         return;
     }
-    ProgressObserver observer(QStringLiteral("Esportazione dei dati in corso..."));
+    ProgressObserver observer(
+        Translate(QT_TRANSLATE_NOOP("WaveformTools", "Esportazione dei dati in corso...")));
     const CsvExportResult result = ExportLastPeriodCsv(run, FilePath(*path), &observer);
     if (result.outcome == CsvExportOutcome::Failed) {
         report(FromText(result.message));
@@ -77,7 +88,8 @@ void WaveformTools::copyValues(const Module1& run) {
 void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* shown,
                                const ReportContent& content) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Salva rapporto"), run, ReportTypes);
+        chooseFile(parent, Translate(QT_TRANSLATE_NOOP("WaveformTools", "Salva rapporto")), run,
+                   ReportTypes());
     if (!path) {
         return;
     }
@@ -97,7 +109,8 @@ void WaveformTools::saveReport(QWidget* parent, Module1& run, const ShownPlot* s
 
 void WaveformTools::exportNetlist(QWidget* parent, const Module1& run, const std::string& netlist) {
     const std::optional<QString> path =
-        chooseFile(parent, QStringLiteral("Esporta netlist SPICE"), run, NetlistTypes);
+        chooseFile(parent, Translate(QT_TRANSLATE_NOOP("WaveformTools", "Esporta netlist SPICE")),
+                   run, NetlistTypes());
     if (!path) {
         return;
     }
