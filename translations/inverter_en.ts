@@ -1136,6 +1136,10 @@ formula</translation>
         <source>Rendimento</source>
         <translation>Efficiency</translation>
     </message>
+    <message>
+        <source>rendimento</source>
+        <translation>efficiency</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -139,6 +139,6 @@ void ShowEfficiencyChart(ChartView& view, const ConverterCircuit& circuit, const
     const double most = *std::max_element(below.begin(), below.end());
     loss->setRange(0, most > 0 ? most : 1);
     loss->applyNiceNumbers();
-    view.setFileStem(QStringLiteral("rendimento"));
+    view.setFileStem(Translate(QT_TRANSLATE_NOOP("EfficiencyChart", "rendimento")));
     view.setNumbers(std::move(columns));
 }
