@@ -210,11 +210,11 @@ QString ModeLine(const ConverterAnalysis& a, char16_t decimalSeparator) {
 
 QStringList Warnings(const RunAnalysis& run, char16_t decimalSeparator) {
     QStringList warnings;
-    if (!run.missingSimulation.isEmpty()) {
-        warnings << run.missingSimulation;
+    const bool simulated = run.end == VerificationEnd::Drawn;
+    if (!simulated) {
+        warnings << FromText(MissingSimulationText(run.end));
     }
-    for (const Text& warning :
-         AnalysisWarnings(run.analysis, run.missingSimulation.isEmpty(), decimalSeparator)) {
+    for (const Text& warning : AnalysisWarnings(run.analysis, simulated, decimalSeparator)) {
         warnings << FromText(warning);
     }
     return warnings;
@@ -290,7 +290,7 @@ protected:
 } // namespace
 
 AnalysisTable TabulateAnalysis(const RunAnalysis& run, char16_t decimalSeparator) {
-    const bool simulated = run.missingSimulation.isEmpty();
+    const bool simulated = run.end == VerificationEnd::Drawn;
     std::vector<Row> rows = PeriodRows(run, simulated);
     for (const Row& stress : StressRows(run, simulated)) {
         rows.push_back(stress);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/analysis.h"
+#include "core/verification.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,13 +20,14 @@ class QTableWidget;
 class RealPartsPanel;
 class SaveFileChooser;
 
-// What the analysis window shows of one run: its circuit and analysis, and, when the run
-// simulated no period to compare (refused, cancelled or ended by an error), why the simulated
-// column is empty; the analysis then holds only what the circuit alone gives.
+// What the analysis window shows of one run: its circuit, its analysis and how the run ended.
+// A run that simulated no period to compare (refused by the conduction check, cancelled or
+// ended by an error) leaves the simulated column empty, worded in the language of the moment;
+// the analysis then holds only what the circuit alone gives.
 struct RunAnalysis {
     ConverterCircuit circuit;
     ConverterAnalysis analysis;
-    QString missingSimulation; // empty when the run's samples were analysed
+    VerificationEnd end = VerificationEnd::Drawn; // Drawn: the run's samples were analysed
 };
 
 // The analysis as the window shows it: the column titles, the cells of each row (the quantity,

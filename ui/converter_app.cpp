@@ -424,16 +424,15 @@ std::optional<RunAnalysis> ConverterApp::analyseCheckedRun() {
         return std::nullopt;
     }
     if (checkedRun_->end != VerificationEnd::Drawn) {
-        return exactOnly(FromText(MissingSimulationText(checkedRun_->end)));
+        return exactOnly(checkedRun_->end);
     }
     std::optional<RunAnalysis> analysed;
     form2_.withPlottedRun([&](Module1& run, WaveformWindow&) {
-        analysed = RunAnalysis{CircuitOf(run), AnalyseLastRun(run), {}};
+        analysed = RunAnalysis{CircuitOf(run), AnalyseLastRun(run)};
     });
     return analysed;
 }
 
-RunAnalysis ConverterApp::exactOnly(const QString& missingSimulation) const {
-    return {checkedRun_->circuit, AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI),
-            missingSimulation};
+RunAnalysis ConverterApp::exactOnly(VerificationEnd end) const {
+    return {checkedRun_->circuit, AnalyseCircuit(checkedRun_->circuit, checkedRun_->NI), end};
 }

@@ -95,7 +95,7 @@ private:
     void addRealParts(ReportContent& content, const ConverterCircuit& circuit);
     void updateAnalysis();
     std::optional<RunAnalysis> analyseCheckedRun();
-    RunAnalysis exactOnly(const QString& missingSimulation) const;
+    RunAnalysis exactOnly(VerificationEnd end) const;
 
     MessageBox& messages_;
     SaveFileChooser& files_;

@@ -247,6 +247,25 @@ TEST_F(EnglishAnalysisTest, EveryWordTranslatesWhileOpenAndEveryValueStays) {
     EXPECT_EQ(again.values, italian.values);
 }
 
+// A run that the conduction check refused leaves the simulated column empty; the line that
+// says why follows the language, as the analysis' own warnings do.
+TEST_F(EnglishAnalysisTest, WhyTheSimulatedColumnIsEmptyFollowsTheLanguage) {
+    QPointer<AnalysisWindow> window = openExampleAnalysis();
+    ASSERT_NE(window, nullptr);
+    type("Text9", "100"); // discontinuous: the conduction check refuses the simulation
+    click("Command2");
+    const auto warnings = [&] {
+        return window->findChild<QLabel*>(QStringLiteral("WarningsLabel"))->text();
+    };
+    EXPECT_TRUE(warnings().startsWith("Colonna simulata vuota: la simulazione è stata rifiutata"))
+        << warnings().toStdString();
+    Show(Language::English);
+    EXPECT_TRUE(warnings().startsWith("Simulated column empty: the conduction check refused"))
+        << warnings().toStdString();
+    Show(Language::Italian);
+    EXPECT_TRUE(warnings().startsWith("Colonna simulata vuota: la simulazione è stata rifiutata"));
+}
+
 // The key texts, in a window switched while open, in one opened in English and back in
 // Italian.
 TEST_F(EnglishAnalysisTest, KeyTextsFollowTheLanguage) {
