@@ -25,4 +25,6 @@ std::string CliText(const char* context, const char* italian, const Values&... v
 }
 
 // A whole Italian message of core/ ("CoreText").
-std::string CliText(const Text& italian);
+inline std::string CliText(const Text& italian) {
+    return TranslatedText(italian).toStdString();
+}

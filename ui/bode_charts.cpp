@@ -17,7 +17,7 @@
 namespace {
 
 // A word of the charts, `italian` in the language in use.
-QString Tr(const char* italian) {
+QString Translate(const char* italian) {
     return Translated("BodeCharts", italian);
 }
 
@@ -66,8 +66,8 @@ void ShowBode(ChartView& view, const BodeCurves& curves, const std::vector<Curve
     view.clear();
     QChart& chart = view.chart();
     chart.setTitle(title);
-    QLogValueAxis* frequency =
-        view.addLogAxis(Tr(QT_TRANSLATE_NOOP("BodeCharts", "Frequenza [Hz]")), Qt::AlignBottom);
+    QLogValueAxis* frequency = view.addLogAxis(
+        Translate(QT_TRANSLATE_NOOP("BodeCharts", "Frequenza [Hz]")), Qt::AlignBottom);
     QValueAxis* value = view.addAxis(valueTitle, Qt::AlignLeft);
     std::vector<ChartColumn> columns{
         {QStringLiteral("f [Hz]"), QStringLiteral("f_Hz"), u"Hz", FrequenciesOf(curves.points)}};
@@ -133,15 +133,15 @@ void ShowBode(ChartView& view, const BodeCurves& curves, const std::vector<Curve
 } // namespace
 
 void ShowBodeMagnitude(ChartView& view, const BodeCurves& curves) {
-    ShowBode(view, curves, MagnitudeCurves, Tr(QT_TRANSLATE_NOOP("BodeCharts", "Modulo")),
-             Tr(QT_TRANSLATE_NOOP("BodeCharts", "Modulo [dB]")), "FRA Gvd [dB]", "fra_Gvd_dB",
-             u"dB", [](const FraPoint& point) { return point.dB; });
-    view.setFileStem(Tr(QT_TRANSLATE_NOOP("BodeCharts", "bode-modulo")));
+    ShowBode(view, curves, MagnitudeCurves, Translate(QT_TRANSLATE_NOOP("BodeCharts", "Modulo")),
+             Translate(QT_TRANSLATE_NOOP("BodeCharts", "Modulo [dB]")), "FRA Gvd [dB]",
+             "fra_Gvd_dB", u"dB", [](const FraPoint& point) { return point.dB; });
+    view.setFileStem(Translate(QT_TRANSLATE_NOOP("BodeCharts", "bode-modulo")));
 }
 
 void ShowBodePhase(ChartView& view, const BodeCurves& curves) {
-    ShowBode(view, curves, PhaseCurves, Tr(QT_TRANSLATE_NOOP("BodeCharts", "Fase")),
-             Tr(QT_TRANSLATE_NOOP("BodeCharts", "Fase [°]")), "FRA Gvd [°]", "fra_Gvd_deg", u"°",
-             [](const FraPoint& point) { return point.deg; });
-    view.setFileStem(Tr(QT_TRANSLATE_NOOP("BodeCharts", "bode-fase")));
+    ShowBode(view, curves, PhaseCurves, Translate(QT_TRANSLATE_NOOP("BodeCharts", "Fase")),
+             Translate(QT_TRANSLATE_NOOP("BodeCharts", "Fase [°]")), "FRA Gvd [°]", "fra_Gvd_deg",
+             u"°", [](const FraPoint& point) { return point.deg; });
+    view.setFileStem(Translate(QT_TRANSLATE_NOOP("BodeCharts", "bode-fase")));
 }

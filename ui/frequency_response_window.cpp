@@ -33,7 +33,7 @@ constexpr std::int32_t CurvePoints = 200;
 constexpr int DefaultFraPoints = 8;
 
 // A sentence of the window, `italian` in the language in use.
-QString Tr(const char* italian) {
+QString Translate(const char* italian) {
     return Translated("FrequencyResponseWindow", italian);
 }
 
@@ -107,14 +107,15 @@ QString RootText(const Root& root, char16_t separator) {
         text += QStringLiteral(" (Q %1)").arg(Engineering(*root.q, u"", separator).trimmed());
     }
     if (root.rightHalfPlane) {
-        text = Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "%1, semipiano destro")).arg(text);
+        text = Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "%1, semipiano destro"))
+                   .arg(text);
     }
     return text;
 }
 
 QString RootsText(const std::vector<Root>& roots, char16_t separator) {
     if (roots.empty()) {
-        return Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "nessuno"));
+        return Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "nessuno"));
     }
     QStringList texts;
     for (const Root& root : roots) {
@@ -126,20 +127,20 @@ QString RootsText(const std::vector<Root>& roots, char16_t separator) {
 QStringList ModelLines(const AveragedModel& model, char16_t separator) {
     const QString mode =
         model.discontinuous
-            ? Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                   "Modo: %1 (modello a ordine ridotto)"))
+            ? Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                          "Modo: %1 (modello a ordine ridotto)"))
                   .arg(QStringLiteral("DCM"))
-            : Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                   "Modo: %1 (modello mediato nello spazio degli stati)"))
+            : Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                          "Modo: %1 (modello mediato nello spazio degli stati)"))
                   .arg(QStringLiteral("CCM"));
     return {mode,
-            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                 "Punto di lavoro del modello: Vo = %1, IL = %2"))
+            Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                        "Punto di lavoro del modello: Vo = %1, IL = %2"))
                 .arg(Engineering(model.VoMean, u"V", separator),
                      Engineering(model.IL, u"A", separator)),
-            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Poli di Gvd: %1"))
+            Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Poli di Gvd: %1"))
                 .arg(RootsText(model.poles, separator)),
-            Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Zeri di Gvd: %1"))
+            Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow", "Zeri di Gvd: %1"))
                 .arg(RootsText(model.zeros, separator))};
 }
 
@@ -147,21 +148,21 @@ QStringList CompensatorLines(const LoopDesign& loop, char16_t separator) {
     const CompensatorNetwork& n = loop.network;
     QStringList lines{
         QStringLiteral("%1: R1 = %2, R2 = %3, C1 = %4, C2 = %5")
-            .arg(Tr(TypeItems[n.type == CompensatorType::TypeII ? 1 : 2]),
+            .arg(Translate(TypeItems[n.type == CompensatorType::TypeII ? 1 : 2]),
                  Engineering(n.R1, u"Ω", separator), Engineering(n.R2, u"Ω", separator),
                  Engineering(n.C1, u"F", separator), Engineering(n.C2, u"F", separator))};
     if (n.type == CompensatorType::TypeIII) {
         lines << QStringLiteral("R3 = %1, C3 = %2")
                      .arg(Engineering(n.R3, u"Ω", separator), Engineering(n.C3, u"F", separator));
     }
-    lines << Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                  "k = %1, margine di fase %2, margine di guadagno %3"))
+    lines << Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                         "k = %1, margine di fase %2, margine di guadagno %3"))
                  .arg(Engineering(loop.k, u"", separator).trimmed(),
                       Scale(loop.pmDeg, u"°", separator),
-                      loop.gmDb
-                          ? Scale(*loop.gmDb, u"dB", separator)
-                          : Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                                 "nessuno (la fase di T non raggiunge -180 °)")));
+                      loop.gmDb ? Scale(*loop.gmDb, u"dB", separator)
+                                : Translate(QT_TRANSLATE_NOOP(
+                                      "FrequencyResponseWindow",
+                                      "nessuno (la fase di T non raggiunge -180 °)")));
     for (LoopWarning warning : loop.warnings) {
         lines << FromText(LoopWarningText(warning));
     }
@@ -244,7 +245,7 @@ FrequencyResponseWindow::~FrequencyResponseWindow() {
 void FrequencyResponseWindow::translateTexts() {
     TranslateWindowTexts(*this, "FrequencyResponseWindow", Texts);
     for (std::size_t k = 0; k < std::size(TypeItems); ++k) {
-        type_->setItemText(static_cast<int>(k), Tr(TypeItems[k]));
+        type_->setItemText(static_cast<int>(k), Translate(TypeItems[k]));
     }
 }
 
@@ -372,9 +373,9 @@ void FrequencyResponseWindow::compensate() {
     const std::optional<double> r1 = TypedNumber(*resistor_);
     if (!fc || !pm || !vm || !r1) {
         compensatorWording_ = [] {
-            return Tr(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
-                                        "fc, PM, Vm e R1 vogliono un numero, con il punto "
-                                        "decimale."));
+            return Translate(QT_TRANSLATE_NOOP("FrequencyResponseWindow",
+                                               "fc, PM, Vm e R1 vogliono un numero, con il punto "
+                                               "decimale."));
         };
         showCompensator();
         redraw();

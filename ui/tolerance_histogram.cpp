@@ -23,7 +23,7 @@ const QuantityLook Looks[] = {{QT_TRANSLATE_NOOP("ToleranceHistogram", "Vo medio
                               {QT_TRANSLATE_NOOP("ToleranceHistogram", "Rendimento"), u"%", 100}};
 
 // A word of the histogram, `italian` in the language in use.
-QString Tr(const char* italian) {
+QString Translate(const char* italian) {
     return Translated("ToleranceHistogram", italian);
 }
 
@@ -78,7 +78,7 @@ const QuantityLook& LookOf(ToleranceQuantity quantity) {
 }
 
 QString ShownQuantityName(ToleranceQuantity quantity) {
-    return Tr(LookOf(quantity).name);
+    return Translate(LookOf(quantity).name);
 }
 
 void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
@@ -88,7 +88,8 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     const QString name = ShownQuantityName(quantity);
     const QString title = QStringLiteral("%1 [%2]").arg(name, QString::fromUtf16(look.unit));
     QChart& chart = view.chart();
-    chart.setTitle(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Distribuzione di %1")).arg(name));
+    chart.setTitle(
+        Translate(QT_TRANSLATE_NOOP("ToleranceHistogram", "Distribuzione di %1")).arg(name));
     const std::vector<double> values = ShownValues(rows, quantity);
     if (values.empty()) {
         view.setNumbers({});
@@ -104,12 +105,12 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
         ++counts[k];
     }
     QValueAxis* x = view.addAxis(title, Qt::AlignBottom);
-    const QString samples = Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Campioni"));
+    const QString samples = Translate(QT_TRANSLATE_NOOP("ToleranceHistogram", "Campioni"));
     QValueAxis* y = view.addAxis(samples, Qt::AlignLeft);
     // The area owns the outline of its bars.
     auto* bars = new QAreaSeries;
     auto* outline = new QLineSeries(bars);
-    ChartColumn centres{Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Centro classe [%1]"))
+    ChartColumn centres{Translate(QT_TRANSLATE_NOOP("ToleranceHistogram", "Centro classe [%1]"))
                             .arg(QString::fromUtf16(look.unit)),
                         QStringLiteral("class_centre"),
                         look.unit,
@@ -132,7 +133,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     double right = *low + Classes * width;
     for (double limit : LimitLines(analysis, quantity)) {
         auto* line = new QLineSeries;
-        line->setName(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "Limite")));
+        line->setName(Translate(QT_TRANSLATE_NOOP("ToleranceHistogram", "Limite")));
         line->setPen(QPen(QColor(213, 94, 0), 2, Qt::DashLine));
         line->append(limit, 0);
         line->append(limit, most);
@@ -146,7 +147,7 @@ void ShowToleranceHistogram(ChartView& view, const ToleranceAnalysis& analysis,
     x->applyNiceNumbers();
     y->setRange(0, most);
     y->applyNiceNumbers();
-    view.setFileStem(Tr(QT_TRANSLATE_NOOP("ToleranceHistogram", "tolleranze")));
+    view.setFileStem(Translate(QT_TRANSLATE_NOOP("ToleranceHistogram", "tolleranze")));
     view.setNumbers(
         {std::move(centres), {samples, QStringLiteral("count"), u"", std::move(counts)}});
 }

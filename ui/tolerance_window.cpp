@@ -31,7 +31,7 @@
 namespace {
 
 // A sentence of the window, `italian` in the language in use.
-QString Tr(const char* italian) {
+QString Translate(const char* italian) {
     return Translated("ToleranceWindow", italian);
 }
 
@@ -108,7 +108,7 @@ constexpr const char* TableTitleTexts[]{QT_TRANSLATE_NOOP("ToleranceWindow", "Gr
 QStringList TableTitles() {
     QStringList titles;
     for (const char* title : TableTitleTexts) {
-        titles << Tr(title);
+        titles << Translate(title);
     }
     return titles;
 }
@@ -227,21 +227,22 @@ QStringList QuantityRow(const ToleranceSummary& summary, const std::vector<Toler
 QStringList YieldLines(const ToleranceSummary& summary, char16_t separator) {
     QStringList lines;
     if (summary.worstCase) {
-        lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                      "Caso peggiore: %1 angoli su %2 fuori da qualche limite"))
+        lines << Translate(
+                     QT_TRANSLATE_NOOP("ToleranceWindow",
+                                       "Caso peggiore: %1 angoli su %2 fuori da qualche limite"))
                      .arg(summary.worstCase->failing)
                      .arg(summary.worstCase->corners);
     }
     if (summary.monteCarlo) {
         const MonteCarloSummary& mc = *summary.monteCarlo;
-        lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                      "Resa: %1 dei %2 campioni entro ogni limite"))
+        lines << Translate(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                             "Resa: %1 dei %2 campioni entro ogni limite"))
                      .arg(FromText(PercentText(mc.yield * 100, separator)))
                      .arg(mc.samples);
         for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
             if (mc.failureShare[l]) {
-                lines << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Fuori dal limite %1: %2"))
-                             .arg(Tr(LimitLooks[l].label),
+                lines << Translate(QT_TRANSLATE_NOOP("ToleranceWindow", "Fuori dal limite %1: %2"))
+                             .arg(Translate(LimitLooks[l].label),
                                   FromText(PercentText(*mc.failureShare[l] * 100, separator)));
             }
         }
@@ -296,14 +297,14 @@ ToleranceWindow::~ToleranceWindow() {
 void ToleranceWindow::translateTexts() {
     TranslateWindowTexts(*this, "ToleranceWindow", Texts);
     for (std::size_t v = 0; v < TolerancedValueCount; ++v) {
-        tolerances_[v]->setAccessibleName(Tr(ValueLooks[v].accessibleName));
+        tolerances_[v]->setAccessibleName(Translate(ValueLooks[v].accessibleName));
     }
     for (std::size_t l = 0; l < ToleranceLimitCount; ++l) {
-        limitLabels_[l]->setText(Tr(LimitLooks[l].label));
-        limits_[l]->setAccessibleName(Tr(LimitLooks[l].accessibleName));
+        limitLabels_[l]->setText(Translate(LimitLooks[l].label));
+        limits_[l]->setAccessibleName(Translate(LimitLooks[l].accessibleName));
     }
     for (std::size_t k = 0; k < std::size(DistributionItems); ++k) {
-        distribution_->setItemText(static_cast<int>(k), Tr(DistributionItems[k]));
+        distribution_->setItemText(static_cast<int>(k), Translate(DistributionItems[k]));
     }
     for (std::size_t k = 0; k < Quantities.size(); ++k) {
         quantity_->setItemText(static_cast<int>(k), ShownQuantityName(Quantities[k]));
@@ -449,9 +450,10 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
         const Typed typed = ReadTyped(*tolerances_[v]);
         if (typed.refused || (typed.value && !(*typed.value >= 0 && *typed.value < 100))) {
             return refuse([v] {
-                return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                            "La tolleranza di %1 vuole un numero da 0 a meno di "
-                                            "100."))
+                return Translate(
+                           QT_TRANSLATE_NOOP("ToleranceWindow",
+                                             "La tolleranza di %1 vuole un numero da 0 a meno di "
+                                             "100."))
                     .arg(QString::fromUtf8(ValueLooks[v].name));
             });
         }
@@ -462,9 +464,10 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
         const Typed typed = ReadTyped(*limits_[l]);
         if (typed.refused || (typed.value && !(*typed.value >= 0))) {
             return refuse([l] {
-                return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                            "Il limite %1 vuole un numero non negativo, o nulla."))
-                    .arg(Tr(LimitLooks[l].label));
+                return Translate(
+                           QT_TRANSLATE_NOOP("ToleranceWindow",
+                                             "Il limite %1 vuole un numero non negativo, o nulla."))
+                    .arg(Translate(LimitLooks[l].label));
             });
         }
         limits[l] = limits_[l]->isEnabled() ? typed.value : std::nullopt;
@@ -474,16 +477,16 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
     const qlonglong samples = samples_->text().trimmed().toLongLong(&ok);
     if (!ok || samples < 0 || samples > 10'000'000) {
         return refuse([] {
-            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                        "I campioni Monte Carlo vogliono un numero intero da 0 a "
-                                        "10000000."));
+            return Translate(QT_TRANSLATE_NOOP(
+                "ToleranceWindow", "I campioni Monte Carlo vogliono un numero intero da 0 a "
+                                   "10000000."));
         });
     }
     const qulonglong seed = seed_->text().trimmed().toULongLong(&ok);
     if (!ok) {
         return refuse([] {
-            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                        "Il seme vuole un numero intero non negativo."));
+            return Translate(QT_TRANSLATE_NOOP("ToleranceWindow",
+                                               "Il seme vuole un numero intero non negativo."));
         });
     }
     problem.worstCase = worstCase_->isChecked();
@@ -493,9 +496,9 @@ std::optional<ToleranceProblem> ToleranceWindow::readProblem() {
     problem.seed = seed;
     if (!problem.worstCase && problem.samples == 0) {
         return refuse([] {
-            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow",
-                                        "Scegliere il caso peggiore o almeno un campione Monte "
-                                        "Carlo."));
+            return Translate(QT_TRANSLATE_NOOP(
+                "ToleranceWindow", "Scegliere il caso peggiore o almeno un campione Monte "
+                                   "Carlo."));
         });
     }
     return problem;
@@ -551,7 +554,7 @@ void ToleranceWindow::finish(std::optional<std::vector<ToleranceRow>> rows) {
     cancel_->setEnabled(false);
     if (!rows) {
         statusWording_ = [] {
-            return Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Analisi annullata."));
+            return Translate(QT_TRANSLATE_NOOP("ToleranceWindow", "Analisi annullata."));
         };
         showStatus();
     } else {
@@ -625,9 +628,10 @@ ToleranceReport ToleranceWindow::report() {
                           .arg(QString::fromUtf8(ValueLooks[v].name))
                           .arg(*problem.tolerancePercent[v]);
     }
-    content.inputs << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Tolleranze: %1"))
+    content.inputs << Translate(QT_TRANSLATE_NOOP("ToleranceWindow", "Tolleranze: %1"))
                           .arg(tolerances.join(QStringLiteral(", ")))
-                   << Tr(QT_TRANSLATE_NOOP("ToleranceWindow", "Campioni Monte Carlo: %1, seme %2"))
+                   << Translate(
+                          QT_TRANSLATE_NOOP("ToleranceWindow", "Campioni Monte Carlo: %1, seme %2"))
                           .arg(problem.samples)
                           .arg(problem.seed);
     content.titles = TableTitles();
